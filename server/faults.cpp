@@ -1,7 +1,6 @@
 #include "faults.h"
 
-bool FaultTable::add(const QString& spec, QString* error)
-{
+bool FaultTable::add(const QString& spec, QString* error) {
     const qsizetype colon = spec.indexOf(QLatin1Char(':'));
     const QString code = spec.left(colon).trimmed();
     const QString rest = colon < 0 ? QString() : spec.mid(colon + 1);
@@ -29,6 +28,11 @@ bool FaultTable::add(const QString& spec, QString* error)
         f.garbageCount = value.isEmpty() ? QStringLiteral("abc") : value;
     } else if (kind == QLatin1String("error")) {
         f.errorLine = value.isEmpty() ? QStringLiteral("ERR_UNKNOWN_REQUEST") : value;
+    } else if (kind == QLatin1String("soapcode")) {
+        bool ok = false;
+        f.soapErrorCode = value.toInt(&ok);
+        if (!ok)
+            return fail(QStringLiteral("soapcode needs a number"));
     } else {
         return fail(QStringLiteral("unknown kind \"%1\"").arg(kind));
     }

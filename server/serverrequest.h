@@ -13,12 +13,12 @@ struct ServerRequest {
     QStringList parameters;  // parameter lines, command parameters or payload lines
     QStringList loginHeader; // SOAP: the four header lines before the code; TCP: empty
     Front front = Front::Tcp;
-    QString peer;            // client address, for the log
+    QString peer; // client address, for the log
 };
 
 struct ServerReply {
-    int status = 0;       // 0 success; otherwise the status or error code
-    QString errorText;    // error line / message line / ErrorMessage
-    QStringList lines;    // answer payload
-    QByteArray fileData;  // get_file: the file's bytes
+    int status = 0;      // 0 success; otherwise the status or error code
+    QString errorText;   // error line / message line / ErrorMessage
+    QStringList lines;   // answer payload
+    QByteArray fileData; // get_file: the file's bytes
 };

@@ -19,8 +19,7 @@ public:
     virtual QString getSaveFileName(const QString& caption, const QString& dir, const QString& filter) = 0;
     virtual QString getExistingDirectory(const QString& caption, const QString& dir) = 0;
 
-    Answer question(const QString& title, const QString& text)
-    {
+    Answer question(const QString& title, const QString& text) {
         return message(title, text, Buttons::YesNo, Icon::Question);
     }
 };

@@ -11,12 +11,9 @@
 #include <unistd.h>
 
 LinuxPlatform::LinuxPlatform(const QString& registryFile)
-    : m_registry(registryFile)
-{
-}
+    : m_registry(registryFile) {}
 
-QString LinuxPlatform::environment(const QString& name) const
-{
+QString LinuxPlatform::environment(const QString& name) const {
     const QString value = qEnvironmentVariable(name.toLocal8Bit().constData());
     if (!value.isEmpty())
         return value;
@@ -31,8 +28,7 @@ QString LinuxPlatform::environment(const QString& name) const
     return QString();
 }
 
-bool LinuxPlatform::shellOpen(const QString& file, const QStringList& arguments, const QString& workingDir)
-{
+bool LinuxPlatform::shellOpen(const QString& file, const QStringList& arguments, const QString& workingDir) {
     const QFileInfo info(file);
     if (info.isFile() && info.isExecutable())
         return QProcess::startDetached(file, arguments, workingDir);
@@ -40,23 +36,19 @@ bool LinuxPlatform::shellOpen(const QString& file, const QStringList& arguments,
     return QProcess::startDetached(QStringLiteral("xdg-open"), QStringList{file} + arguments, workingDir);
 }
 
-QString LinuxPlatform::executablePath() const
-{
+QString LinuxPlatform::executablePath() const {
     return QCoreApplication::applicationFilePath();
 }
 
-qint64 LinuxPlatform::processId() const
-{
+qint64 LinuxPlatform::processId() const {
     return QCoreApplication::applicationPid();
 }
 
-QString LinuxPlatform::productName() const
-{
+QString LinuxPlatform::productName() const {
     return VersionInfo::productName();
 }
 
-QString LinuxPlatform::fileVersion(const QString& path) const
-{
+QString LinuxPlatform::fileVersion(const QString& path) const {
     if (!QFileInfo::exists(path))
         return QStringLiteral("-1");
     // Our own executable carries the build's version; other files have none.
@@ -65,7 +57,6 @@ QString LinuxPlatform::fileVersion(const QString& path) const
     return QStringLiteral("0.0.0.0");
 }
 
-void LinuxPlatform::terminateProcess(int exitCode)
-{
+void LinuxPlatform::terminateProcess(int exitCode) {
     ::_exit(exitCode);
 }

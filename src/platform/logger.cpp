@@ -12,22 +12,17 @@ constexpr qint64 halfDaySecs = 12 * 60 * 60;
 
 Logger::Logger(const Clock& clock, QObject* parent)
     : QObject(parent)
-    , m_clock(clock)
-{
-}
+    , m_clock(clock) {}
 
-QString Logger::stamp(const QDateTime& time)
-{
+QString Logger::stamp(const QDateTime& time) {
     return time.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss"));
 }
 
-QString Logger::stampNow() const
-{
+QString Logger::stampNow() const {
     return stamp(m_clock.now());
 }
 
-bool Logger::appendLine(const QString& fileName, const QString& line, QString* error)
-{
+bool Logger::appendLine(const QString& fileName, const QString& line, QString* error) {
     if (fileName.isEmpty()) {
         if (error)
             *error = QStringLiteral("Logfilename ist leer");
@@ -48,8 +43,7 @@ bool Logger::appendLine(const QString& fileName, const QString& line, QString* e
     return ok;
 }
 
-bool Logger::deleteLogIf(bool outdated)
-{
+bool Logger::deleteLogIf(bool outdated) {
     if (!outdated)
         return true;
     if (QFile::remove(m_logFile))
@@ -59,8 +53,7 @@ bool Logger::deleteLogIf(bool outdated)
     return false;
 }
 
-void Logger::Log(const QString& source, int toMemo, const QString& text, int toFile)
-{
+void Logger::Log(const QString& source, int toMemo, const QString& text, int toFile) {
     if (m_exitLog)
         return;
     const QString line = source.isEmpty() ? text : source + QLatin1Char(' ') + text;
@@ -79,8 +72,7 @@ void Logger::Log(const QString& source, int toMemo, const QString& text, int toF
         appendLine(m_logFile, line);
 }
 
-void Logger::writeStartLine(const QString& text, qint64 processId)
-{
+void Logger::writeStartLine(const QString& text, qint64 processId) {
     const QFileInfo info(m_logFile);
     if (info.exists()) {
         const QDateTime written = info.lastModified();
@@ -94,13 +86,11 @@ void Logger::writeStartLine(const QString& text, qint64 processId)
     appendLine(m_logFile, text + QStringLiteral(" oncreate ProcessID=") + QString::number(processId));
 }
 
-void Logger::writeSingleInstanceLine(const QString& text, qint64 processId)
-{
+void Logger::writeSingleInstanceLine(const QString& text, qint64 processId) {
     appendLine(m_logFile, text + QStringLiteral(" ProcessID=") + QString::number(processId));
 }
 
-QString Logger::toggleExitLog()
-{
+QString Logger::toggleExitLog() {
     Q_EMIT memoCleared();
     const bool after = !m_exitLog;
     const QString hint =

@@ -9,8 +9,7 @@ namespace {
 // Marks a key as existing even while it holds no value.
 const QString keyMarker = QStringLiteral(".key");
 
-QString rootName(RegistryStore::Root root)
-{
+QString rootName(RegistryStore::Root root) {
     return root == RegistryStore::HKEY_LOCAL_MACHINE ? QStringLiteral("HKEY_LOCAL_MACHINE")
                                                      : QStringLiteral("HKEY_CURRENT_USER");
 }
@@ -18,25 +17,20 @@ QString rootName(RegistryStore::Root root)
 
 RegistryStore::RegistryStore(const QString& fileName)
     : m_settings(std::make_unique<QSettings>(fileName.isEmpty() ? defaultFileName() : fileName,
-                                             QSettings::IniFormat))
-{
-}
+                                             QSettings::IniFormat)) {}
 
 RegistryStore::~RegistryStore() = default;
 
-QString RegistryStore::defaultFileName()
-{
+QString RegistryStore::defaultFileName() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/qtx-client/registry.ini");
 }
 
-QString RegistryStore::fileName() const
-{
+QString RegistryStore::fileName() const {
     return m_settings->fileName();
 }
 
-QString RegistryStore::path(Root root, const QString& key, const QString& name) const
-{
+QString RegistryStore::path(Root root, const QString& key, const QString& name) const {
     QString p = rootName(root) + QLatin1Char('/') + QString(key).replace(QLatin1Char('\\'), QLatin1Char('/'));
     while (p.endsWith(QLatin1Char('/')))
         p.chop(1);
@@ -45,28 +39,24 @@ QString RegistryStore::path(Root root, const QString& key, const QString& name) 
     return p;
 }
 
-bool RegistryStore::valueExists(Root root, const QString& key, const QString& name) const
-{
+bool RegistryStore::valueExists(Root root, const QString& key, const QString& name) const {
     m_settings->sync();
     return m_settings->contains(path(root, key, name));
 }
 
-QString RegistryStore::readString(Root root, const QString& key, const QString& name) const
-{
+QString RegistryStore::readString(Root root, const QString& key, const QString& name) const {
     m_settings->sync();
     return m_settings->value(path(root, key, name)).toString();
 }
 
-bool RegistryStore::writeString(Root root, const QString& key, const QString& name, const QString& value)
-{
+bool RegistryStore::writeString(Root root, const QString& key, const QString& name, const QString& value) {
     m_settings->setValue(path(root, key, keyMarker), true);
     m_settings->setValue(path(root, key, name), value);
     m_settings->sync();
     return m_settings->status() == QSettings::NoError;
 }
 
-bool RegistryStore::deleteValue(Root root, const QString& key, const QString& name)
-{
+bool RegistryStore::deleteValue(Root root, const QString& key, const QString& name) {
     const QString p = path(root, key, name);
     if (!m_settings->contains(p))
         return false;
@@ -75,8 +65,7 @@ bool RegistryStore::deleteValue(Root root, const QString& key, const QString& na
     return m_settings->status() == QSettings::NoError;
 }
 
-bool RegistryStore::keyExists(Root root, const QString& key) const
-{
+bool RegistryStore::keyExists(Root root, const QString& key) const {
     m_settings->sync();
     m_settings->beginGroup(path(root, key));
     const bool exists = !m_settings->allKeys().isEmpty();
@@ -84,8 +73,7 @@ bool RegistryStore::keyExists(Root root, const QString& key) const
     return exists;
 }
 
-bool RegistryStore::openKey(Root root, const QString& key)
-{
+bool RegistryStore::openKey(Root root, const QString& key) {
     if (!keyExists(root, key)) {
         m_settings->setValue(path(root, key, keyMarker), true);
         m_settings->sync();
@@ -93,20 +81,17 @@ bool RegistryStore::openKey(Root root, const QString& key)
     return m_settings->status() == QSettings::NoError;
 }
 
-QString RegistryStore::stripGuid(const QString& guid)
-{
+QString RegistryStore::stripGuid(const QString& guid) {
     QString s = guid;
     s.remove(QLatin1Char('-')).remove(QLatin1Char('{')).remove(QLatin1Char('}'));
     return s;
 }
 
-QString RegistryStore::readGuid(Root root, const QString& key, const QString& name) const
-{
+QString RegistryStore::readGuid(Root root, const QString& key, const QString& name) const {
     return stripGuid(readString(root, key, name));
 }
 
-QString RegistryStore::createGuid(Root root, const QString& key, const QString& name, QString* status)
-{
+QString RegistryStore::createGuid(Root root, const QString& key, const QString& name, QString* status) {
     const bool existed = keyExists(root, key);
     if (!openKey(root, key)) {
         if (status)

@@ -8,8 +8,7 @@
 #include <QStandardPaths>
 
 namespace {
-QString lockFolder()
-{
+QString lockFolder() {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
@@ -17,8 +16,7 @@ QString lockFolder()
 
 SingleInstance::SingleInstance(const QString& executablePath, QObject* parent)
     : QObject(parent)
-    , m_name(semaphoreName(executablePath))
-{
+    , m_name(semaphoreName(executablePath)) {
     // Socket and lock names stay short whatever the path length.
     const QByteArray digest =
         QCryptographicHash::hash(m_name.toUtf8(), QCryptographicHash::Sha1).toHex().left(20);
@@ -27,16 +25,15 @@ SingleInstance::SingleInstance(const QString& executablePath, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::semaphoreName(const QString& executablePath)
-{
+QString SingleInstance::semaphoreName(const QString& executablePath) {
     QString name = executablePath;
     name.replace(QLatin1Char('\\'), QLatin1Char('-')).replace(QLatin1Char('/'), QLatin1Char('-'));
     return name;
 }
 
-bool SingleInstance::acquire()
-{
-    m_lock = std::make_unique<QLockFile>(lockFolder() + QLatin1Char('/') + m_socketName + QStringLiteral(".lock"));
+bool SingleInstance::acquire() {
+    m_lock =
+        std::make_unique<QLockFile>(lockFolder() + QLatin1Char('/') + m_socketName + QStringLiteral(".lock"));
     m_lock->setStaleLockTime(0); // stale only when its process is gone
     if (!m_lock->tryLock(0)) {
         m_primary = false;
@@ -64,8 +61,7 @@ bool SingleInstance::acquire()
     return true;
 }
 
-bool SingleInstance::send(const QByteArray& line, int timeoutMs)
-{
+bool SingleInstance::send(const QByteArray& line, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(m_socketName);
     if (!socket.waitForConnected(timeoutMs))
@@ -76,14 +72,12 @@ bool SingleInstance::send(const QByteArray& line, int timeoutMs)
     return ok;
 }
 
-bool SingleInstance::sendImportMessage(int wParam, int lParam, int timeoutMs)
-{
+bool SingleInstance::sendImportMessage(int wParam, int lParam, int timeoutMs) {
     return send(QByteArray(importMessageName) + ' ' + QByteArray::number(wParam) + ' ' +
                     QByteArray::number(lParam) + '\n',
                 timeoutMs);
 }
 
-bool SingleInstance::sendActivate(int timeoutMs)
-{
+bool SingleInstance::sendActivate(int timeoutMs) {
     return send(QByteArrayLiteral("ACTIVATE\n"), timeoutMs);
 }

@@ -4,13 +4,11 @@
 
 namespace VersionInfo {
 
-QString productName()
-{
+QString productName() {
     return QStringLiteral(QTX_PRODUCT_NAME);
 }
 
-QString fileVersion()
-{
+QString fileVersion() {
     return QString::asprintf("%d.%d.%d.%d", QTX_FILE_VERSION_MAJOR, QTX_FILE_VERSION_MINOR,
                              QTX_FILE_VERSION_PATCH, QTX_FILE_VERSION_BUILD);
 }

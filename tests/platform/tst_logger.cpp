@@ -10,8 +10,7 @@ class TestLogger : public QObject {
     Q_OBJECT
 
 private:
-    static QStringList fileLines(const QString& path)
-    {
+    static QStringList fileLines(const QString& path) {
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly))
             return {};
@@ -22,8 +21,7 @@ private:
         return lines;
     }
 
-    static void writeOldLog(const QString& path, const QDateTime& written)
-    {
+    static void writeOldLog(const QString& path, const QDateTime& written) {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("old line\r\n");
@@ -33,13 +31,13 @@ private:
     }
 
 private Q_SLOTS:
-    void startLineAgeRule_data()
-    {
+    void startLineAgeRule_data() {
         QTest::addColumn<QDateTime>("now");
         QTest::addColumn<QDateTime>("written");
         QTest::addColumn<bool>("kept");
         const QDate day(2026, 12, 10);
-        QTest::newRow("same day, an hour ago") << QDateTime(day, QTime(9, 0)) << QDateTime(day, QTime(8, 0)) << true;
+        QTest::newRow("same day, an hour ago")
+            << QDateTime(day, QTime(9, 0)) << QDateTime(day, QTime(8, 0)) << true;
         QTest::newRow("yesterday, few hours ago")
             << QDateTime(day, QTime(6, 0)) << QDateTime(day.addDays(-1), QTime(22, 0)) << false;
         QTest::newRow("same day, older than half a day")
@@ -47,8 +45,7 @@ private Q_SLOTS:
         QTest::newRow("same weekday a week ago")
             << QDateTime(day, QTime(9, 0)) << QDateTime(day.addDays(-7), QTime(8, 0)) << false;
     }
-    void startLineAgeRule()
-    {
+    void startLineAgeRule() {
         QFETCH(QDateTime, now);
         QFETCH(QDateTime, written);
         QFETCH(bool, kept);
@@ -64,8 +61,7 @@ private Q_SLOTS:
         QCOMPARE(lines.last(), QStringLiteral("10.12.2026 09:00:00 START oncreate ProcessID=321"));
     }
 
-    void halfDayRuleOfNegativeToFile()
-    {
+    void halfDayRuleOfNegativeToFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("qtx.log"));
         const QDateTime now(QDate(2026, 12, 10), QTime(23, 0));
@@ -80,8 +76,7 @@ private Q_SLOTS:
         QCOMPARE(fileLines(path), QStringList{QStringLiteral("OnCreate INI lesen")});
     }
 
-    void switches_data()
-    {
+    void switches_data() {
         QTest::addColumn<bool>("writable");
         QTest::addColumn<bool>("writeLogFile");
         QTest::addColumn<bool>("exitLog");
@@ -93,8 +88,7 @@ private Q_SLOTS:
         QTest::newRow("not writable") << false << true << false << 2 << 1;
         QTest::newRow("_EXIT_LOG on") << true << true << true << 2 << 0;
     }
-    void switches()
-    {
+    void switches() {
         QFETCH(bool, writable);
         QFETCH(bool, writeLogFile);
         QFETCH(bool, exitLog);
@@ -116,8 +110,7 @@ private Q_SLOTS:
         QCOMPARE(memo.size(), expectedMemoLines);
     }
 
-    void memoModes_data()
-    {
+    void memoModes_data() {
         QTest::addColumn<int>("toMemo");
         QTest::addColumn<int>("clears");
         QTest::addColumn<int>("appends");
@@ -125,8 +118,7 @@ private Q_SLOTS:
         QTest::newRow("append") << 1 << 0 << 1;
         QTest::newRow("clear first") << -1 << 1 << 1;
     }
-    void memoModes()
-    {
+    void memoModes() {
         QFETCH(int, toMemo);
         QFETCH(int, clears);
         QFETCH(int, appends);
@@ -141,8 +133,7 @@ private Q_SLOTS:
             QCOMPARE(appended.first().first().toString(), QStringLiteral("btLogin Text"));
     }
 
-    void exitLogToggle()
-    {
+    void exitLogToggle() {
         QTemporaryDir dir;
         ManualClock clock;
         Logger log(clock);
@@ -151,12 +142,11 @@ private Q_SLOTS:
         QVERIFY(log.exitLog());
         log.Log(1, QStringLiteral("swallowed"), 1);
         QCOMPARE(log.toggleExitLog(), QStringLiteral("_EXIT_LOG jetzt=FALSE "));
-        QCOMPARE(fileLines(log.logFile()),
-                 (QStringList{QStringLiteral("_EXIT_LOG jetzt=TRUE "), QStringLiteral("_EXIT_LOG jetzt=FALSE ")}));
+        QCOMPARE(fileLines(log.logFile()), (QStringList{QStringLiteral("_EXIT_LOG jetzt=TRUE "),
+                                                        QStringLiteral("_EXIT_LOG jetzt=FALSE ")}));
     }
 
-    void appendLineEncodingAndErrors()
-    {
+    void appendLineEncodingAndErrors() {
         QString error;
         QVERIFY(!Logger::appendLine(QString(), QStringLiteral("x"), &error));
         QCOMPARE(error, QStringLiteral("Logfilename ist leer"));
@@ -169,9 +159,9 @@ private Q_SLOTS:
                                          "e\r\n"));
     }
 
-    void stampFormat()
-    {
-        QCOMPARE(Logger::stamp(QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7))), QStringLiteral("04.03.2026 05:06:07"));
+    void stampFormat() {
+        QCOMPARE(Logger::stamp(QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7))),
+                 QStringLiteral("04.03.2026 05:06:07"));
     }
 };
 

@@ -7,8 +7,7 @@
 class TestRegistryStore : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void rootsAreSeparateAndPersist()
-    {
+    void rootsAreSeparateAndPersist() {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("registry.ini"));
         const QString key = QStringLiteral("Software\\Durnak\\QTX-Client");
@@ -29,8 +28,7 @@ private Q_SLOTS:
         QVERIFY(!again.deleteValue(RegistryStore::HKEY_CURRENT_USER, key, QStringLiteral("PATH")));
     }
 
-    void openKeyCreatesEmptyKey()
-    {
+    void openKeyCreatesEmptyKey() {
         QTemporaryDir dir;
         RegistryStore reg(dir.filePath(QStringLiteral("r.ini")));
         const QString key = QStringLiteral("Software\\WinRAR SFX");
@@ -39,13 +37,13 @@ private Q_SLOTS:
         QVERIFY(!reg.valueExists(RegistryStore::HKEY_CURRENT_USER, key, QStringLiteral("C%%DURNAK%QTX")));
     }
 
-    void guidIsStoredInBracesAndReadStripped()
-    {
+    void guidIsStoredInBracesAndReadStripped() {
         QTemporaryDir dir;
         RegistryStore reg(dir.filePath(QStringLiteral("r.ini")));
         const QString key = QStringLiteral("Software\\Durnak\\QTX-Client");
         QString status;
-        const QString guid = reg.createGuid(RegistryStore::HKEY_CURRENT_USER, key, QStringLiteral("GUID"), &status);
+        const QString guid =
+            reg.createGuid(RegistryStore::HKEY_CURRENT_USER, key, QStringLiteral("GUID"), &status);
         QCOMPARE(status, QStringLiteral("OK next Openkey"));
         QVERIFY(QRegularExpression(QStringLiteral("^[0-9A-F]{32}$")).match(guid).hasMatch());
         const QString stored = reg.readString(RegistryStore::HKEY_CURRENT_USER, key, QStringLiteral("GUID"));

@@ -6,17 +6,16 @@
 class TestSingleInstance : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void semaphoreName()
-    {
+    void semaphoreName() {
         QCOMPARE(SingleInstance::semaphoreName(QStringLiteral("C:\\Programme\\QTX\\QTX.exe")),
                  QStringLiteral("C:-Programme-QTX-QTX.exe"));
         QCOMPARE(SingleInstance::semaphoreName(QStringLiteral("/opt/qtx/qtx-client")),
                  QStringLiteral("-opt-qtx-qtx-client"));
     }
 
-    void secondInstanceHandsOver()
-    {
-        const QString exe = QStringLiteral("/tmp/tst_singleinstance/") + QString::number(QCoreApplication::applicationPid());
+    void secondInstanceHandsOver() {
+        const QString exe =
+            QStringLiteral("/tmp/tst_singleinstance/") + QString::number(QCoreApplication::applicationPid());
         SingleInstance first(exe);
         QVERIFY(first.acquire());
         QSignalSpy imports(&first, &SingleInstance::importMessageReceived);

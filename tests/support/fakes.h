@@ -18,15 +18,12 @@
 class ManualClock final : public Clock {
 public:
     explicit ManualClock(const QDateTime& start = QDateTime(QDate(2026, 12, 10), QTime(9, 0)))
-        : m_now(start)
-    {
-    }
+        : m_now(start) {}
     QDateTime now() const override { return m_now; }
     qint64 tickCount() const override { return m_ticks; }
 
     void setNow(const QDateTime& now) { m_now = now; }
-    void advance(qint64 ms)
-    {
+    void advance(qint64 ms) {
         m_now = m_now.addMSecs(ms);
         m_ticks += ms;
     }

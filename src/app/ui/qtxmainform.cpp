@@ -1,0 +1,445 @@
+#include "qtxmainform.h"
+
+#include "app/logincheck.h"
+#include "app/scramble.h"
+#include "app/startup.h"
+#include "app/tenantresources.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/ending.h"
+#include "platform/logger.h"
+#include "platform/platform.h"
+#include "platform/registrystore.h"
+#include "platform/singleinstance.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+const QString soapColour = QStringLiteral("#FFFFF0"); // $F0FFFF
+const QString tcpColour = QStringLiteral("#A6CAF0");  // $F0CAA6
+
+QAction* topLevelMenu(QMenuBar* bar, const QString& name, const QString& caption, QMenu** menu = nullptr) {
+    QMenu* m = bar->addMenu(caption);
+    m->setObjectName(name);
+    m->menuAction()->setObjectName(name);
+    if (menu)
+        *menu = m;
+    return m->menuAction();
+}
+
+QAction* topLevelAction(QMenuBar* bar, const QString& name, const QString& caption) {
+    QAction* a = bar->addAction(caption);
+    a->setObjectName(name);
+    return a;
+}
+
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    return a;
+}
+} // namespace
+
+TQTXMainForm::TQTXMainForm(Seams seams, const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent)
+    , m_s(seams)
+    , m_args(arguments) {
+    setObjectName(QStringLiteral("QTXMainForm"));
+    setWindowTitle(QStringLiteral("Shop Online"));
+    setMinimumSize(800, 560);
+    createMenu();
+    createPages();
+    createStatusBar();
+}
+
+TQTXMainForm::~TQTXMainForm() = default;
+
+void TQTXMainForm::createMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("QTXMainMenu"));
+    QMenu* zeile = nullptr;
+    QMenu* fenster = nullptr;
+    QMenu* import = nullptr;
+    QMenu* autoOrder = nullptr;
+    QMenu* hilfe = nullptr;
+    QMenu* tests = nullptr;
+    m_topLevelItems << topLevelMenu(bar, QStringLiteral("miVKKLZeile"), QStringLiteral("&Zeile"), &zeile);
+    m_topLevelItems << topLevelMenu(bar, QStringLiteral("miVKKLFenster"), QStringLiteral("&Fenster"),
+                                    &fenster);
+    m_miVKKLImport = topLevelMenu(bar, QStringLiteral("miVKKLImport"), QStringLiteral("&Import"), &import);
+    m_topLevelItems << m_miVKKLImport;
+    QAction* autoOrderItem =
+        topLevelMenu(bar, QStringLiteral("AutoOrderMenu"), QStringLiteral("AutoOrder"), &autoOrder);
+    autoOrderItem->setVisible(false);
+    QAction* bestellen =
+        topLevelAction(bar, QStringLiteral("miVKKLBestellen"), QStringLiteral("&Bestellen F10"));
+    bestellen->setShortcut(QKeySequence(Qt::Key_F10));
+    m_topLevelItems << bestellen;
+    m_miVKKLOptionen = topLevelAction(bar, QStringLiteral("miVKKLOptionen"), QStringLiteral("&Optionen"));
+    m_topLevelItems << m_miVKKLOptionen;
+    m_topLevelItems << topLevelAction(bar, QStringLiteral("InfoNEX"), QStringLiteral("Info NEX/Paketdienst"));
+    m_miHilfe = topLevelMenu(bar, QStringLiteral("miHilfe"), QStringLiteral("&Hilfe"), &hilfe);
+    m_topLevelItems << m_miHilfe;
+    topLevelMenu(bar, QStringLiteral("miTests"), QStringLiteral("Diverse Tests"), &tests)->setVisible(false);
+
+    // Catalogue baskets; the hidden ones belong to catalogues no longer sold.
+    addItem(import, QStringLiteral("miVKKLImportCCD32"), QStringLiteral("&Coparts DVD"));
+    addItem(import, QStringLiteral("miVKKLImportCCD32OL"), QStringLiteral("Coparts-&Online"));
+    addItem(import, QStringLiteral("miVKKLImportAtris"), QStringLiteral("&Atris DVD"))->setVisible(false);
+    addItem(import, QStringLiteral("miVKKLImportTopTruck"), QStringLiteral("&TopTruck DVD"));
+    addItem(import, QStringLiteral("miVKKLImportAtrisWM"), QStringLiteral("Atris &WM DVD"));
+    m_miVKKLImportGTC = addItem(import, QStringLiteral("miVKKLImportGTC"), QStringLiteral("&GTC"));
+    m_miVKKLImportGTC->setVisible(false);
+    addItem(import, QStringLiteral("miVKKLImportSTAkisOL"), QStringLiteral("STAkis-Online"));
+    addItem(import, QStringLiteral("miVKKLImportProfi"), QStringLiteral("Profi"));
+    addItem(hilfe, QStringLiteral("miVkklHelp"), QStringLiteral("Hilfe"));
+    addItem(hilfe, QStringLiteral("miEinspeiser"), QStringLiteral("&Einspeiser"));
+    Q_UNUSED(zeile);
+    Q_UNUSED(fenster);
+    Q_UNUSED(autoOrder);
+    Q_UNUSED(tests);
+}
+
+void TQTXMainForm::createPages() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 4);
+
+    auto* header = new QHBoxLayout;
+    header->addStretch();
+    m_logo = new QLabel(central);
+    m_logo->setObjectName(QStringLiteral("Logo"));
+    m_logo->setCursor(Qt::PointingHandCursor);
+    m_logo->installEventFilter(this);
+    header->addWidget(m_logo);
+    layout->addLayout(header);
+
+    m_pageControl = new QTabWidget(central);
+    m_pageControl->setObjectName(QStringLiteral("PageControl"));
+    auto page = [this](const QString& name, const QString& caption) {
+        auto* w = new QWidget(m_pageControl);
+        w->setObjectName(name);
+        m_pageControl->addTab(w, caption);
+        return w;
+    };
+    m_tsVerkaufskladde = page(QStringLiteral("tsVerkaufskladde"), QStringLiteral("Shop"));
+    m_tsConnection = page(QStringLiteral("tsConnection"), QStringLiteral("Login"));
+    m_tsAutoOrder = page(QStringLiteral("tsAutoOrder"), QStringLiteral("AutoOrder"));
+    m_tsRuecklieferung = page(QStringLiteral("tsRuecklieferung"), QStringLiteral("Rücklieferung"));
+    m_tsAltteile = page(QStringLiteral("tsAltteile"), QStringLiteral("Altteile"));
+    m_tsBelege = page(QStringLiteral("tsBelege"), QStringLiteral("Belege"));
+    m_pageControl->setTabVisible(m_pageControl->indexOf(m_tsAutoOrder), false);
+
+    auto* shopLayout = new QVBoxLayout(m_tsVerkaufskladde);
+    shopLayout->addStretch();
+    m_vkklStatusBar = new QLabel(m_tsVerkaufskladde);
+    m_vkklStatusBar->setObjectName(QStringLiteral("VKKLStatusBar"));
+    m_vkklStatusBar->setAutoFillBackground(true);
+    QFont bold = m_vkklStatusBar->font();
+    bold.setBold(true);
+    m_vkklStatusBar->setFont(bold);
+    shopLayout->addWidget(m_vkklStatusBar);
+
+    auto* loginLayout = new QVBoxLayout(m_tsConnection);
+    loginLayout->addWidget(createLoginPage());
+    loginLayout->addStretch();
+    m_mainMemo = new QPlainTextEdit(m_tsConnection);
+    m_mainMemo->setObjectName(QStringLiteral("MainMemo"));
+    m_mainMemo->setReadOnly(true);
+    m_mainMemo->viewport()->installEventFilter(this);
+    // The memo panel belongs to the test mode, which no setting reaches.
+    m_mainMemo->setVisible(qEnvironmentVariableIntValue("QTX_TESTMODE") == 1);
+    loginLayout->addWidget(m_mainMemo, 1);
+    connect(&m_s.log, &Logger::memoCleared, m_mainMemo, &QPlainTextEdit::clear);
+    connect(&m_s.log, &Logger::memoAppended, m_mainMemo, &QPlainTextEdit::appendPlainText);
+
+    layout->addWidget(m_pageControl, 1);
+    setCentralWidget(central);
+    connect(m_pageControl, &QTabWidget::currentChanged, this, &TQTXMainForm::PageControlChange);
+}
+
+QWidget* TQTXMainForm::createLoginPage() {
+    m_loginPanel = new QWidget(m_tsConnection);
+    m_loginPanel->setObjectName(QStringLiteral("PanelLogin"));
+    m_loginPanel->setAutoFillBackground(true);
+    auto* outer = new QHBoxLayout(m_loginPanel);
+    auto* box = new QGroupBox(QStringLiteral("Anmeldung"), m_loginPanel);
+    box->setObjectName(QStringLiteral("gbLogin"));
+    auto* form = new QFormLayout(box);
+    auto edit = [box](const QString& name) {
+        auto* e = new QLineEdit(box);
+        e->setObjectName(name);
+        e->setMinimumWidth(220);
+        return e;
+    };
+    m_edKundennr = edit(QStringLiteral("edKundennr"));
+    m_edKALDO_ID = edit(QStringLiteral("edKALDO_ID"));
+    m_edPasswort = edit(QStringLiteral("edPasswort"));
+    m_edPasswort->setEchoMode(QLineEdit::Password);
+    form->addRow(QStringLiteral("Kundennummer"), m_edKundennr);
+    form->addRow(QStringLiteral("Benutzer"), m_edKALDO_ID);
+    form->addRow(QStringLiteral("Passwort"), m_edPasswort);
+    m_btLogin = new QPushButton(QStringLiteral("Login"), box);
+    m_btLogin->setObjectName(QStringLiteral("btLogin"));
+    m_btLogin->setDefault(true);
+    form->addRow(QString(), m_btLogin);
+    m_labelWasUrl = new QLabel(box);
+    m_labelWasUrl->setObjectName(QStringLiteral("LabelWAS_url"));
+    m_labelWasUrl->setAutoFillBackground(true);
+    m_labelWasUrl->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(QStringLiteral("Server"), m_labelWasUrl);
+    outer->addWidget(box);
+    outer->addStretch();
+
+    // Enter moves on; in the password field it logs in.
+    connect(m_edKundennr, &QLineEdit::returnPressed, m_edKALDO_ID, qOverload<>(&QWidget::setFocus));
+    connect(m_edKALDO_ID, &QLineEdit::returnPressed, m_edPasswort, qOverload<>(&QWidget::setFocus));
+    connect(m_edPasswort, &QLineEdit::returnPressed, this, &TQTXMainForm::btLoginClick);
+    connect(m_btLogin, &QPushButton::clicked, this, &TQTXMainForm::btLoginClick);
+    return m_loginPanel;
+}
+
+void TQTXMainForm::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbMain"));
+    bar->setSizeGripEnabled(true);
+    const int widths[] = {100, 150, 50, 50, 50};
+    for (int i = 0; i < 5; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("sbMainPanel%1").arg(i));
+        panel->setMinimumWidth(widths[i]);
+        panel->setFrameShape(QFrame::StyledPanel);
+        // The last panel takes the status texts and the remaining width.
+        bar->addWidget(panel, i == 4 ? 1 : 0);
+        m_statusPanels << panel;
+    }
+}
+
+bool TQTXMainForm::FormCreate() {
+    StartUp::Seams seams{m_s.platform, m_s.log, m_s.dialogs, m_s.ending, m_s.clock};
+    m_startUp = std::make_unique<StartUp>(seams, m_args);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect workArea = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
+    const QRect desktop = screen ? screen->virtualGeometry() : workArea;
+    if (!m_startUp->run(workArea, desktop))
+        return false;
+    applyStartUp();
+    return true;
+}
+
+void TQTXMainForm::applyStartUp() {
+    const StartUp& s = *m_startUp;
+    QGuiApplication::setApplicationDisplayName(s.onlineName());
+    if (s.hideImportGtc())
+        m_miVKKLImportGTC->setVisible(false);
+
+    if (SingleInstance* single = s.singleInstance()) {
+        connect(single, &SingleInstance::importMessageReceived, this, &TQTXMainForm::handleImportMessage);
+        connect(single, &SingleInstance::activateRequested, this, &TQTXMainForm::bringToFront);
+    }
+
+    // Session state: nothing loaded, only the login page reachable, no menu.
+    for (QWidget* tab : {m_tsVerkaufskladde, m_tsRuecklieferung, m_tsAltteile, m_tsBelege, m_tsAutoOrder})
+        m_pageControl->setTabVisible(m_pageControl->indexOf(tab), false);
+    m_pageControl->setCurrentWidget(m_tsConnection);
+    Enable_MainMenuItems(false);
+
+    applyTransportColours(s.endpoints().soap);
+    useArialEverywhere();
+    for (QLabel* panel : std::as_const(m_statusPanels))
+        panel->clear();
+    m_statusPanels[4]->setText(QStringLiteral("Launching .."));
+
+    QPixmap logo;
+    if (logo.loadFromData(TenantResources(&m_s.log).data(QStringLiteral("LOGO"))))
+        m_logo->setPixmap(logo);
+
+    const StartupSettings& settings = s.settings();
+    if (!settings.autoOrderMode)
+        setMinimumSize(800, 560);
+    else
+        setMinimumSize(0, 0);
+    m_edKundennr->setText(settings.kundennr);
+    m_edKALDO_ID->setText(settings.kaldoId);
+    m_edPasswort->setText(s.hasStoredPassword() ? QStringLiteral("***") : QString());
+
+    m_labelWasUrl->setText(s.endpoints().connectUrl);
+    m_labelWasUrl->setToolTip(s.endpoints().labelHint());
+    setWindowTitle(s.caption());
+}
+
+void TQTXMainForm::applyTransportColours(bool soap) {
+    if (soap) {
+        for (QWidget* w :
+             {m_loginPanel, static_cast<QWidget*>(m_labelWasUrl), static_cast<QWidget*>(m_vkklStatusBar)}) {
+            QPalette p = w->palette();
+            p.setColor(QPalette::Window, QColor(soapColour));
+            w->setPalette(p);
+        }
+    } else {
+        QPalette p = m_vkklStatusBar->palette();
+        p.setColor(QPalette::Window, QColor(tcpColour));
+        m_vkklStatusBar->setPalette(p);
+    }
+}
+
+void TQTXMainForm::useArialEverywhere() {
+    const auto widgets = findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+            qobject_cast<QListWidget*>(w) || qobject_cast<QListView*>(w) || qobject_cast<QComboBox*>(w) ||
+            qobject_cast<QGroupBox*>(w) || qobject_cast<QTableView*>(w)) {
+            QFont f = w->font();
+            f.setFamily(QStringLiteral("Arial"));
+            w->setFont(f);
+        }
+    }
+}
+
+void TQTXMainForm::Enable_MainMenuItems(bool doit) {
+    for (QAction* item : std::as_const(m_topLevelItems))
+        item->setEnabled(doit && (item != m_miVKKLImport || m_importAllowed));
+}
+
+void TQTXMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_placed || !m_startUp)
+        return;
+    m_placed = true;
+    const StartupSettings& settings = m_startUp->settings();
+    setGeometry(settings.geometry);
+    if (settings.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    m_statusPanels[4]->setText(QStringLiteral("Server verbunden."));
+    // Without a window manager no activation may arrive; the first show counts.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_firstActivation)
+                FormActivate();
+        },
+        Qt::QueuedConnection);
+}
+
+void TQTXMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_firstActivation)
+        FormActivate();
+}
+
+void TQTXMainForm::FormActivate() {
+    if (!m_startUp || !m_firstActivation)
+        return;
+    const bool firstCreate = m_firstActivation;
+    m_firstActivation = false;
+    const bool inputStarted =
+        m_pageControl->currentWidget() == m_tsConnection && m_btLogin->isEnabled() && m_btLogin->isVisible();
+    m_s.log.Log(0,
+                QStringLiteral("FormActivate firstcreate=%1 input_started=%2")
+                    .arg(firstCreate ? QStringLiteral("TRUE") : QStringLiteral("FALSE"),
+                         inputStarted ? QStringLiteral("TRUE") : QStringLiteral("FALSE")),
+                1);
+    if (inputStarted) {
+        if (m_edKundennr->text().isEmpty())
+            m_edKundennr->setFocus();
+        else
+            m_btLogin->setFocus();
+        if (m_startUp->autoLogin())
+            btLoginClick();
+    }
+    m_s.log.Log(0,
+                QStringLiteral("Ende FormActivate firstcreate=") +
+                    (firstCreate ? QStringLiteral("TRUE") : QStringLiteral("FALSE")),
+                1);
+}
+
+void TQTXMainForm::btLoginClick() {
+    const LoginCheck check =
+        LoginCheck::check(m_edKundennr->text(), m_edKALDO_ID->text(), m_edPasswort->text());
+    if (!check.ok()) {
+        QLineEdit* field = check.focus == LoginCheck::Field::Kundennr  ? m_edKundennr
+                           : check.focus == LoginCheck::Field::KaldoId ? m_edKALDO_ID
+                                                                       : m_edPasswort;
+        field->setFocus();
+        if (!check.message.isEmpty())
+            m_s.dialogs.message(windowTitle(), check.message, Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
+        return;
+    }
+    runLoginSequence();
+}
+
+void TQTXMainForm::runLoginSequence() {
+    m_s.log.Log(0, QStringLiteral("Start Login um ") + m_s.log.stampNow(), 1);
+}
+
+void TQTXMainForm::PageControlChange(int index) {
+    m_s.log.Log(0,
+                QStringLiteral("PageControlChange ActivePage=") + m_pageControl->tabText(index) +
+                    QLatin1Char(' ') + m_s.log.stampNow(),
+                1);
+    if (!m_loggedIn && m_pageControl->widget(index) != m_tsConnection) {
+        m_pageControl->setCurrentWidget(m_tsConnection);
+        return;
+    }
+    const bool shop = m_pageControl->widget(index) == m_tsVerkaufskladde ||
+                      m_pageControl->widget(index) == m_tsRuecklieferung;
+    Enable_MainMenuItems(shop && m_loggedIn);
+    if (!shop) {
+        m_miVKKLOptionen->setEnabled(true);
+        m_miHilfe->setEnabled(true);
+    }
+}
+
+bool TQTXMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_logo && event->type() == QEvent::MouseButtonRelease) {
+        LogoClick();
+        return true;
+    }
+    if (m_mainMemo && watched == m_mainMemo->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        m_mainMemo->setToolTip(m_s.log.toggleExitLog());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TQTXMainForm::LogoClick() {
+    const QString site = TenantResources(&m_s.log).text(QStringLiteral("WEBSITE")).trimmed();
+    if (!site.isEmpty())
+        m_s.platform.shellOpen(site, {}, QString());
+}
+
+void TQTXMainForm::handleImportMessage(int wParam, int lParam) {
+    Q_UNUSED(lParam);
+    const QString active = m_s.platform.registry().readString(
+        RegistryStore::HKEY_CURRENT_USER, Tenant::sharedKey(), QStringLiteral("IMPORTAKTIV"));
+    m_s.log.Log(0,
+                QStringLiteral("ImportMessage: WParam=") + QString::number(wParam) +
+                    QStringLiteral(" Importaktiv=") + active + QStringLiteral(". Es folgt write2Registry=JA"),
+                1);
+    bringToFront();
+}
+
+void TQTXMainForm::bringToFront() {
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class Clock;
+class Dialogs;
+class Ending;
+class Logger;
+class Platform;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+class StartUp;
+
+// The main window: page control with the six tabs, main menu, status bar
+// and the login page. Start-up logic lives in StartUp; this class creates
+// the controls and applies what the start-up found.
+class TQTXMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Seams {
+        Platform& platform;
+        Logger& log;
+        Dialogs& dialogs;
+        Ending& ending;
+        Clock& clock;
+    };
+
+    TQTXMainForm(Seams seams, const QStringList& arguments, QWidget* parent = nullptr);
+    ~TQTXMainForm() override;
+
+    // The creation handler; false when the program ends during start-up.
+    bool FormCreate();
+
+    const StartUp& startUp() const { return *m_startUp; }
+
+    void Enable_MainMenuItems(bool doit);
+    bool loggedIn() const { return m_loggedIn; }
+    // Import permission from "_M_DATEI_IMPORT_ERLAUBT" (set at login).
+    void setImportAllowed(bool allowed) { m_importAllowed = allowed; }
+
+public Q_SLOTS:
+    void btLoginClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createMenu();
+    void createPages();
+    QWidget* createLoginPage();
+    void createStatusBar();
+    void applyStartUp();
+    void applyTransportColours(bool soap);
+    void useArialEverywhere();
+    void FormActivate();
+    void PageControlChange(int index);
+    void LogoClick();
+    void handleImportMessage(int wParam, int lParam);
+    void bringToFront();
+    // Login after the input checks: first contact, request 104 and the
+    // customer's data. Filled by the session.
+    void runLoginSequence();
+
+    Seams m_s;
+    QStringList m_args;
+    std::unique_ptr<StartUp> m_startUp;
+
+    QTabWidget* m_pageControl = nullptr;
+    QWidget* m_tsVerkaufskladde = nullptr;
+    QWidget* m_tsConnection = nullptr;
+    QWidget* m_tsAutoOrder = nullptr;
+    QWidget* m_tsRuecklieferung = nullptr;
+    QWidget* m_tsAltteile = nullptr;
+    QWidget* m_tsBelege = nullptr;
+    QList<QAction*> m_topLevelItems;
+    QAction* m_miVKKLImport = nullptr;
+    QAction* m_miVKKLOptionen = nullptr;
+    QAction* m_miHilfe = nullptr;
+    QAction* m_miVKKLImportGTC = nullptr;
+    QLineEdit* m_edKundennr = nullptr;
+    QLineEdit* m_edKALDO_ID = nullptr;
+    QLineEdit* m_edPasswort = nullptr;
+    QPushButton* m_btLogin = nullptr;
+    QLabel* m_labelWasUrl = nullptr;
+    QLabel* m_logo = nullptr;
+    QLabel* m_vkklStatusBar = nullptr;
+    QWidget* m_loginPanel = nullptr;
+    QPlainTextEdit* m_mainMemo = nullptr;
+    QList<QLabel*> m_statusPanels;
+
+    bool m_firstActivation = true;
+    bool m_placed = false;
+    bool m_loggedIn = false;
+    bool m_importAllowed = true;
+};

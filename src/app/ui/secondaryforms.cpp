@@ -1,0 +1,75 @@
+#include "secondaryforms.h"
+
+SecondaryForm::SecondaryForm(const QString& formName, const QString& caption, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(formName);
+    setWindowTitle(caption);
+}
+
+TLieferadressenForm::TLieferadressenForm(QWidget* parent)
+    : SecondaryForm(QStringLiteral("LieferadressenForm"), QStringLiteral(" Lieferadressen "), parent) {}
+
+TProgrammendeForm::TProgrammendeForm(QWidget* parent)
+    : SecondaryForm(QStringLiteral("ProgrammendeForm"), QStringLiteral("Programmende"), parent) {}
+
+TDruckForm::TDruckForm(QWidget* parent)
+    : SecondaryForm(QStringLiteral("DruckForm"), QStringLiteral("Bestellung eingegangen"), parent) {}
+
+THilfeForm::THilfeForm(QWidget* parent)
+    : SecondaryForm(QStringLiteral("HilfeForm"), QStringLiteral("Programm-Beschreibung"), parent) {}
+
+TEinspeiserForm::TEinspeiserForm(QWidget* parent)
+    : SecondaryForm(QStringLiteral("EinspeiserForm"), QStringLiteral("Liste aller Einspeiser"), parent) {}
+
+TNachtexpressForm::TNachtexpressForm(QWidget* parent)
+    : SecondaryForm(QStringLiteral("NachtexpressForm"), QStringLiteral("Späteste Bestellzeiten"), parent) {}
+
+TArtikelInfoForm::TArtikelInfoForm(QWidget* parent)
+    : SecondaryForm(QStringLiteral("ArtikelInfoForm"), QStringLiteral("Erweiterte Suche"), parent) {}
+
+TOptionenForm::TOptionenForm(QWidget* parent)
+    : SecondaryForm(QStringLiteral("OptionenForm"), QStringLiteral("Optionen"), parent) {}
+
+TRueckstand_BeschaffungForm::TRueckstand_BeschaffungForm(QWidget* parent)
+    : SecondaryForm(QStringLiteral("Rueckstand_BeschaffungForm"), QStringLiteral("Auftragsart festlegen"),
+                    parent) {}
+
+TBelegversendenForm::TBelegversendenForm(QWidget* parent)
+    : SecondaryForm(QStringLiteral("BelegversendenForm"), QStringLiteral("Beleg anfordern"), parent) {}
+
+TBelegDruckForm::TBelegDruckForm(QWidget* parent)
+    : SecondaryForm(QStringLiteral("BelegDruckForm"), QStringLiteral("Beleg ausdrucken"), parent) {}
+
+TFTPForm::TFTPForm(QWidget* parent)
+    : SecondaryForm(QStringLiteral("FTPForm"), QStringLiteral("Preisdatei holen"), parent) {}
+
+TLagerauftrag::TLagerauftrag(QWidget* parent)
+    : SecondaryForm(QStringLiteral("Lagerauftrag"),
+                    QStringLiteral("Lagerauftragszeilen in Expressauftrag ändern"), parent) {}
+
+TDownloadForm::TDownloadForm(QWidget* parent)
+    : SecondaryForm(QStringLiteral("DownloadForm"), QStringLiteral("Neue Version wird geladen ..."), parent) {
+}
+
+TBrowserForm::TBrowserForm(QWidget* parent)
+    : SecondaryForm(QStringLiteral("BrowserForm"), QStringLiteral("WebBrowser"), parent) {}
+
+std::vector<std::unique_ptr<SecondaryForm>> createSecondaryForms(QWidget* mainWindow) {
+    std::vector<std::unique_ptr<SecondaryForm>> forms;
+    forms.push_back(std::make_unique<TLieferadressenForm>(mainWindow));
+    forms.push_back(std::make_unique<TProgrammendeForm>(mainWindow));
+    forms.push_back(std::make_unique<TDruckForm>(mainWindow));
+    forms.push_back(std::make_unique<THilfeForm>(mainWindow));
+    forms.push_back(std::make_unique<TEinspeiserForm>(mainWindow));
+    forms.push_back(std::make_unique<TNachtexpressForm>(mainWindow));
+    forms.push_back(std::make_unique<TArtikelInfoForm>(mainWindow));
+    forms.push_back(std::make_unique<TOptionenForm>(mainWindow));
+    forms.push_back(std::make_unique<TRueckstand_BeschaffungForm>(mainWindow));
+    forms.push_back(std::make_unique<TBelegversendenForm>(mainWindow));
+    forms.push_back(std::make_unique<TBelegDruckForm>(mainWindow));
+    forms.push_back(std::make_unique<TFTPForm>(mainWindow));
+    forms.push_back(std::make_unique<TLagerauftrag>(mainWindow));
+    forms.push_back(std::make_unique<TDownloadForm>(mainWindow));
+    forms.push_back(std::make_unique<TBrowserForm>(mainWindow));
+    return forms;
+}

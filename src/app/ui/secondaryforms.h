@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+#include <vector>
+
+// The secondary windows, created once at start in a fixed order and kept
+// until the program ends. Each is a frame with its class name, form name and
+// caption; a window moves into its own files when it gets its controls.
+
+class SecondaryForm : public QDialog {
+    Q_OBJECT
+public:
+    SecondaryForm(const QString& formName, const QString& caption, QWidget* parent);
+};
+
+class TLieferadressenForm final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit TLieferadressenForm(QWidget* parent = nullptr);
+};
+
+class TProgrammendeForm final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit TProgrammendeForm(QWidget* parent = nullptr);
+};
+
+class TDruckForm final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit TDruckForm(QWidget* parent = nullptr);
+};
+
+class THilfeForm final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit THilfeForm(QWidget* parent = nullptr);
+};
+
+class TEinspeiserForm final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit TEinspeiserForm(QWidget* parent = nullptr);
+};
+
+class TNachtexpressForm final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit TNachtexpressForm(QWidget* parent = nullptr);
+};
+
+class TArtikelInfoForm final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit TArtikelInfoForm(QWidget* parent = nullptr);
+};
+
+class TOptionenForm final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit TOptionenForm(QWidget* parent = nullptr);
+};
+
+class TRueckstand_BeschaffungForm final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit TRueckstand_BeschaffungForm(QWidget* parent = nullptr);
+};
+
+class TBelegversendenForm final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit TBelegversendenForm(QWidget* parent = nullptr);
+};
+
+class TBelegDruckForm final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit TBelegDruckForm(QWidget* parent = nullptr);
+};
+
+class TFTPForm final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit TFTPForm(QWidget* parent = nullptr);
+};
+
+class TLagerauftrag final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit TLagerauftrag(QWidget* parent = nullptr);
+};
+
+class TDownloadForm final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit TDownloadForm(QWidget* parent = nullptr);
+};
+
+class TBrowserForm final : public SecondaryForm {
+    Q_OBJECT
+public:
+    explicit TBrowserForm(QWidget* parent = nullptr);
+};
+
+// Creates every secondary window in the order of the program entry.
+std::vector<std::unique_ptr<SecondaryForm>> createSecondaryForms(QWidget* mainWindow);
