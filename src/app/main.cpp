@@ -1,4 +1,7 @@
+#include "app/counterfile.h"
 #include "app/endingroutines.h"
+#include "app/startup.h"
+#include "app/ui/hintstyle.h"
 #include "app/ui/qtxmainform.h"
 #include "app/ui/secondaryforms.h"
 #include "app/ui/widgetdialogs.h"
@@ -13,6 +16,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qtx-client"));
     QApplication::setQuitOnLastWindowClosed(true);
+    QApplication::setStyle(new HintStyle);
 
     SystemClock clock;
     LinuxPlatform platform(qEnvironmentVariable("QTX_REGISTRY_FILE"));
@@ -31,6 +35,8 @@ int main(int argc, char** argv) {
     if (!mainForm.FormCreate() || ending.ending())
         return 0;
 
+    CounterFile counters(log, mainForm.startUp().fileBeside(QStringLiteral(".cnt")));
+    ending.hooks().saveCounter = [&counters](const QString& info) { counters.save_counter(info, nullptr); };
     const auto secondaryForms = createSecondaryForms(&mainForm);
     mainForm.show();
     const int rc = QApplication::exec();

@@ -63,9 +63,9 @@ bool StartUp::run(const QRect& workArea, const QRect& desktop) {
     m_processId = m_s.platform.processId();
     const QFileInfo exe(m_exePath);
     m_programFolder = exe.absolutePath();
-    const QString base = exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName();
-    m_s.log.setLogFile(base + QStringLiteral(".log"));
-    m_ini.setFileName(base + QStringLiteral(".ini"));
+    m_basePath = exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName();
+    m_s.log.setLogFile(fileBeside(QStringLiteral(".log")));
+    m_ini.setFileName(fileBeside(QStringLiteral(".ini")));
     m_s.log.writeStartLine(m_s.log.stampNow() + QStringLiteral(" START ") + m_exePath +
                                QStringLiteral(" CmdLine=") +
                                (QStringList{m_exePath} + m_args).join(QLatin1Char(' ')),
@@ -243,8 +243,7 @@ void StartUp::syncSfxFolder() {
 }
 
 bool StartUp::writeTest() {
-    const QString testFile = QFileInfo(m_s.log.logFile()).absolutePath() + QLatin1Char('/') +
-                             QFileInfo(m_exePath).completeBaseName() + QStringLiteral(".tst");
+    const QString testFile = fileBeside(QStringLiteral(".tst"));
     QFile file(testFile);
     m_writable = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write("Dummy\r\n") == 7;
     file.close();

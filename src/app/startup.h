@@ -48,6 +48,8 @@ public:
     QString programFolder() const { return m_programFolder; }
     QString dataFolder() const { return m_dataFolder; }
     QString fileVersion() const { return m_fileVersion; }
+    // A file beside the executable with the given extension (".ini", ".cnt", ...).
+    QString fileBeside(const QString& extension) const { return m_basePath + extension; }
     bool writable() const { return m_writable; }
     bool hideImportGtc() const { return m_tenant.number == 6; }
     QString importParameter() const { return m_importParameter; }
@@ -96,6 +98,7 @@ private:
     Endpoints m_endpoints;
     QString m_exePath;
     QString m_programFolder;
+    QString m_basePath;
     QString m_dataFolder;
     QString m_onlineName;
     QString m_fileVersion;

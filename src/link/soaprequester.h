@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class Clock;
+class Connectivity;
+class Dialogs;
+class Ending;
+class IQTX_SoapServer;
+class Logger;
+
+// Sends numbered requests through StandardRequest (strings2request) and
+// checks their answers (CheckAnswerLines). Runs on the main thread; a call
+// blocks until the answer or the read time-out.
+class SoapRequester {
+public:
+    SoapRequester(Logger& logger, const Clock& clock, Dialogs& dialogs, Ending& ending,
+                  Connectivity& connectivity);
+
+    // _IdleTime: the connectivity check runs at most once per interval.
+    void setIdleTime(qint64 ms) { m_idleTimeMs = ms; }
+    qint64 idleTime() const { return m_idleTimeMs; }
+    // READ_TIMEOUT: the receive time-out of each call.
+    void setReadTimeout(int ms) { m_readTimeoutMs = ms; }
+    int readTimeout() const { return m_readTimeoutMs; }
+    // UI text _VerbindungNeustart.
+    void setVerbindungNeustart(const QString& text) { m_verbindungNeustart = text; }
+
+    // Called with true before and false after each call: busy flag and hourglass.
+    void setBusyHandler(std::function<void(bool)> handler) { m_busyHandler = std::move(handler); }
+    bool busy() const { return m_busy; }
+
+    // Statistics hook for a lost internet connection: records the entry of
+    // kind 53 "Internetverbindung" and sends the statistics file (usage
+    // statistics are built elsewhere).
+    void setNoInternetStatisticsHook(std::function<void(const QString& statusText)> hook) {
+        m_noInternetStatisticsHook = std::move(hook);
+    }
+
+    // Tick of the last connectivity check; unset before the first.
+    std::optional<qint64> lastCheck() const { return m_lastCheck; }
+    void setLastCheck(std::optional<qint64> tick) { m_lastCheck = tick; }
+
+    // Packs the request lines into StandardRequest. *raised (optional) tells
+    // whether the call failed like an exception (ErrorCode -1).
+    void strings2request(IQTX_SoapServer& proxy, const QStringList& request, QStringList& answer,
+                         int& ErrorCode, QString& ErrorMessage, bool* raised = nullptr);
+
+    // True when the answer has at least expected lines; else the text says why
+    // and, with show, is also shown.
+    bool CheckAnswerLines(bool show, const QString& name, const QStringList& answer, int expected,
+                          QString* text = nullptr);
+
+private:
+    void setBusy(bool busy);
+
+    Logger& m_logger;
+    const Clock& m_clock;
+    Dialogs& m_dialogs;
+    Ending& m_ending;
+    Connectivity& m_connectivity;
+    qint64 m_idleTimeMs = 180000;
+    int m_readTimeoutMs = 180000;
+    QString m_verbindungNeustart =
+        QStringLiteral("Verbindung zum Server wurde unterbrochen.\r\nBitte Programm neu starten.");
+    std::function<void(bool)> m_busyHandler;
+    std::function<void(const QString&)> m_noInternetStatisticsHook;
+    bool m_busy = false;
+    std::optional<qint64> m_lastCheck;
+    QString m_statusText;
+};
