@@ -1,24 +1,36 @@
 #include "serverstore.h"
 
+#include "demodata.h"
+#include "store/schema.h"
+
 #include <QCryptographicHash>
+#include <QPasswordDigestor>
 #include <QRandomGenerator>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 
 namespace {
 
-QString passwordHash(const QString& salt, const QString& password) {
-    return QString::fromLatin1(
-        QCryptographicHash::hash((salt + password).toUtf8(), QCryptographicHash::Sha256).toHex());
-}
+constexpr int kdfIterations = 10000;
 
-QString randomHex(int bytes) {
-    QByteArray raw(bytes, Qt::Uninitialized);
+QByteArray randomBytes(int count) {
+    QByteArray raw(count, Qt::Uninitialized);
     for (char& c : raw)
         c = char(QRandomGenerator::system()->bounded(256));
-    return QString::fromLatin1(raw.toHex());
+    return raw;
+}
+
+// Compares without stopping at the first difference.
+bool sameText(const QString& a, const QString& b) {
+    const QByteArray x = a.toUtf8();
+    const QByteArray y = b.toUtf8();
+    if (x.size() != y.size())
+        return false;
+    int diff = 0;
+    for (qsizetype i = 0; i < x.size(); ++i)
+        diff |= x.at(i) ^ y.at(i);
+    return diff == 0;
 }
 
 } // namespace
@@ -35,48 +47,35 @@ ServerStore::~ServerStore() {
     QSqlDatabase::removeDatabase(m_connection);
 }
 
-bool ServerStore::open(const QString& path, QString* error) {
+QSqlDatabase ServerStore::database() const {
+    return QSqlDatabase::database(m_connection, false);
+}
+
+bool ServerStore::open(const QString& path, QString* error, bool seedDemo) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open()) {
         if (error)
             *error = db.lastError().text();
         return false;
     }
-    return createSchema(error);
-}
-
-bool ServerStore::createSchema(QString* error) {
-    QSqlDatabase db = QSqlDatabase::database(m_connection);
+    if (!Schema::create(db, error))
+        return false;
+    if (!seedDemo)
+        return true;
     QSqlQuery q(db);
-    const QStringList statements = {
-        QStringLiteral("CREATE TABLE IF NOT EXISTS config (key TEXT PRIMARY KEY, value TEXT NOT NULL)"),
-        QStringLiteral("CREATE TABLE IF NOT EXISTS users (kdnr TEXT NOT NULL, login TEXT NOT NULL, "
-                       "salt TEXT NOT NULL, password_hash TEXT NOT NULL, login_hash TEXT NOT NULL, "
-                       "filiale TEXT NOT NULL DEFAULT '', PRIMARY KEY (kdnr, login))"),
-        QStringLiteral("CREATE TABLE IF NOT EXISTS files (name TEXT PRIMARY KEY, data BLOB NOT NULL)"),
-    };
-    for (const QString& s : statements) {
-        if (!q.exec(s)) {
-            if (error)
-                *error = q.lastError().text();
-            return false;
-        }
-    }
-    q.exec(QStringLiteral("SELECT COUNT(*) FROM users"));
+    q.exec(QStringLiteral("SELECT COUNT(*) FROM DEBITOR"));
     if (q.next() && q.value(0).toInt() == 0) {
-        // A fresh store gets the demo customer, so that a client can log in at once.
-        addUser(QStringLiteral("10000"), QStringLiteral("DEMO"), QStringLiteral("demo"),
-                QStringLiteral("F03"));
-        addUser(QStringLiteral("10001"), QStringLiteral("JÜRGEN"), QStringLiteral("Grüße€1"),
-                QStringLiteral("F15"));
+        DemoData demo(*this);
+        return demo.generate(DemoData::Size::Small, error);
     }
     return true;
 }
 
 QString ServerStore::config(const QString& key, const QString& fallback) const {
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("SELECT value FROM config WHERE key = ?"));
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("SELECT VALUE FROM CONFIG WHERE KEY = ?"));
     q.addBindValue(key);
     if (q.exec() && q.next())
         return q.value(0).toString();
@@ -84,49 +83,77 @@ QString ServerStore::config(const QString& key, const QString& fallback) const {
 }
 
 void ServerStore::setConfig(const QString& key, const QString& value) {
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("INSERT OR REPLACE INTO config (key, value) VALUES (?, ?)"));
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO CONFIG (KEY, VALUE) VALUES (?, ?)"));
     q.addBindValue(key);
     q.addBindValue(value);
     q.exec();
 }
 
+QString ServerStore::passwordDigest(const QByteArray& salt, const QString& password, int iterations) {
+    const QByteArray key = QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, password.toUtf8(),
+                                                              salt, iterations, 32);
+    return QStringLiteral("pbkdf2-sha256$%1$").arg(iterations) + QString::fromLatin1(key.toHex());
+}
+
 bool ServerStore::addUser(const QString& kdnr, const QString& login, const QString& password,
-                          const QString& filiale) {
-    const QString salt = randomHex(16);
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(
-        QStringLiteral("INSERT OR REPLACE INTO users (kdnr, login, salt, password_hash, login_hash, filiale) "
-                       "VALUES (?, ?, ?, ?, ?, ?)"));
+                          const QString& filiale, const QString& vorname, const QString& name) {
+    const QByteArray salt = randomBytes(16);
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral(
+        "INSERT OR REPLACE INTO BENUTZER (KDNR, BENU_LOGIN, BENU_VORNAME, BENU_NAME, SALT, PASSWORD_KDF, "
+        "BENU_PASSWORDHASH, FILIALE, LIEFERUNGSCODE) VALUES (?, ?, ?, ?, ?, ?, ?, ?, '01')"));
     q.addBindValue(kdnr);
     q.addBindValue(login);
-    q.addBindValue(salt);
-    q.addBindValue(passwordHash(salt, password));
-    q.addBindValue(randomHex(20).toUpper());
+    q.addBindValue(vorname);
+    q.addBindValue(name);
+    q.addBindValue(QString::fromLatin1(salt.toHex()));
+    q.addBindValue(passwordDigest(salt, password, kdfIterations));
+    q.addBindValue(QString::fromLatin1(randomBytes(20).toHex().toUpper()));
     q.addBindValue(filiale);
     return q.exec();
 }
 
-bool ServerStore::checkUser(const QString& kdnr, const QString& login, const QString& secret,
-                            const QString& mode, User* user) const {
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("SELECT salt, password_hash, login_hash, filiale, login FROM users "
-                             "WHERE kdnr = ? AND upper(login) = upper(?)"));
+ServerStore::Check ServerStore::checkUser(const QString& kdnr, const QString& login, const QString& secret,
+                                          const QString& mode, User* user) const {
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("SELECT SALT, PASSWORD_KDF, BENU_PASSWORDHASH, FILIALE, BENU_LOGIN, "
+                             "BENU_VORNAME, BENU_NAME, LIEFERUNGSCODE, BENU_LETZTER_LOGIN, BENU_GESPERRT "
+                             "FROM BENUTZER WHERE KDNR = ? AND upper(BENU_LOGIN) = upper(?)"));
     q.addBindValue(kdnr.trimmed());
     q.addBindValue(login.trimmed());
     if (!q.exec() || !q.next())
-        return false;
-    const QString salt = q.value(0).toString();
-    const bool ok = mode == QLatin1String("1") ? !secret.isEmpty() && secret == q.value(2).toString()
-                                               : passwordHash(salt, secret) == q.value(1).toString();
-    if (ok && user)
-        *user = User{kdnr.trimmed(), q.value(4).toString(), q.value(2).toString(), q.value(3).toString()};
-    return ok;
+        return Check::Unknown;
+    bool ok = false;
+    if (mode.trimmed() == u"1") {
+        ok = !secret.isEmpty() && sameText(secret, q.value(2).toString());
+    } else {
+        const QString stored = q.value(1).toString();
+        const int iterations = stored.section(QLatin1Char('$'), 1, 1).toInt();
+        const QByteArray salt = QByteArray::fromHex(q.value(0).toString().toLatin1());
+        ok = iterations > 0 && sameText(passwordDigest(salt, secret, iterations), stored);
+    }
+    if (!ok)
+        return Check::WrongSecret;
+    if (user)
+        *user = User{kdnr.trimmed(),         q.value(4).toString(), q.value(2).toString(),
+                     q.value(3).toString(),  q.value(5).toString(), q.value(6).toString(),
+                     q.value(7).toString(),  q.value(8).toString()};
+    return q.value(9).toString() == u"1" ? Check::Blocked : Check::Ok;
+}
+
+void ServerStore::noteLogin(const User& user, const QString& when) {
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("UPDATE BENUTZER SET BENU_LETZTER_LOGIN = ? WHERE KDNR = ? AND BENU_LOGIN = ?"));
+    q.addBindValue(when);
+    q.addBindValue(user.kdnr);
+    q.addBindValue(user.login);
+    q.exec();
 }
 
 bool ServerStore::file(const QString& name, QByteArray* data) const {
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("SELECT data FROM files WHERE name = ?"));
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("SELECT DATA FROM FILES WHERE NAME = ?"));
     q.addBindValue(name);
     if (!q.exec() || !q.next())
         return false;
@@ -135,8 +162,8 @@ bool ServerStore::file(const QString& name, QByteArray* data) const {
 }
 
 bool ServerStore::putFile(const QString& name, const QByteArray& data) {
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("INSERT OR REPLACE INTO files (name, data) VALUES (?, ?)"));
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO FILES (NAME, DATA) VALUES (?, ?)"));
     q.addBindValue(name);
     q.addBindValue(data);
     return q.exec();

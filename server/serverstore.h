@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 
-// The SQLite store of qtx-server. The schema is created on first start and
-// grows with the requests the server answers.
+// The SQLite store of qtx-server: opens the database, creates the schema and
+// keeps configuration, users and files. The area stores (store/*.h) work on
+// the same connection. Only the dispatcher's thread touches it.
 class ServerStore {
 public:
     ServerStore();
@@ -13,9 +15,12 @@ public:
     ServerStore(const ServerStore&) = delete;
     ServerStore& operator=(const ServerStore&) = delete;
 
-    bool open(const QString& path, QString* error);
+    // Opens (and creates) the database. A store without customers gets a
+    // small demo data set, so that a client can log in at once.
+    bool open(const QString& path, QString* error, bool seedDemo = true);
+    QSqlDatabase database() const;
 
-    // Server configuration values (table config).
+    // Server configuration values (table CONFIG).
     QString config(const QString& key, const QString& fallback = QString()) const;
     void setConfig(const QString& key, const QString& value);
 
@@ -24,17 +29,25 @@ public:
         QString login;
         QString loginHash; // BENU_PASSWORDHASH: the secret of automatic logins
         QString filiale;
+        QString vorname;
+        QString name;
+        QString lieferungscode;
+        QString letzterLogin;
     };
-    // mode "0": secret is the password; mode "1": the login hash.
-    bool checkUser(const QString& kdnr, const QString& login, const QString& secret, const QString& mode,
-                   User* user) const;
-    bool addUser(const QString& kdnr, const QString& login, const QString& password, const QString& filiale);
+    enum class Check { Ok, Unknown, WrongSecret, Blocked };
+    // mode "1": secret is the login hash; otherwise the password.
+    Check checkUser(const QString& kdnr, const QString& login, const QString& secret, const QString& mode,
+                    User* user) const;
+    bool addUser(const QString& kdnr, const QString& login, const QString& password, const QString& filiale,
+                 const QString& vorname = QString(), const QString& name = QString());
+    void noteLogin(const User& user, const QString& when);
+    // The password digest as stored: "pbkdf2-sha256$<iterations>$<hex digest>".
+    static QString passwordDigest(const QByteArray& salt, const QString& password, int iterations);
 
     // Files for download (get_file, 301) by their server name.
     bool file(const QString& name, QByteArray* data) const;
     bool putFile(const QString& name, const QByteArray& data);
 
 private:
-    bool createSchema(QString* error);
     QString m_connection;
 };

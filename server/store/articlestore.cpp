@@ -1,0 +1,168 @@
+#include "store/articlestore.h"
+
+#include "store/recordtable.h"
+
+#include <QSqlQuery>
+
+std::optional<TArtikelInfo> ArticleStore::one(const QString& where, const QStringList& values) const {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TArtikelInfo>() +
+              QStringLiteral(" FROM ARTIKEL WHERE ") + where + QStringLiteral(" LIMIT 1"));
+    for (const QString& v : values)
+        q.addBindValue(v);
+    if (!q.exec() || !q.next())
+        return std::nullopt;
+    return RecordTable::read<TArtikelInfo>(q);
+}
+
+std::optional<TArtikelInfo> ArticleStore::byNumber(const QString& nummer) const {
+    if (nummer.trimmed().isEmpty())
+        return std::nullopt;
+    if (auto a = one(QStringLiteral("NUMMER = ?"), {nummer.trimmed().toUpper()}))
+        return a;
+    return one(QStringLiteral("ARTIKELNR_KURZ = ?"), {nummer.trimmed().toUpper()});
+}
+
+std::optional<TArtikelInfo> ArticleStore::byNumberAndSupplier(const QString& nummer,
+                                                              const QString& einspeiser) const {
+    return one(QStringLiteral("(NUMMER = ? OR TECDOCNR = ?) AND EINSPEISERCODE = ?"),
+               {nummer.trimmed().toUpper(), nummer.trimmed().toUpper(), einspeiser.trimmed()});
+}
+
+std::optional<TArtikelInfo> ArticleStore::byId(const QString& artiId) const {
+    if (artiId.trimmed().isEmpty())
+        return std::nullopt;
+    return one(QStringLiteral("ARTI_ID = ?"), {artiId.trimmed()});
+}
+
+std::optional<TArtikelInfo> ArticleStore::byEan(const QString& ean) const {
+    if (ean.trimmed().isEmpty())
+        return std::nullopt;
+    if (auto a = one(QStringLiteral("EAN = ?"), {ean.trimmed()}))
+        return a;
+    return one(QStringLiteral("NUMMER = (SELECT ARTIKELNR FROM ARTIKEL_EAN WHERE EAN = ?)"), {ean.trimmed()});
+}
+
+TArtikelArray ArticleStore::search(const QString& text, int limit) const {
+    const QString t = text.trimmed().toUpper();
+    if (t.isEmpty())
+        return {};
+    QString escaped = t;
+    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('%'), QStringLiteral("\\%"))
+        .replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TArtikelInfo>() +
+              QStringLiteral(" FROM ARTIKEL WHERE NUMMER LIKE ? ESCAPE '\\' OR ARTIKELNR_KURZ LIKE ? ESCAPE "
+                             "'\\' OR TECDOCNR LIKE ? ESCAPE '\\' OR upper(BEZEICHNUNG) LIKE ? ESCAPE '\\' "
+                             "ORDER BY NUMMER LIMIT ?"));
+    q.addBindValue(escaped + QLatin1Char('%'));
+    q.addBindValue(escaped + QLatin1Char('%'));
+    q.addBindValue(escaped + QLatin1Char('%'));
+    q.addBindValue(QLatin1Char('%') + escaped + QLatin1Char('%'));
+    q.addBindValue(limit);
+    if (!q.exec())
+        return {};
+    return RecordTable::readAll<TArtikelInfo>(q);
+}
+
+TArtikelnetzArray ArticleStore::network(const QString& artikelnr) const {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TArtikelnetz>() +
+              QStringLiteral(" FROM ARTIKELNETZ WHERE ARTIKELNR = ? ORDER BY NETZARTIKELNR"));
+    q.addBindValue(artikelnr.trimmed().toUpper());
+    if (!q.exec())
+        return {};
+    return RecordTable::readAll<TArtikelnetz>(q);
+}
+
+QStringList ArticleStore::suppliers() const {
+    QSqlQuery q(m_db);
+    QStringList out;
+    if (!q.exec(QStringLiteral("SELECT CODE, NAME, ORT, TECCOM FROM EINSPEISER ORDER BY CODE")))
+        return out;
+    while (q.next())
+        out.append(QStringList{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                               q.value(3).toString()}
+                       .join(QLatin1Char(';')));
+    return out;
+}
+
+QList<ArticleStore::Stock> ArticleStore::stock(const QString& artikelnr) const {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TFilialeKurz2>(QStringLiteral("f.")) +
+              QStringLiteral(", f.TOUR, f.EXTERN, f.VIRTUELL, coalesce(b.VERFUEGBAR, 0), "
+                             "coalesce(b.RESERVIERT, 0), coalesce(b.RUECKSTAND, 0), coalesce(b.BESTELLT, 0), "
+                             "coalesce(b.EINGANG, 0) FROM FILIALE f LEFT JOIN BESTAND b ON b.FILIALE = f.CODE "
+                             "AND b.ARTIKELNR = ? ORDER BY f.POS"));
+    q.addBindValue(artikelnr.trimmed().toUpper());
+    QList<Stock> out;
+    if (!q.exec())
+        return out;
+    const int n = int(RecordCodec::fieldCount<TFilialeKurz2>());
+    while (q.next()) {
+        Stock s;
+        s.branch = RecordTable::read<TFilialeKurz2>(q);
+        s.tour = q.value(n).toString();
+        s.external = q.value(n + 1).toString() == u"1";
+        s.virtualBranch = q.value(n + 2).toString() == u"1";
+        s.verfuegbar = q.value(n + 3).toInt();
+        s.reserviert = q.value(n + 4).toInt();
+        s.rueckstand = q.value(n + 5).toInt();
+        s.bestellt = q.value(n + 6).toInt();
+        s.eingang = q.value(n + 7).toInt();
+        out.append(s);
+    }
+    return out;
+}
+
+int ArticleStore::available(const QString& artikelnr, const QString& filiale) const {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT VERFUEGBAR FROM BESTAND WHERE ARTIKELNR = ? AND FILIALE = ?"));
+    q.addBindValue(artikelnr);
+    q.addBindValue(filiale);
+    return q.exec() && q.next() ? q.value(0).toInt() : 0;
+}
+
+bool ArticleStore::reserve(const QString& artikelnr, const QString& filiale, int quantity) {
+    if (quantity == 0)
+        return true;
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("UPDATE BESTAND SET VERFUEGBAR = VERFUEGBAR - ?, RESERVIERT = max(0, RESERVIERT "
+                             "+ ?) WHERE ARTIKELNR = ? AND FILIALE = ?"));
+    q.addBindValue(quantity);
+    q.addBindValue(quantity);
+    q.addBindValue(artikelnr);
+    q.addBindValue(filiale);
+    return q.exec();
+}
+
+bool ArticleStore::consume(const QString& artikelnr, const QString& filiale, int quantity) {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral(
+        "UPDATE BESTAND SET RESERVIERT = max(0, RESERVIERT - ?) WHERE ARTIKELNR = ? AND FILIALE = ?"));
+    q.addBindValue(quantity);
+    q.addBindValue(artikelnr);
+    q.addBindValue(filiale);
+    return q.exec();
+}
+
+double ArticleStore::discount(const QString& artikelnr, const QString& preisgruppe) const {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT RABATT_P FROM NETTOPREIS WHERE ARTIKELNR = ? AND PREISGRUPPENNR = ?"));
+    q.addBindValue(artikelnr);
+    q.addBindValue(preisgruppe);
+    return q.exec() && q.next() ? q.value(0).toDouble() : 0.0;
+}
+
+QList<QPair<int, double>> ArticleStore::graduated(const QString& artikelnr) const {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT AB_MENGE, RABATT_P FROM STAFFELPREIS WHERE ARTIKELNR = ? ORDER BY AB_MENGE"));
+    q.addBindValue(artikelnr);
+    QList<QPair<int, double>> out;
+    if (q.exec()) {
+        while (q.next())
+            out.append({q.value(0).toInt(), q.value(1).toDouble()});
+    }
+    return out;
+}

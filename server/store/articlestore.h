@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/records.h"
+
+#include <QSqlDatabase>
+
+#include <optional>
+
+// Articles, suppliers, the article network, stock per branch and prices.
+class ArticleStore {
+public:
+    explicit ArticleStore(QSqlDatabase db)
+        : m_db(db) {}
+
+    std::optional<TArtikelInfo> byNumber(const QString& nummer) const;
+    std::optional<TArtikelInfo> byNumberAndSupplier(const QString& nummer, const QString& einspeiser) const;
+    std::optional<TArtikelInfo> byId(const QString& artiId) const;
+    std::optional<TArtikelInfo> byEan(const QString& ean) const;
+    // Number, short number, catalogue number or description; at most limit hits.
+    TArtikelArray search(const QString& text, int limit) const;
+    // Alternatives and successors of an article.
+    TArtikelnetzArray network(const QString& artikelnr) const;
+    // "CODE;NAME;ORT;TECCOM" per supplier.
+    QStringList suppliers() const;
+
+    struct Stock {
+        TFilialeKurz2 branch;
+        QString tour;
+        bool external = false;
+        bool virtualBranch = false;
+        int verfuegbar = 0;
+        int reserviert = 0;
+        int rueckstand = 0;
+        int bestellt = 0;
+        int eingang = 0;
+    };
+    // Every branch in list order, with the article's stock (zero where it has none).
+    QList<Stock> stock(const QString& artikelnr) const;
+    int available(const QString& artikelnr, const QString& filiale) const;
+    // Moves quantity from available to reserved (negative gives it back).
+    bool reserve(const QString& artikelnr, const QString& filiale, int quantity);
+    // Booking: reserved stock leaves the branch.
+    bool consume(const QString& artikelnr, const QString& filiale, int quantity);
+
+    // Discount in percent for the customer's price group (0 without a row).
+    double discount(const QString& artikelnr, const QString& preisgruppe) const;
+    // Graduated discounts: quantity from which, discount in percent.
+    QList<QPair<int, double>> graduated(const QString& artikelnr) const;
+
+private:
+    std::optional<TArtikelInfo> one(const QString& where, const QStringList& values) const;
+    QSqlDatabase m_db;
+};

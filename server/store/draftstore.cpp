@@ -1,0 +1,87 @@
+#include "store/draftstore.h"
+
+#include "store/recordtable.h"
+
+#include <QSqlQuery>
+
+TVerkaufskladdeArray DraftStore::lines(const QString& kdnr, const QString& user) const {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TVerkaufskladde>() +
+              QStringLiteral(" FROM VERKAUFSKLADDE WHERE KUNDENNR = ? AND upper(BENUTZER) = upper(?) "
+                             "ORDER BY ROW_ID"));
+    q.addBindValue(kdnr.trimmed());
+    q.addBindValue(user.trimmed());
+    if (!q.exec())
+        return {};
+    return RecordTable::readAll<TVerkaufskladde>(q);
+}
+
+std::optional<TVerkaufskladde> DraftStore::line(const QString& vkklId) const {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TVerkaufskladde>() +
+              QStringLiteral(" FROM VERKAUFSKLADDE WHERE VKKL_ID = ?"));
+    q.addBindValue(vkklId.trimmed());
+    if (!q.exec() || !q.next())
+        return std::nullopt;
+    return RecordTable::read<TVerkaufskladde>(q);
+}
+
+int DraftStore::count(const QString& kdnr, const QString& user) const {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral(
+        "SELECT COUNT(*) FROM VERKAUFSKLADDE WHERE KUNDENNR = ? AND upper(BENUTZER) = upper(?)"));
+    q.addBindValue(kdnr.trimmed());
+    q.addBindValue(user.trimmed());
+    return q.exec() && q.next() ? q.value(0).toInt() : 0;
+}
+
+QString DraftStore::insert(TVerkaufskladde& line) {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT coalesce(max(CAST(LFD_NR AS INTEGER)), 0) + 1 FROM VERKAUFSKLADDE "
+                             "WHERE KUNDENNR = ?"));
+    q.addBindValue(line.KUNDENNR);
+    if (!q.exec() || !q.next())
+        return QString();
+    line.LFD_NR = q.value(0).toString();
+    line.VKKL_ID.clear();
+    q.prepare(RecordTable::insertSql<TVerkaufskladde>(QStringLiteral("VERKAUFSKLADDE"), {}));
+    RecordTable::bindFields(q, line);
+    if (!q.exec())
+        return QString();
+    const QString id = q.lastInsertId().toString();
+    q.prepare(QStringLiteral("UPDATE VERKAUFSKLADDE SET VKKL_ID = ROW_ID WHERE ROW_ID = ?"));
+    q.addBindValue(id);
+    if (!q.exec())
+        return QString();
+    line.VKKL_ID = id;
+    return id;
+}
+
+bool DraftStore::update(const TVerkaufskladde& line) {
+    QSqlQuery q(m_db);
+    q.prepare(RecordTable::updateSql<TVerkaufskladde>(QStringLiteral("VERKAUFSKLADDE"),
+                                                      QStringLiteral("VKKL_ID = ?")));
+    RecordTable::bindFields(q, line);
+    q.addBindValue(line.VKKL_ID);
+    return q.exec() && q.numRowsAffected() == 1;
+}
+
+bool DraftStore::remove(const QString& vkklId) {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("DELETE FROM VERKAUFSKLADDE WHERE VKKL_ID = ?"));
+    q.addBindValue(vkklId.trimmed());
+    return q.exec() && q.numRowsAffected() == 1;
+}
+
+QString DraftStore::init(const QString& kdnr, const QString& user, const QString& lieferadr,
+                         const QString& when) {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("INSERT INTO KLADDE (KDNR, BENUTZER, LIEFERADR, ERSTELLT) VALUES (?, ?, ?, ?)"));
+    q.addBindValue(kdnr);
+    q.addBindValue(user);
+    q.addBindValue(lieferadr);
+    q.addBindValue(when);
+    if (!q.exec())
+        return QString();
+    return q.lastInsertId().toString();
+}

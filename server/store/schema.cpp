@@ -1,0 +1,129 @@
+#include "store/schema.h"
+
+#include "model/records.h"
+#include "store/recordtable.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace Schema {
+
+namespace {
+
+QStringList statements() {
+    using RecordTable::createSql;
+    return {
+        QStringLiteral("CREATE TABLE IF NOT EXISTS CONFIG (KEY TEXT PRIMARY KEY, VALUE TEXT NOT NULL)"),
+        // Articles with all columns, their suppliers, the article network and extra EANs.
+        createSql<TArtikelInfo>(QStringLiteral("ARTIKEL"), QStringLiteral("ROW_ID INTEGER PRIMARY KEY")),
+        QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS ARTIKEL_NUMMER ON ARTIKEL (NUMMER)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKEL_ARTI_ID ON ARTIKEL (ARTI_ID)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKEL_EAN ON ARTIKEL (EAN)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKEL_KURZ ON ARTIKEL (ARTIKELNR_KURZ)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS EINSPEISER (CODE TEXT PRIMARY KEY, NAME TEXT NOT NULL, "
+                       "ORT TEXT NOT NULL DEFAULT '', TECCOM TEXT NOT NULL DEFAULT '0')"),
+        createSql<TArtikelnetz>(QStringLiteral("ARTIKELNETZ"), QString()),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKELNETZ_NR ON ARTIKELNETZ (ARTIKELNR)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS ARTIKEL_EAN (EAN TEXT PRIMARY KEY, ARTIKELNR TEXT NOT NULL)"),
+        // Branches: the login's branch record plus the flags of the stock answer.
+        createSql<TFilialeKurz2>(QStringLiteral("FILIALE"),
+                                 QStringLiteral("POS INTEGER NOT NULL, TOUR TEXT NOT NULL DEFAULT '', "
+                                                "EXTERN TEXT NOT NULL DEFAULT '0', "
+                                                "VIRTUELL TEXT NOT NULL DEFAULT '0'")),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS BESTAND (ARTIKELNR TEXT NOT NULL, FILIALE TEXT NOT NULL, "
+                       "VERFUEGBAR INTEGER NOT NULL DEFAULT 0, RESERVIERT INTEGER NOT NULL DEFAULT 0, "
+                       "RUECKSTAND INTEGER NOT NULL DEFAULT 0, BESTELLT INTEGER NOT NULL DEFAULT 0, "
+                       "EINGANG INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (ARTIKELNR, FILIALE))"),
+        // Prices: net price per price group, graduated prices, deposits and old-part values.
+        QStringLiteral("CREATE TABLE IF NOT EXISTS NETTOPREIS (ARTIKELNR TEXT NOT NULL, "
+                       "PREISGRUPPENNR TEXT NOT NULL, RABATT_P REAL NOT NULL, "
+                       "PRIMARY KEY (ARTIKELNR, PREISGRUPPENNR))"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS STAFFELPREIS (ARTIKELNR TEXT NOT NULL, AB_MENGE INTEGER "
+                       "NOT NULL, RABATT_P REAL NOT NULL, PRIMARY KEY (ARTIKELNR, AB_MENGE))"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS PFAND (ARTIKELNR TEXT PRIMARY KEY, PFAND TEXT NOT NULL, "
+                       "ALTTEILWERT TEXT NOT NULL)"),
+        // Customers, delivery addresses, delivery codes and kinds, order deadlines.
+        createSql<TDebitor>(QStringLiteral("DEBITOR"), QString()),
+        QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS DEBITOR_NUMMER ON DEBITOR (NUMMER)"),
+        createSql<TLieferadresse>(QStringLiteral("LIEFERADRESSE"), QString()),
+        createSql<TLieferung>(QStringLiteral("LIEFERUNG"), QString()),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS LIEFERART (CODE TEXT PRIMARY KEY, NAME TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS BESTELLZEIT (FILIALE TEXT NOT NULL, NAME TEXT NOT NULL, "
+                       "LIEFERADR TEXT NOT NULL DEFAULT '', LIEFERUNGSART TEXT NOT NULL DEFAULT '', "
+                       "STARTZEIT TEXT NOT NULL, ENDEZEIT TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS ZUSTELLZEIT (FILIALE TEXT NOT NULL, TOURNR TEXT NOT NULL, "
+                       "ABFAHRT TEXT NOT NULL, ANKUNFT TEXT NOT NULL)"),
+        // Users with salted password hashes, and their options.
+        QStringLiteral("CREATE TABLE IF NOT EXISTS BENUTZER (KDNR TEXT NOT NULL, BENU_LOGIN TEXT NOT NULL, "
+                       "BENU_VORNAME TEXT NOT NULL DEFAULT '', BENU_NAME TEXT NOT NULL DEFAULT '', "
+                       "SALT TEXT NOT NULL, PASSWORD_KDF TEXT NOT NULL, BENU_PASSWORDHASH TEXT NOT NULL, "
+                       "BENU_LETZTER_LOGIN TEXT NOT NULL DEFAULT '', FILIALE TEXT NOT NULL DEFAULT '', "
+                       "LIEFERUNGSCODE TEXT NOT NULL DEFAULT '', BENU_GESPERRT TEXT NOT NULL DEFAULT '0', "
+                       "BENU_ANZAHL_LOGINFEHLER INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (KDNR, BENU_LOGIN))"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS BENUTZER_OPTION (KDNR TEXT NOT NULL, BENU_LOGIN TEXT NOT "
+                       "NULL, BESE_KEY TEXT NOT NULL, BESE_VALUE TEXT NOT NULL, "
+                       "PRIMARY KEY (KDNR, BENU_LOGIN, BESE_KEY))"),
+        // Draft orders and their lines.
+        QStringLiteral("CREATE TABLE IF NOT EXISTS KLADDE (KLADDE_ID INTEGER PRIMARY KEY, KDNR TEXT NOT NULL, "
+                       "BENUTZER TEXT NOT NULL, LIEFERADR TEXT NOT NULL DEFAULT '', ERSTELLT TEXT NOT NULL)"),
+        createSql<TVerkaufskladde>(QStringLiteral("VERKAUFSKLADDE"),
+                                   QStringLiteral("ROW_ID INTEGER PRIMARY KEY AUTOINCREMENT")),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSKLADDE_KD ON VERKAUFSKLADDE (KUNDENNR)"),
+        // Documents: orders, delivery notes, invoices, credit notes, offers.
+        createSql<TVerkaufsKopf>(QStringLiteral("VERKAUFSKOPF"), QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSKOPF_KD ON VERKAUFSKOPF (KUNDENNR)"),
+        createSql<TVerkaufsZeile>(QStringLiteral("VERKAUFSZEILE"), QString()),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSZEILE_BELEG ON VERKAUFSZEILE (BELEGNR)"),
+        createSql<TDebitorLieferKopf>(QStringLiteral("DEBITORLIEFERKOPF"), QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
+        createSql<TDebitorLieferZeile>(QStringLiteral("DEBITORLIEFERZEILE"), QString()),
+        createSql<TDebitorRechnungsKopf>(QStringLiteral("DEBITORRECHNUNGSKOPF"), QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
+        createSql<TDebitorRechnungsZeile>(QStringLiteral("DEBITORRECHNUNGSZEILE"), QString()),
+        createSql<TDebitorGutschriftsKopf>(QStringLiteral("DEBITORGUTSCHRIFTSKOPF"), QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
+        createSql<TDebitorGutschriftsZeile>(QStringLiteral("DEBITORGUTSCHRIFTSZEILE"), QString()),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS NUMMERNKREIS (ART TEXT PRIMARY KEY, NAECHSTE INTEGER NOT "
+                       "NULL)"),
+        // Returnable articles and old parts.
+        createSql<TRuecksendeArtikel>(QStringLiteral("RUECKSENDEARTIKEL"), QStringLiteral("KDNR TEXT NOT NULL")),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS ALTTEIL (ALTVZ_ID INTEGER PRIMARY KEY, KDNR TEXT NOT NULL, "
+                       "BELEG TEXT NOT NULL, STATUS TEXT NOT NULL, ARTIKELNR TEXT NOT NULL, "
+                       "BEZEICHNUNG TEXT NOT NULL, ZUM_ATV TEXT NOT NULL DEFAULT '0', "
+                       "ALTWERT TEXT NOT NULL, OELIWERT TEXT NOT NULL DEFAULT '0', DATUM TEXT NOT NULL, "
+                       "VKKL_ID TEXT NOT NULL DEFAULT '')"),
+        // Statistics, mails, files, texts, price file and TecCom.
+        QStringLiteral("CREATE TABLE IF NOT EXISTS STATISTIK (ID INTEGER PRIMARY KEY, KDNR TEXT NOT NULL, "
+                       "BENUTZER TEXT NOT NULL, EMPFANGEN TEXT NOT NULL, WERTE TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS MAIL (MAIL_ID INTEGER PRIMARY KEY, KDNR TEXT NOT NULL, "
+                       "ART TEXT NOT NULL, ABSENDER TEXT NOT NULL, EMPFAENGER TEXT NOT NULL, BETREFF TEXT NOT "
+                       "NULL, TEXT TEXT NOT NULL, STATUS TEXT NOT NULL DEFAULT 'Ok', ERSTELLT TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS FILES (NAME TEXT PRIMARY KEY, DATA BLOB NOT NULL)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS TEXTE (ART TEXT NOT NULL, SCHLUESSEL TEXT NOT NULL, "
+                       "TEXT TEXT NOT NULL, PRIMARY KEY (ART, SCHLUESSEL))"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS PREISDATEI (KDNR TEXT PRIMARY KEY, DATEINAME TEXT NOT NULL, "
+                       "STATUS TEXT NOT NULL, ERSTELLT TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS WARENGRUPPENFILTER (KDNR TEXT NOT NULL, WARENGRUPPE TEXT "
+                       "NOT NULL, PRIMARY KEY (KDNR, WARENGRUPPE))"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS TECCOM_VERFUEGBARKEIT (EINSPEISER TEXT NOT NULL, "
+                       "ARTIKELNR TEXT NOT NULL, MENGE INTEGER NOT NULL, LIEFERDATUM TEXT NOT NULL, "
+                       "PRIMARY KEY (EINSPEISER, ARTIKELNR))"),
+    };
+}
+
+} // namespace
+
+bool create(QSqlDatabase& db, QString* error) {
+    QSqlQuery q(db);
+    // WAL with full sync: a booking that was answered is on disk.
+    q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    for (const QString& s : statements()) {
+        if (!q.exec(s)) {
+            if (error)
+                *error = q.lastError().text() + QStringLiteral(" in ") + s.left(80);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace Schema
