@@ -15,18 +15,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-struct FormHarness {
-    QTemporaryDir dir;
-    FakePlatform platform{dir.filePath(QStringLiteral("registry.ini"))};
-    ManualClock clock;
-    Logger log{clock};
-    ScriptedDialogs dialogs;
-    RecordingEnding ending;
+struct FormHarness : FakeSeams {
     std::unique_ptr<TQTXMainForm> form;
 
     explicit FormHarness(const QList<std::pair<QString, QString>>& userIni = {}) {
-        platform.exePath = dir.filePath(QStringLiteral("qtx-client"));
-        LokalIni ini(dir.filePath(QStringLiteral("qtx-client.ini")));
+        LokalIni ini(beside(QStringLiteral(".ini")));
         for (const auto& [key, value] : userIni)
             ini.write(QStringLiteral("USER"), key, value);
         // Keep the automatic login out of the way unless a test wants it.

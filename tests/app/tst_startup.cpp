@@ -20,20 +20,12 @@ const QString sharedKey = QStringLiteral("Software\\Zelmor\\QTX-Client");
 } // namespace
 
 // One start-up with test doubles in a folder of its own.
-struct Harness {
-    QTemporaryDir dir;
-    FakePlatform platform{dir.filePath(QStringLiteral("registry.ini"))};
-    ManualClock clock;
-    Logger log{clock};
-    ScriptedDialogs dialogs;
-    RecordingEnding ending;
+struct Harness : FakeSeams {
     std::unique_ptr<StartUp> startUp;
 
-    Harness() { platform.exePath = dir.filePath(QStringLiteral("qtx-client")); }
-
-    QString ini() const { return dir.filePath(QStringLiteral("qtx-client.ini")); }
+    QString ini() const { return beside(QStringLiteral(".ini")); }
     QString logText() const {
-        QFile f(dir.filePath(QStringLiteral("qtx-client.log")));
+        QFile f(beside(QStringLiteral(".log")));
         return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
     }
     void writeIni(const QString& section, const QString& key, const QString& value) const {

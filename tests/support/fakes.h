@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/ending.h"
+#include "platform/logger.h"
 #include "platform/platform.h"
 #include "platform/registrystore.h"
 
@@ -14,6 +15,7 @@
 #include <QList>
 #include <QQueue>
 #include <QStringList>
+#include <QTemporaryDir>
 
 class ManualClock final : public Clock {
 public:
@@ -106,4 +108,21 @@ public:
 
 private:
     RegistryStore m_registry;
+};
+
+// The seams of one client run in a temporary folder. The executable path lies
+// in it, so INI, log and lock belong to the test alone.
+struct FakeSeams {
+    QTemporaryDir dir;
+    FakePlatform platform{dir.filePath(QStringLiteral("registry.ini"))};
+    ManualClock clock;
+    Logger log{clock};
+    ScriptedDialogs dialogs;
+    RecordingEnding ending;
+
+    FakeSeams() { platform.exePath = dir.filePath(QStringLiteral("qtx-client")); }
+    // A file beside the executable: ".ini", ".log", ...
+    QString beside(const QString& extension) const {
+        return dir.filePath(QStringLiteral("qtx-client") + extension);
+    }
 };
