@@ -1,7 +1,14 @@
 #pragma once
 
+#include "answers/articleanswers.h"
+#include "answers/customeranswers.h"
+#include "answers/documentanswers.h"
+#include "answers/draftanswers.h"
+#include "answers/serviceanswers.h"
 #include "serverrequest.h"
+#include "session.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -11,6 +18,10 @@ class ServerStore;
 // that the store's SQLite connection stays single-threaded. The SOAP
 // operations other than StandardRequest arrive under their own names as
 // code ("get_connection", "get_settings", "get_file", "TimeStamp").
+//
+// Sessions: a SOAP request is authenticated by its login header; a TCP
+// connection by its login 104. Requests about a customer or a draft line
+// must belong to the session's customer.
 class Dispatcher : public QObject {
     Q_OBJECT
 public:
@@ -25,13 +36,23 @@ public:
     ServerReply handle(const ServerRequest& request);
 
 private:
+    ServerReply dispatch(const ServerRequest& request);
     ServerReply getConnection(const ServerRequest& request);
     ServerReply getSettings(const ServerRequest& request);
     ServerReply getFile(const ServerRequest& request);
+    // Fills the session of a request; false (with the reply) when it must be refused.
+    bool authenticate(const ServerRequest& request, Session* session, ServerReply* refusal);
 
     ServerStore& m_store;
     QString m_greeting;
     QString m_tcpAddress;
     quint16 m_tcpPort = 0;
     QString m_requestUrl;
+    CustomerAnswers m_customers;
+    ArticleAnswers m_articles;
+    DraftAnswers m_drafts;
+    DocumentAnswers m_documents;
+    ServiceAnswers m_services;
+    QHash<QString, Session> m_tcpSessions;
+    QHash<QByteArray, Session> m_soapSessions;
 };

@@ -1,3 +1,4 @@
+#include "demodata.h"
 #include "dispatcher.h"
 #include "faults.h"
 #include "serverstore.h"
@@ -81,13 +82,37 @@ int main(int argc, char** argv) {
         QStringLiteral("add-file"),
         QStringLiteral("Store a file for download (get_file, 301) under NAME, repeatable."),
         QStringLiteral("NAME=PATH"));
+    const QCommandLineOption initDemoOption(
+        QStringLiteral("init-demo"),
+        QStringLiteral("Build the demo database DB (replacing it), print the demo logins and exit."),
+        QStringLiteral("DB"));
     const QCommandLineOption printPortsOption(
         QStringLiteral("print-ports"),
         QStringLiteral("Print \"tcp=<port> soap=<port>\" on stdout once listening."));
     parser.addOptions({dbOption, tcpPortOption, soapPortOption, listenOption, versionTextOption,
                        greetingTextOption, maintenanceOption, refuseOption, faultOption, addFileOption,
-                       printPortsOption});
+                       printPortsOption, initDemoOption});
     parser.process(app);
+
+    if (parser.isSet(initDemoOption)) {
+        const QString path = parser.value(initDemoOption);
+        for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+            if (QFile::exists(path + suffix) && !QFile::remove(path + suffix))
+                return fail(QStringLiteral("cannot replace \"%1\"").arg(path + suffix));
+        }
+        ServerStore demoStore;
+        QString error;
+        if (!demoStore.open(path, &error, false))
+            return fail(QStringLiteral("cannot open database: ") + error);
+        DemoData demo(demoStore);
+        if (!demo.generate(DemoData::Size::Full, &error))
+            return fail(QStringLiteral("demo data: ") + error);
+        QTextStream out(stdout);
+        out << "Demo database " << path << " built. Logins (customer / user / password):" << Qt::endl;
+        for (const QStringList& login : DemoData::logins())
+            out << "  " << login.join(QStringLiteral(" / ")) << Qt::endl;
+        return 0;
+    }
 
     FaultTable faults;
     for (const QString& spec : parser.values(faultOption)) {

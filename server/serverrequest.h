@@ -14,6 +14,10 @@ struct ServerRequest {
     QStringList loginHeader; // SOAP: the four header lines before the code; TCP: empty
     Front front = Front::Tcp;
     QString peer; // client address, for the log
+    // TCP: a key that is unique per connection for the server's lifetime
+    // (the login 104 of that connection opens its session); empty when the
+    // front does not tell connections apart.
+    QString session;
 };
 
 struct ServerReply {

@@ -3,10 +3,12 @@
 #include "demodata.h"
 #include "store/schema.h"
 
+#include "store/recordtable.h"
 #include <QCryptographicHash>
 #include <QPasswordDigestor>
 #include <QRandomGenerator>
 #include <QSqlError>
+
 #include <QSqlQuery>
 #include <QUuid>
 
@@ -76,7 +78,7 @@ bool ServerStore::open(const QString& path, QString* error, bool seedDemo) {
 QString ServerStore::config(const QString& key, const QString& fallback) const {
     QSqlQuery q(database());
     q.prepare(QStringLiteral("SELECT VALUE FROM CONFIG WHERE KEY = ?"));
-    q.addBindValue(key);
+    q.addBindValue(RecordTable::text(key));
     if (q.exec() && q.next())
         return q.value(0).toString();
     return fallback;
@@ -85,8 +87,8 @@ QString ServerStore::config(const QString& key, const QString& fallback) const {
 void ServerStore::setConfig(const QString& key, const QString& value) {
     QSqlQuery q(database());
     q.prepare(QStringLiteral("INSERT OR REPLACE INTO CONFIG (KEY, VALUE) VALUES (?, ?)"));
-    q.addBindValue(key);
-    q.addBindValue(value);
+    q.addBindValue(RecordTable::text(key));
+    q.addBindValue(RecordTable::text(value));
     q.exec();
 }
 
@@ -103,14 +105,14 @@ bool ServerStore::addUser(const QString& kdnr, const QString& login, const QStri
     q.prepare(QStringLiteral(
         "INSERT OR REPLACE INTO BENUTZER (KDNR, BENU_LOGIN, BENU_VORNAME, BENU_NAME, SALT, PASSWORD_KDF, "
         "BENU_PASSWORDHASH, FILIALE, LIEFERUNGSCODE) VALUES (?, ?, ?, ?, ?, ?, ?, ?, '01')"));
-    q.addBindValue(kdnr);
+    q.addBindValue(RecordTable::text(kdnr));
     q.addBindValue(login);
-    q.addBindValue(vorname);
-    q.addBindValue(name);
+    q.addBindValue(RecordTable::text(vorname));
+    q.addBindValue(RecordTable::text(name));
     q.addBindValue(QString::fromLatin1(salt.toHex()));
     q.addBindValue(passwordDigest(salt, password, kdfIterations));
     q.addBindValue(QString::fromLatin1(randomBytes(20).toHex().toUpper()));
-    q.addBindValue(filiale);
+    q.addBindValue(RecordTable::text(filiale));
     return q.exec();
 }
 
@@ -120,7 +122,7 @@ ServerStore::Check ServerStore::checkUser(const QString& kdnr, const QString& lo
     q.prepare(QStringLiteral("SELECT SALT, PASSWORD_KDF, BENU_PASSWORDHASH, FILIALE, BENU_LOGIN, "
                              "BENU_VORNAME, BENU_NAME, LIEFERUNGSCODE, BENU_LETZTER_LOGIN, BENU_GESPERRT "
                              "FROM BENUTZER WHERE KDNR = ? AND upper(BENU_LOGIN) = upper(?)"));
-    q.addBindValue(kdnr.trimmed());
+    q.addBindValue(RecordTable::text(kdnr.trimmed()));
     q.addBindValue(login.trimmed());
     if (!q.exec() || !q.next())
         return Check::Unknown;
@@ -136,16 +138,16 @@ ServerStore::Check ServerStore::checkUser(const QString& kdnr, const QString& lo
     if (!ok)
         return Check::WrongSecret;
     if (user)
-        *user = User{kdnr.trimmed(),         q.value(4).toString(), q.value(2).toString(),
-                     q.value(3).toString(),  q.value(5).toString(), q.value(6).toString(),
-                     q.value(7).toString(),  q.value(8).toString()};
+        *user =
+            User{kdnr.trimmed(),        q.value(4).toString(), q.value(2).toString(), q.value(3).toString(),
+                 q.value(5).toString(), q.value(6).toString(), q.value(7).toString(), q.value(8).toString()};
     return q.value(9).toString() == u"1" ? Check::Blocked : Check::Ok;
 }
 
 void ServerStore::noteLogin(const User& user, const QString& when) {
     QSqlQuery q(database());
     q.prepare(QStringLiteral("UPDATE BENUTZER SET BENU_LETZTER_LOGIN = ? WHERE KDNR = ? AND BENU_LOGIN = ?"));
-    q.addBindValue(when);
+    q.addBindValue(RecordTable::text(when));
     q.addBindValue(user.kdnr);
     q.addBindValue(user.login);
     q.exec();
@@ -154,7 +156,7 @@ void ServerStore::noteLogin(const User& user, const QString& when) {
 bool ServerStore::file(const QString& name, QByteArray* data) const {
     QSqlQuery q(database());
     q.prepare(QStringLiteral("SELECT DATA FROM FILES WHERE NAME = ?"));
-    q.addBindValue(name);
+    q.addBindValue(RecordTable::text(name));
     if (!q.exec() || !q.next())
         return false;
     *data = q.value(0).toByteArray();
@@ -164,7 +166,7 @@ bool ServerStore::file(const QString& name, QByteArray* data) const {
 bool ServerStore::putFile(const QString& name, const QByteArray& data) {
     QSqlQuery q(database());
     q.prepare(QStringLiteral("INSERT OR REPLACE INTO FILES (NAME, DATA) VALUES (?, ?)"));
-    q.addBindValue(name);
+    q.addBindValue(RecordTable::text(name));
     q.addBindValue(data);
     return q.exec();
 }

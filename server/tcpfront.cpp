@@ -71,7 +71,7 @@ quint16 TcpFront::serverPort() const {
 void TcpFront::onNewConnection() {
     while (QTcpSocket* socket = m_server->nextPendingConnection()) {
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        m_connections.insert(socket, Connection{});
+        m_connections.insert(socket, Connection{{}, false, QStringLiteral("tcp-%1").arg(m_nextSession++)});
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
             auto it = m_connections.find(socket);
             if (it == m_connections.end())
@@ -125,6 +125,8 @@ void TcpFront::answer(QTcpSocket* socket, const TcpParsedRequest& request) {
         r.parameters = request.parameters;
         r.front = ServerRequest::Front::Tcp;
         r.peer = socket->peerAddress().toString();
+        // Sessions follow connections, so one client never sees another's data.
+        r.session = m_connections.value(socket).session;
         reply = m_handler(r);
     }
     socket->write(frameReply(request, reply, fault));

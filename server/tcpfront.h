@@ -52,6 +52,7 @@ private:
     struct Connection {
         QByteArray buffer;
         bool busy = false;
+        QString session; // unique for the server's lifetime
     };
 
     void onNewConnection();
@@ -63,4 +64,5 @@ private:
     QString m_greeting;
     QTcpServer* m_server;
     QHash<QTcpSocket*, Connection> m_connections;
+    quint64 m_nextSession = 1;
 };

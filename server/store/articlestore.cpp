@@ -54,12 +54,12 @@ TArtikelArray ArticleStore::search(const QString& text, int limit) const {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TArtikelInfo>() +
               QStringLiteral(" FROM ARTIKEL WHERE NUMMER LIKE ? ESCAPE '\\' OR ARTIKELNR_KURZ LIKE ? ESCAPE "
-                             "'\\' OR TECDOCNR LIKE ? ESCAPE '\\' OR upper(BEZEICHNUNG) LIKE ? ESCAPE '\\' "
+                             "'\\' OR TECDOCNR LIKE ? ESCAPE '\\' OR SUCHTEXT LIKE ? ESCAPE '\\' "
                              "ORDER BY NUMMER LIMIT ?"));
-    q.addBindValue(escaped + QLatin1Char('%'));
-    q.addBindValue(escaped + QLatin1Char('%'));
-    q.addBindValue(escaped + QLatin1Char('%'));
-    q.addBindValue(QLatin1Char('%') + escaped + QLatin1Char('%'));
+    q.addBindValue(QString(escaped + QLatin1Char('%')));
+    q.addBindValue(QString(escaped + QLatin1Char('%')));
+    q.addBindValue(QString(escaped + QLatin1Char('%')));
+    q.addBindValue(QString(QLatin1Char('%') + escaped + QLatin1Char('%')));
     q.addBindValue(limit);
     if (!q.exec())
         return {};
@@ -90,11 +90,12 @@ QStringList ArticleStore::suppliers() const {
 
 QList<ArticleStore::Stock> ArticleStore::stock(const QString& artikelnr) const {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TFilialeKurz2>(QStringLiteral("f.")) +
-              QStringLiteral(", f.TOUR, f.EXTERN, f.VIRTUELL, coalesce(b.VERFUEGBAR, 0), "
-                             "coalesce(b.RESERVIERT, 0), coalesce(b.RUECKSTAND, 0), coalesce(b.BESTELLT, 0), "
-                             "coalesce(b.EINGANG, 0) FROM FILIALE f LEFT JOIN BESTAND b ON b.FILIALE = f.CODE "
-                             "AND b.ARTIKELNR = ? ORDER BY f.POS"));
+    q.prepare(
+        QStringLiteral("SELECT ") + RecordTable::columns<TFilialeKurz2>(QStringLiteral("f.")) +
+        QStringLiteral(", f.TOUR, f.EXTERN, f.VIRTUELL, coalesce(b.VERFUEGBAR, 0), "
+                       "coalesce(b.RESERVIERT, 0), coalesce(b.RUECKSTAND, 0), coalesce(b.BESTELLT, 0), "
+                       "coalesce(b.EINGANG, 0) FROM FILIALE f LEFT JOIN BESTAND b ON b.FILIALE = f.CODE "
+                       "AND b.ARTIKELNR = ? ORDER BY f.POS"));
     q.addBindValue(artikelnr.trimmed().toUpper());
     QList<Stock> out;
     if (!q.exec())
@@ -157,7 +158,8 @@ double ArticleStore::discount(const QString& artikelnr, const QString& preisgrup
 
 QList<QPair<int, double>> ArticleStore::graduated(const QString& artikelnr) const {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT AB_MENGE, RABATT_P FROM STAFFELPREIS WHERE ARTIKELNR = ? ORDER BY AB_MENGE"));
+    q.prepare(
+        QStringLiteral("SELECT AB_MENGE, RABATT_P FROM STAFFELPREIS WHERE ARTIKELNR = ? ORDER BY AB_MENGE"));
     q.addBindValue(artikelnr);
     QList<QPair<int, double>> out;
     if (q.exec()) {

@@ -8,7 +8,7 @@ std::optional<TDebitor> CustomerStore::debitor(const QString& kdnr) const {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TDebitor>() +
               QStringLiteral(" FROM DEBITOR WHERE NUMMER = ?"));
-    q.addBindValue(kdnr.trimmed());
+    q.addBindValue(RecordTable::text(kdnr.trimmed()));
     if (!q.exec() || !q.next())
         return std::nullopt;
     return RecordTable::read<TDebitor>(q);
@@ -18,7 +18,7 @@ TLieferadresseArray CustomerStore::addresses(const QString& kdnr) const {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TLieferadresse>() +
               QStringLiteral(" FROM LIEFERADRESSE WHERE KUNDENNR = ? ORDER BY CAST(CODE AS INTEGER)"));
-    q.addBindValue(kdnr.trimmed());
+    q.addBindValue(RecordTable::text(kdnr.trimmed()));
     if (!q.exec())
         return {};
     return RecordTable::readAll<TLieferadresse>(q);
@@ -47,17 +47,15 @@ bool CustomerStore::branchExists(const QString& code) const {
     return q.exec() && q.next();
 }
 
-QStringList CustomerStore::deadlines() const {
+QList<QStringList> CustomerStore::deadlines(const QString& kind) const {
     QSqlQuery q(m_db);
-    QStringList out;
-    if (!q.exec(QStringLiteral("SELECT FILIALE, NAME, STARTZEIT, ENDEZEIT, LIEFERADR, LIEFERUNGSART "
-                               "FROM BESTELLZEIT ORDER BY FILIALE, STARTZEIT")))
-        return out;
-    while (q.next()) {
-        QStringList row;
-        for (int k = 0; k < 6; ++k)
-            row.append(q.value(k).toString());
-        out.append(row.join(QLatin1Char(';')));
+    q.prepare(QStringLiteral("SELECT FILIALE, NAME, ENDEZEIT FROM BESTELLZEIT WHERE LIEFERUNGSART = ? "
+                             "ORDER BY FILIALE, ENDEZEIT"));
+    q.addBindValue(kind);
+    QList<QStringList> out;
+    if (q.exec()) {
+        while (q.next())
+            out.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
     }
     return out;
 }
@@ -66,8 +64,8 @@ QStringList CustomerStore::deliveryTimes(const QString& filiale) const {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("SELECT FILIALE, TOURNR, ABFAHRT, ANKUNFT FROM ZUSTELLZEIT WHERE ? = '' OR "
                              "FILIALE = ? ORDER BY FILIALE, ABFAHRT"));
-    q.addBindValue(filiale.trimmed());
-    q.addBindValue(filiale.trimmed());
+    q.addBindValue(RecordTable::text(filiale.trimmed()));
+    q.addBindValue(RecordTable::text(filiale.trimmed()));
     QStringList out;
     if (!q.exec())
         return out;
@@ -82,10 +80,10 @@ TBenutzerOptions CustomerStore::options(const QString& kdnr, const QString& user
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("SELECT BESE_KEY, BESE_VALUE FROM BENUTZER_OPTION WHERE KDNR = ? AND "
                              "upper(BENU_LOGIN) = upper(?) AND (? = '' OR BESE_KEY = ?) ORDER BY BESE_KEY"));
-    q.addBindValue(kdnr.trimmed());
-    q.addBindValue(user.trimmed());
-    q.addBindValue(key);
-    q.addBindValue(key);
+    q.addBindValue(RecordTable::text(kdnr.trimmed()));
+    q.addBindValue(RecordTable::text(user.trimmed()));
+    q.addBindValue(RecordTable::text(key));
+    q.addBindValue(RecordTable::text(key));
     TBenutzerOptions out;
     if (q.exec()) {
         while (q.next())
@@ -96,16 +94,17 @@ TBenutzerOptions CustomerStore::options(const QString& kdnr, const QString& user
 
 bool CustomerStore::writeOptions(const QString& kdnr, const QString& user, const TBenutzerOptions& options) {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("INSERT OR REPLACE INTO BENUTZER_OPTION (KDNR, BENU_LOGIN, BESE_KEY, BESE_VALUE) "
-                             "VALUES (?, (SELECT coalesce((SELECT BENU_LOGIN FROM BENUTZER WHERE KDNR = ? AND "
-                             "upper(BENU_LOGIN) = upper(?)), ?)), ?, ?)"));
+    q.prepare(
+        QStringLiteral("INSERT OR REPLACE INTO BENUTZER_OPTION (KDNR, BENU_LOGIN, BESE_KEY, BESE_VALUE) "
+                       "VALUES (?, (SELECT coalesce((SELECT BENU_LOGIN FROM BENUTZER WHERE KDNR = ? AND "
+                       "upper(BENU_LOGIN) = upper(?)), ?)), ?, ?)"));
     for (const TBenutzerOption& o : options) {
-        q.addBindValue(kdnr.trimmed());
-        q.addBindValue(kdnr.trimmed());
-        q.addBindValue(user.trimmed());
-        q.addBindValue(user.trimmed());
-        q.addBindValue(o.BESE_KEY);
-        q.addBindValue(o.BESE_VALUE);
+        q.addBindValue(RecordTable::text(kdnr.trimmed()));
+        q.addBindValue(RecordTable::text(kdnr.trimmed()));
+        q.addBindValue(RecordTable::text(user.trimmed()));
+        q.addBindValue(RecordTable::text(user.trimmed()));
+        q.addBindValue(RecordTable::text(o.BESE_KEY));
+        q.addBindValue(RecordTable::text(o.BESE_VALUE));
         if (!q.exec())
             return false;
     }

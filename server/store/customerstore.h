@@ -18,8 +18,8 @@ public:
     TLieferungArray deliveryCodes() const;
     TFilialKurzArray2 branches() const;
     bool branchExists(const QString& code) const;
-    // "Branch;Name;Start;End;Address;Kind" per deadline.
-    QStringList deadlines() const;
+    // Deadlines of a delivery kind ("N" night express, "P" parcel): branch code, name, time.
+    QList<QStringList> deadlines(const QString& kind) const;
     // "Branch;Tour;Departure;Arrival" per tour.
     QStringList deliveryTimes(const QString& filiale) const;
 

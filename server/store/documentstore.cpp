@@ -3,16 +3,16 @@
 QString DocumentStore::nextNumber(const QString& art) {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("INSERT OR IGNORE INTO NUMMERNKREIS (ART, NAECHSTE) VALUES (?, 100001)"));
-    q.addBindValue(art);
+    q.addBindValue(RecordTable::text(art));
     q.exec();
     q.prepare(QStringLiteral("SELECT NAECHSTE FROM NUMMERNKREIS WHERE ART = ?"));
-    q.addBindValue(art);
+    q.addBindValue(RecordTable::text(art));
     if (!q.exec() || !q.next())
         return QString();
     const qint64 number = q.value(0).toLongLong();
     q.prepare(QStringLiteral("UPDATE NUMMERNKREIS SET NAECHSTE = ? WHERE ART = ?"));
     q.addBindValue(number + 1);
-    q.addBindValue(art);
+    q.addBindValue(RecordTable::text(art));
     if (!q.exec())
         return QString();
     return QString::number(number);
@@ -23,7 +23,7 @@ QList<TVerkaufsZeile> DocumentStore::backorders(const QString& kdnr) const {
     q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TVerkaufsZeile>() +
               QStringLiteral(" FROM VERKAUFSZEILE WHERE KUNDENNR = ? AND RESTAUFTRAG_MENGE NOT IN ('', '0') "
                              "ORDER BY BELEGNR, CAST(LFD_NR AS INTEGER)"));
-    q.addBindValue(kdnr.trimmed());
+    q.addBindValue(RecordTable::text(kdnr.trimmed()));
     if (!q.exec())
         return {};
     return RecordTable::readAll<TVerkaufsZeile>(q);

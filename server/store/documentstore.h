@@ -39,8 +39,8 @@ public:
     QList<R> heads(const QString& table, const QString& kdnr, const QString& number, const QDate& from,
                    const QDate& to, int limit = 500) const {
         QSqlQuery q(m_db);
-        QString sql = QStringLiteral("SELECT ") + RecordTable::columns<R>() + QStringLiteral(" FROM ") + table +
-                      QStringLiteral(" WHERE KUNDENNR = ?");
+        QString sql = QStringLiteral("SELECT ") + RecordTable::columns<R>() + QStringLiteral(" FROM ") +
+                      table + QStringLiteral(" WHERE KUNDENNR = ?");
         if (!number.trimmed().isEmpty())
             sql += QStringLiteral(" AND NUMMER = ?");
         if (from.isValid())
@@ -62,7 +62,8 @@ public:
     }
 
     // Lines of one document, of the customer only.
-    template <class R> QList<R> lines(const QString& table, const QString& belegnr, const QString& kdnr) const {
+    template <class R>
+    QList<R> lines(const QString& table, const QString& belegnr, const QString& kdnr) const {
         QSqlQuery q(m_db);
         q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<R>() + QStringLiteral(" FROM ") + table +
                   QStringLiteral(" WHERE BELEGNR = ? AND (? = '' OR KUNDENNR = ?) ORDER BY CAST(LFD_NR AS "

@@ -9,8 +9,8 @@ TVerkaufskladdeArray DraftStore::lines(const QString& kdnr, const QString& user)
     q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TVerkaufskladde>() +
               QStringLiteral(" FROM VERKAUFSKLADDE WHERE KUNDENNR = ? AND upper(BENUTZER) = upper(?) "
                              "ORDER BY ROW_ID"));
-    q.addBindValue(kdnr.trimmed());
-    q.addBindValue(user.trimmed());
+    q.addBindValue(RecordTable::text(kdnr.trimmed()));
+    q.addBindValue(RecordTable::text(user.trimmed()));
     if (!q.exec())
         return {};
     return RecordTable::readAll<TVerkaufskladde>(q);
@@ -30,8 +30,8 @@ int DraftStore::count(const QString& kdnr, const QString& user) const {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral(
         "SELECT COUNT(*) FROM VERKAUFSKLADDE WHERE KUNDENNR = ? AND upper(BENUTZER) = upper(?)"));
-    q.addBindValue(kdnr.trimmed());
-    q.addBindValue(user.trimmed());
+    q.addBindValue(RecordTable::text(kdnr.trimmed()));
+    q.addBindValue(RecordTable::text(user.trimmed()));
     return q.exec() && q.next() ? q.value(0).toInt() : 0;
 }
 
@@ -77,10 +77,10 @@ QString DraftStore::init(const QString& kdnr, const QString& user, const QString
                          const QString& when) {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("INSERT INTO KLADDE (KDNR, BENUTZER, LIEFERADR, ERSTELLT) VALUES (?, ?, ?, ?)"));
-    q.addBindValue(kdnr);
-    q.addBindValue(user);
-    q.addBindValue(lieferadr);
-    q.addBindValue(when);
+    q.addBindValue(RecordTable::text(kdnr));
+    q.addBindValue(RecordTable::text(user));
+    q.addBindValue(RecordTable::text(lieferadr));
+    q.addBindValue(RecordTable::text(when));
     if (!q.exec())
         return QString();
     return q.lastInsertId().toString();

@@ -58,9 +58,14 @@ template <class R> QString updateSql(const QString& table, const QString& condit
            QStringLiteral(" WHERE ") + condition;
 }
 
+// A null QString would be bound as SQL NULL; the columns hold '' instead.
+inline QVariant text(const QString& value) {
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+
 template <class R> void bindFields(QSqlQuery& q, const R& record) {
     for (QString R::*member : RecordLayout<R>::fields())
-        q.addBindValue(record.*member);
+        q.addBindValue(text(record.*member));
 }
 
 // The record from the query's current row, its fields from column offset on.
@@ -78,6 +83,33 @@ template <class R> QList<R> readAll(QSqlQuery& q, int offset = 0) {
     while (q.next())
         out.append(read<R>(q, offset));
     return out;
+}
+
+} // namespace RecordTable
+
+namespace RecordTable {
+
+// Copies the fields that two record types share by name (an article row into
+// its short and long search forms, an order line into a document line).
+template <class To, class From> To copyByName(const From& from) {
+    static const auto map = [] {
+        std::array<qsizetype, RecordLayout<To>::count> m{};
+        for (qsizetype t = 0; t < RecordLayout<To>::count; ++t) {
+            m[std::size_t(t)] = -1;
+            for (qsizetype f = 0; f < RecordLayout<From>::count; ++f) {
+                if (qstrcmp(RecordLayout<To>::names[t], RecordLayout<From>::names[f]) == 0)
+                    m[std::size_t(t)] = f;
+            }
+        }
+        return m;
+    }();
+    To to;
+    for (qsizetype t = 0; t < RecordLayout<To>::count; ++t) {
+        const qsizetype f = map[std::size_t(t)];
+        if (f >= 0)
+            to.*(RecordLayout<To>::members[t]) = from.*(RecordLayout<From>::members[f]);
+    }
+    return to;
 }
 
 } // namespace RecordTable

@@ -16,16 +16,19 @@ QStringList statements() {
     return {
         QStringLiteral("CREATE TABLE IF NOT EXISTS CONFIG (KEY TEXT PRIMARY KEY, VALUE TEXT NOT NULL)"),
         // Articles with all columns, their suppliers, the article network and extra EANs.
-        createSql<TArtikelInfo>(QStringLiteral("ARTIKEL"), QStringLiteral("ROW_ID INTEGER PRIMARY KEY")),
+        createSql<TArtikelInfo>(
+            QStringLiteral("ARTIKEL"),
+            QStringLiteral("ROW_ID INTEGER PRIMARY KEY, SUCHTEXT TEXT NOT NULL DEFAULT ''")),
         QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS ARTIKEL_NUMMER ON ARTIKEL (NUMMER)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKEL_ARTI_ID ON ARTIKEL (ARTI_ID)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKEL_EAN ON ARTIKEL (EAN)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKEL_EAN_IDX ON ARTIKEL (EAN)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKEL_KURZ ON ARTIKEL (ARTIKELNR_KURZ)"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS EINSPEISER (CODE TEXT PRIMARY KEY, NAME TEXT NOT NULL, "
                        "ORT TEXT NOT NULL DEFAULT '', TECCOM TEXT NOT NULL DEFAULT '0')"),
         createSql<TArtikelnetz>(QStringLiteral("ARTIKELNETZ"), QString()),
         QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKELNETZ_NR ON ARTIKELNETZ (ARTIKELNR)"),
-        QStringLiteral("CREATE TABLE IF NOT EXISTS ARTIKEL_EAN (EAN TEXT PRIMARY KEY, ARTIKELNR TEXT NOT NULL)"),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS ARTIKEL_EAN (EAN TEXT PRIMARY KEY, ARTIKELNR TEXT NOT NULL)"),
         // Branches: the login's branch record plus the flags of the stock answer.
         createSql<TFilialeKurz2>(QStringLiteral("FILIALE"),
                                  QStringLiteral("POS INTEGER NOT NULL, TOUR TEXT NOT NULL DEFAULT '', "
@@ -65,42 +68,51 @@ QStringList statements() {
                        "NULL, BESE_KEY TEXT NOT NULL, BESE_VALUE TEXT NOT NULL, "
                        "PRIMARY KEY (KDNR, BENU_LOGIN, BESE_KEY))"),
         // Draft orders and their lines.
-        QStringLiteral("CREATE TABLE IF NOT EXISTS KLADDE (KLADDE_ID INTEGER PRIMARY KEY, KDNR TEXT NOT NULL, "
-                       "BENUTZER TEXT NOT NULL, LIEFERADR TEXT NOT NULL DEFAULT '', ERSTELLT TEXT NOT NULL)"),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS KLADDE (KLADDE_ID INTEGER PRIMARY KEY, KDNR TEXT NOT NULL, "
+            "BENUTZER TEXT NOT NULL, LIEFERADR TEXT NOT NULL DEFAULT '', ERSTELLT TEXT NOT NULL)"),
         createSql<TVerkaufskladde>(QStringLiteral("VERKAUFSKLADDE"),
                                    QStringLiteral("ROW_ID INTEGER PRIMARY KEY AUTOINCREMENT")),
         QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSKLADDE_KD ON VERKAUFSKLADDE (KUNDENNR)"),
         // Documents: orders, delivery notes, invoices, credit notes, offers.
-        createSql<TVerkaufsKopf>(QStringLiteral("VERKAUFSKOPF"), QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
+        createSql<TVerkaufsKopf>(QStringLiteral("VERKAUFSKOPF"),
+                                 QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
         QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSKOPF_KD ON VERKAUFSKOPF (KUNDENNR)"),
         createSql<TVerkaufsZeile>(QStringLiteral("VERKAUFSZEILE"), QString()),
         QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSZEILE_BELEG ON VERKAUFSZEILE (BELEGNR)"),
-        createSql<TDebitorLieferKopf>(QStringLiteral("DEBITORLIEFERKOPF"), QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
+        createSql<TDebitorLieferKopf>(QStringLiteral("DEBITORLIEFERKOPF"),
+                                      QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
         createSql<TDebitorLieferZeile>(QStringLiteral("DEBITORLIEFERZEILE"), QString()),
-        createSql<TDebitorRechnungsKopf>(QStringLiteral("DEBITORRECHNUNGSKOPF"), QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
+        createSql<TDebitorRechnungsKopf>(QStringLiteral("DEBITORRECHNUNGSKOPF"),
+                                         QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
         createSql<TDebitorRechnungsZeile>(QStringLiteral("DEBITORRECHNUNGSZEILE"), QString()),
-        createSql<TDebitorGutschriftsKopf>(QStringLiteral("DEBITORGUTSCHRIFTSKOPF"), QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
+        createSql<TDebitorGutschriftsKopf>(QStringLiteral("DEBITORGUTSCHRIFTSKOPF"),
+                                           QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
         createSql<TDebitorGutschriftsZeile>(QStringLiteral("DEBITORGUTSCHRIFTSZEILE"), QString()),
         QStringLiteral("CREATE TABLE IF NOT EXISTS NUMMERNKREIS (ART TEXT PRIMARY KEY, NAECHSTE INTEGER NOT "
                        "NULL)"),
         // Returnable articles and old parts.
-        createSql<TRuecksendeArtikel>(QStringLiteral("RUECKSENDEARTIKEL"), QStringLiteral("KDNR TEXT NOT NULL")),
-        QStringLiteral("CREATE TABLE IF NOT EXISTS ALTTEIL (ALTVZ_ID INTEGER PRIMARY KEY, KDNR TEXT NOT NULL, "
-                       "BELEG TEXT NOT NULL, STATUS TEXT NOT NULL, ARTIKELNR TEXT NOT NULL, "
-                       "BEZEICHNUNG TEXT NOT NULL, ZUM_ATV TEXT NOT NULL DEFAULT '0', "
-                       "ALTWERT TEXT NOT NULL, OELIWERT TEXT NOT NULL DEFAULT '0', DATUM TEXT NOT NULL, "
-                       "VKKL_ID TEXT NOT NULL DEFAULT '')"),
+        createSql<TRuecksendeArtikel>(QStringLiteral("RUECKSENDEARTIKEL"),
+                                      QStringLiteral("KDNR TEXT NOT NULL")),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS ALTTEIL (ALTVZ_ID INTEGER PRIMARY KEY, KDNR TEXT NOT NULL, "
+            "BELEG TEXT NOT NULL, STATUS TEXT NOT NULL, ARTIKELNR TEXT NOT NULL, "
+            "BEZEICHNUNG TEXT NOT NULL, ZUM_ATV TEXT NOT NULL DEFAULT '0', "
+            "ALTWERT TEXT NOT NULL, OELIWERT TEXT NOT NULL DEFAULT '0', DATUM TEXT NOT NULL, "
+            "VKKL_ID TEXT NOT NULL DEFAULT '')"),
         // Statistics, mails, files, texts, price file and TecCom.
         QStringLiteral("CREATE TABLE IF NOT EXISTS STATISTIK (ID INTEGER PRIMARY KEY, KDNR TEXT NOT NULL, "
                        "BENUTZER TEXT NOT NULL, EMPFANGEN TEXT NOT NULL, WERTE TEXT NOT NULL)"),
-        QStringLiteral("CREATE TABLE IF NOT EXISTS MAIL (MAIL_ID INTEGER PRIMARY KEY, KDNR TEXT NOT NULL, "
-                       "ART TEXT NOT NULL, ABSENDER TEXT NOT NULL, EMPFAENGER TEXT NOT NULL, BETREFF TEXT NOT "
-                       "NULL, TEXT TEXT NOT NULL, STATUS TEXT NOT NULL DEFAULT 'Ok', ERSTELLT TEXT NOT NULL)"),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS MAIL (MAIL_ID INTEGER PRIMARY KEY, KDNR TEXT NOT NULL, "
+            "ART TEXT NOT NULL, ABSENDER TEXT NOT NULL, EMPFAENGER TEXT NOT NULL, BETREFF TEXT NOT "
+            "NULL, TEXT TEXT NOT NULL, STATUS TEXT NOT NULL DEFAULT 'Ok', ERSTELLT TEXT NOT NULL)"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS FILES (NAME TEXT PRIMARY KEY, DATA BLOB NOT NULL)"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS TEXTE (ART TEXT NOT NULL, SCHLUESSEL TEXT NOT NULL, "
                        "TEXT TEXT NOT NULL, PRIMARY KEY (ART, SCHLUESSEL))"),
-        QStringLiteral("CREATE TABLE IF NOT EXISTS PREISDATEI (KDNR TEXT PRIMARY KEY, DATEINAME TEXT NOT NULL, "
-                       "STATUS TEXT NOT NULL, ERSTELLT TEXT NOT NULL)"),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS PREISDATEI (KDNR TEXT PRIMARY KEY, DATEINAME TEXT NOT NULL, "
+            "STATUS TEXT NOT NULL, ERSTELLT TEXT NOT NULL)"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS WARENGRUPPENFILTER (KDNR TEXT NOT NULL, WARENGRUPPE TEXT "
                        "NOT NULL, PRIMARY KEY (KDNR, WARENGRUPPE))"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS TECCOM_VERFUEGBARKEIT (EINSPEISER TEXT NOT NULL, "

@@ -8,9 +8,9 @@ bool ServiceStore::addStatistics(const QString& kdnr, const QString& user, const
                                  const QStringList& values) {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("INSERT INTO STATISTIK (KDNR, BENUTZER, EMPFANGEN, WERTE) VALUES (?, ?, ?, ?)"));
-    q.addBindValue(kdnr);
-    q.addBindValue(user);
-    q.addBindValue(when);
+    q.addBindValue(RecordTable::text(kdnr));
+    q.addBindValue(RecordTable::text(user));
+    q.addBindValue(RecordTable::text(when));
     q.addBindValue(values.join(QLatin1Char('\t')));
     return q.exec();
 }
@@ -18,22 +18,23 @@ bool ServiceStore::addStatistics(const QString& kdnr, const QString& user, const
 int ServiceStore::statisticsCount(const QString& kdnr) const {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("SELECT COUNT(*) FROM STATISTIK WHERE KDNR = ?"));
-    q.addBindValue(kdnr);
+    q.addBindValue(RecordTable::text(kdnr));
     return q.exec() && q.next() ? q.value(0).toInt() : 0;
 }
 
-QString ServiceStore::addMail(const QString& kdnr, const QString& art, const QString& sender, const QString& to,
-                              const QString& subject, const QStringList& text, const QString& when) {
+QString ServiceStore::addMail(const QString& kdnr, const QString& art, const QString& sender,
+                              const QString& to, const QString& subject, const QStringList& text,
+                              const QString& when) {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("INSERT INTO MAIL (KDNR, ART, ABSENDER, EMPFAENGER, BETREFF, TEXT, ERSTELLT) "
                              "VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    q.addBindValue(kdnr);
-    q.addBindValue(art);
-    q.addBindValue(sender);
-    q.addBindValue(to);
-    q.addBindValue(subject);
+    q.addBindValue(RecordTable::text(kdnr));
+    q.addBindValue(RecordTable::text(art));
+    q.addBindValue(RecordTable::text(sender));
+    q.addBindValue(RecordTable::text(to));
+    q.addBindValue(RecordTable::text(subject));
     q.addBindValue(text.join(QStringLiteral("\r\n")));
-    q.addBindValue(when);
+    q.addBindValue(RecordTable::text(when));
     return q.exec() ? q.lastInsertId().toString() : QString();
 }
 
@@ -41,7 +42,7 @@ std::optional<QString> ServiceStore::mailStatus(const QString& kdnr, const QStri
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("SELECT STATUS FROM MAIL WHERE MAIL_ID = ? AND KDNR = ?"));
     q.addBindValue(mailId.trimmed());
-    q.addBindValue(kdnr);
+    q.addBindValue(RecordTable::text(kdnr));
     if (!q.exec() || !q.next())
         return std::nullopt;
     return q.value(0).toString();
@@ -50,8 +51,8 @@ std::optional<QString> ServiceStore::mailStatus(const QString& kdnr, const QStri
 std::optional<QString> ServiceStore::text(const QString& art, const QString& key) const {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("SELECT TEXT FROM TEXTE WHERE ART = ? AND SCHLUESSEL = ?"));
-    q.addBindValue(art);
-    q.addBindValue(key);
+    q.addBindValue(RecordTable::text(art));
+    q.addBindValue(RecordTable::text(key));
     if (!q.exec() || !q.next())
         return std::nullopt;
     return q.value(0).toString();
@@ -60,8 +61,8 @@ std::optional<QString> ServiceStore::text(const QString& art, const QString& key
 bool ServiceStore::setText(const QString& art, const QString& key, const QString& text) {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("INSERT OR REPLACE INTO TEXTE (ART, SCHLUESSEL, TEXT) VALUES (?, ?, ?)"));
-    q.addBindValue(art);
-    q.addBindValue(key);
+    q.addBindValue(RecordTable::text(art));
+    q.addBindValue(RecordTable::text(key));
     q.addBindValue(text);
     return q.exec();
 }
@@ -69,7 +70,7 @@ bool ServiceStore::setText(const QString& art, const QString& key, const QString
 std::optional<ServiceStore::PriceFile> ServiceStore::priceFile(const QString& kdnr) const {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("SELECT DATEINAME, STATUS, ERSTELLT FROM PREISDATEI WHERE KDNR = ?"));
-    q.addBindValue(kdnr);
+    q.addBindValue(RecordTable::text(kdnr));
     if (!q.exec() || !q.next())
         return std::nullopt;
     return PriceFile{q.value(0).toString(), q.value(1).toString(), q.value(2).toString()};
@@ -79,24 +80,25 @@ bool ServiceStore::setPriceFile(const QString& kdnr, const PriceFile& file) {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral(
         "INSERT OR REPLACE INTO PREISDATEI (KDNR, DATEINAME, STATUS, ERSTELLT) VALUES (?, ?, ?, ?)"));
-    q.addBindValue(kdnr);
-    q.addBindValue(file.name);
-    q.addBindValue(file.status);
-    q.addBindValue(file.created);
+    q.addBindValue(RecordTable::text(kdnr));
+    q.addBindValue(RecordTable::text(file.name));
+    q.addBindValue(RecordTable::text(file.status));
+    q.addBindValue(RecordTable::text(file.created));
     return q.exec();
 }
 
 bool ServiceStore::deletePriceFile(const QString& kdnr) {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("DELETE FROM PREISDATEI WHERE KDNR = ?"));
-    q.addBindValue(kdnr);
+    q.addBindValue(RecordTable::text(kdnr));
     return q.exec();
 }
 
 QStringList ServiceStore::filter(const QString& kdnr) const {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT WARENGRUPPE FROM WARENGRUPPENFILTER WHERE KDNR = ? ORDER BY WARENGRUPPE"));
-    q.addBindValue(kdnr);
+    q.prepare(
+        QStringLiteral("SELECT WARENGRUPPE FROM WARENGRUPPENFILTER WHERE KDNR = ? ORDER BY WARENGRUPPE"));
+    q.addBindValue(RecordTable::text(kdnr));
     QStringList out;
     if (q.exec()) {
         while (q.next())
@@ -108,13 +110,13 @@ QStringList ServiceStore::filter(const QString& kdnr) const {
 bool ServiceStore::setFilter(const QString& kdnr, const QStringList& groups) {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("DELETE FROM WARENGRUPPENFILTER WHERE KDNR = ?"));
-    q.addBindValue(kdnr);
+    q.addBindValue(RecordTable::text(kdnr));
     if (!q.exec())
         return false;
     q.prepare(QStringLiteral("INSERT OR IGNORE INTO WARENGRUPPENFILTER (KDNR, WARENGRUPPE) VALUES (?, ?)"));
     for (const QString& g : groups) {
-        q.addBindValue(kdnr);
-        q.addBindValue(g);
+        q.addBindValue(RecordTable::text(kdnr));
+        q.addBindValue(RecordTable::text(g));
         if (!q.exec())
             return false;
     }
@@ -137,7 +139,7 @@ QList<TRuecksendeArtikel> ServiceStore::returnable(const QString& kdnr) const {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TRuecksendeArtikel>() +
               QStringLiteral(" FROM RUECKSENDEARTIKEL WHERE KDNR = ? ORDER BY CAST(RUAR_ID AS INTEGER)"));
-    q.addBindValue(kdnr);
+    q.addBindValue(RecordTable::text(kdnr));
     if (!q.exec())
         return {};
     return RecordTable::readAll<TRuecksendeArtikel>(q);
@@ -147,7 +149,7 @@ QList<QStringList> ServiceStore::oldParts(const QString& kdnr) const {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("SELECT ALTVZ_ID, BELEG, STATUS, ARTIKELNR, BEZEICHNUNG, ZUM_ATV, ALTWERT, "
                              "OELIWERT, DATUM, VKKL_ID FROM ALTTEIL WHERE KDNR = ? ORDER BY ALTVZ_ID"));
-    q.addBindValue(kdnr);
+    q.addBindValue(RecordTable::text(kdnr));
     QList<QStringList> out;
     if (q.exec()) {
         while (q.next()) {
@@ -163,8 +165,8 @@ QList<QStringList> ServiceStore::oldParts(const QString& kdnr) const {
 bool ServiceStore::setOldPartExchange(const QString& kdnr, const QString& id, const QString& value) {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("UPDATE ALTTEIL SET ZUM_ATV = ? WHERE ALTVZ_ID = ? AND KDNR = ?"));
-    q.addBindValue(value);
+    q.addBindValue(RecordTable::text(value));
     q.addBindValue(id.trimmed());
-    q.addBindValue(kdnr);
+    q.addBindValue(RecordTable::text(kdnr));
     return q.exec() && q.numRowsAffected() == 1;
 }

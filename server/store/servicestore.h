@@ -13,7 +13,8 @@ public:
     explicit ServiceStore(QSqlDatabase db)
         : m_db(db) {}
 
-    bool addStatistics(const QString& kdnr, const QString& user, const QString& when, const QStringList& values);
+    bool addStatistics(const QString& kdnr, const QString& user, const QString& when,
+                       const QStringList& values);
     int statisticsCount(const QString& kdnr) const;
 
     // The new mail's id; empty on failure.
@@ -41,7 +42,8 @@ public:
     std::optional<QPair<int, QString>> teccom(const QString& einspeiser, const QString& artikelnr) const;
 
     QList<TRuecksendeArtikel> returnable(const QString& kdnr) const;
-    // Old-part rows: ALTVZ_ID, BELEG, STATUS, ARTIKELNR, BEZEICHNUNG, ZUM_ATV, ALTWERT, OELIWERT, DATUM, VKKL_ID.
+    // Old-part rows: ALTVZ_ID, BELEG, STATUS, ARTIKELNR, BEZEICHNUNG, ZUM_ATV, ALTWERT, OELIWERT, DATUM,
+    // VKKL_ID.
     QList<QStringList> oldParts(const QString& kdnr) const;
     // Marks an old part for the exchange (ZUM_ATV); false when it is not the customer's.
     bool setOldPartExchange(const QString& kdnr, const QString& id, const QString& value);

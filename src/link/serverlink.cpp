@@ -81,7 +81,8 @@ LinkAnswer ServerLink::call(const LinkRequest& request) {
     const RequestDescriptor& d = Catalogue::get(request.code);
     if (auto local = localAnswer(d))
         return *local;
-    if (soap())
+    // Requests without a SOAP wrapper exist only on TCP.
+    if (soap() && d.soapLabel)
         return sendSoap(d, request);
     return bracketed(d, [&] { return sendTcp(d, request); });
 }
@@ -166,7 +167,8 @@ LinkAnswer ServerLink::sendTcp(const RequestDescriptor& d, const LinkRequest& re
     return a;
 }
 
-bool ServerLink::soapGetFile(const QString& name, QString& errorMessage, QByteArray* file, QString* exception) {
+bool ServerLink::soapGetFile(const QString& name, QString& errorMessage, QByteArray* file,
+                             QString* exception) {
     if (!m_soapGetFile) {
         if (exception)
             *exception = QStringLiteral("SOAP-Service nicht eingerichtet.");

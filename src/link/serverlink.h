@@ -34,6 +34,27 @@ struct LinkAnswer {
 
 // One request as a wrapper describes it to the wrapper pattern.
 struct LinkRequest {
+    explicit LinkRequest(int requestCode, QStringList tcpLines = {})
+        : code(requestCode)
+        , lines(std::move(tcpLines)) {}
+
+    LinkRequest& withList(QStringList serialised) {
+        list = std::move(serialised);
+        return *this;
+    }
+    LinkRequest& soap(QStringList afterCode) {
+        soapLines = std::move(afterCode);
+        return *this;
+    }
+    LinkRequest& header(QStringList inPlaceOfLogin) {
+        soapHeader = std::move(inPlaceOfLogin);
+        return *this;
+    }
+    LinkRequest& soapCodeLine(QString line) {
+        soapCode = std::move(line);
+        return *this;
+    }
+
     int code = 0;
     // TCP: the parameter lines, the command parameters or the payload list.
     QStringList lines;
@@ -61,8 +82,8 @@ public:
         QString errorMessage;
     };
     using SoapSend = std::function<SoapReply(const QStringList& request)>;
-    using SoapCheck = std::function<bool(const QString& name, const QStringList& answer, int expected,
-                                         QString* text)>;
+    using SoapCheck =
+        std::function<bool(const QString& name, const QStringList& answer, int expected, QString* text)>;
     // get_file through the request proxy.
     using SoapGetFile =
         std::function<bool(const QString& name, QString& errorMessage, QByteArray* file, QString* exception)>;

@@ -8,15 +8,16 @@ QString messageName(const RequestDescriptor& d) {
 }
 
 QString countFailedText(const RequestDescriptor& d, const QString& line) {
-    const QString head = QStringLiteral("StrToInt of Num") + Catalogue::text(d.countKind) + QStringLiteral(" \"") +
-                         line + QStringLiteral("\" failed");
+    const QString head = QStringLiteral("StrToInt of Num") + Catalogue::text(d.countKind) +
+                         QStringLiteral(" \"") + line + QStringLiteral("\" failed");
     if (d.framing == Framing::Command)
         return head + QStringLiteral(" (") + messageName(d) + QStringLiteral(")!");
     return head + QLatin1Char('!');
 }
 
 QString tooShortText(const RequestDescriptor& d, qsizetype count, qsizetype lines) {
-    return Catalogue::prefix(d) + QStringLiteral("%1 Datensätze angekündigt, %2 Zeilen erhalten.").arg(count).arg(lines);
+    return Catalogue::prefix(d) +
+           QStringLiteral("%1 Datensätze angekündigt, %2 Zeilen erhalten.").arg(count).arg(lines);
 }
 
 void fail(LinkAnswer& a, const QString& text) {

@@ -1,0 +1,113 @@
+// The short search 131 ("OC 47") through the client's wrapper against
+// qtx-server on loopback, next to a raw socket client that sends the same
+// request bytes and reads the same answer bytes.
+
+#include "integration/soapserverprocess.h"
+#include "link/requestbracket.h"
+#include "link/requests/articlerequests.h"
+#include "link/serverlink.h"
+#include "link/tcpconnection.h"
+#include "model/modelcontext.h"
+#include "platform/logger.h"
+#include "support/fakes.h"
+
+#include <QCoreApplication>
+#include <QTcpSocket>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+const QByteArray request("131 OC 47\0\r\n", 12);
+
+struct Rig {
+    ManualClock clock;
+    Logger logger{clock};
+    RecordingEnding ending;
+    ScriptedDialogs dialogs;
+    ModelContext context;
+    TcpConnection client;
+    RequestBracket bracket{client, logger, ending, clock};
+    ServerLink link{client, bracket, logger, clock, ending, dialogs, context};
+    QTcpSocket raw;
+};
+
+SoapServerProcess* server = nullptr;
+Rig* rig = nullptr;
+
+bool readGreeting(QTcpSocket& socket) {
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(5000))
+            return false;
+    }
+    socket.readLine();
+    return true;
+}
+
+void BM_WrapperShortSearch(benchmark::State& state) {
+    qint64 records = 0;
+    for (auto _ : state) {
+        TArtikelShortInfoArray out;
+        const LinkAnswer a = MySucheArtikelKurz(rig->link, QStringLiteral("OC 47"), out);
+        if (!a.ok() && !a.errorText.contains(QStringLiteral("nicht gefunden"))) {
+            state.SkipWithError(qPrintable(a.errorText));
+            break;
+        }
+        records += out.size();
+    }
+    state.counters["records"] = benchmark::Counter(double(records), benchmark::Counter::kAvgIterations);
+}
+
+void BM_RawShortSearch(benchmark::State& state) {
+    QTcpSocket& s = rig->raw;
+    for (auto _ : state) {
+        s.write(request);
+        s.waitForBytesWritten(5000);
+        // The answer ends with the line ".".
+        QByteArray answer;
+        while (!answer.endsWith("\r\n.\r\n")) {
+            if (!s.waitForReadyRead(5000)) {
+                state.SkipWithError("no answer");
+                return;
+            }
+            answer += s.readAll();
+        }
+        benchmark::DoNotOptimize(answer);
+    }
+}
+
+BENCHMARK(BM_WrapperShortSearch)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RawShortSearch)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QTX_BINARY_DIR"))
+        qputenv("QTX_BINARY_DIR", QTX_BENCH_BINARY_DIR);
+    SoapServerProcess process;
+    if (!process.start()) {
+        fprintf(stderr, "qtx-server: %s\n", qPrintable(process.error()));
+        return 1;
+    }
+    server = &process;
+    auto r = std::make_unique<Rig>();
+    rig = r.get();
+    r->logger.setWriteLogFile(false);
+    r->link.setServerLevel(20);
+    r->client.setHost(QStringLiteral("127.0.0.1"));
+    r->client.setPort(process.tcpPort());
+    if (!r->client.connectToServer(nullptr) || !r->client.socket() || !readGreeting(*r->client.socket()))
+        return 1;
+    r->raw.connectToHost(QHostAddress::LocalHost, process.tcpPort());
+    if (!r->raw.waitForConnected(5000) || !readGreeting(r->raw))
+        return 1;
+    r->raw.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

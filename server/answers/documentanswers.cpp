@@ -1,0 +1,179 @@
+#include "answers/documentanswers.h"
+
+#include "model/conversions.h"
+#include "model/formatde.h"
+#include "replies.h"
+#include "serverstore.h"
+#include "store/documentstore.h"
+#include "store/servicestore.h"
+#include "store/transaction.h"
+
+namespace {
+
+// A date line of a document request: empty for none; false when it is no date.
+bool dateLine(const QString& text, QDate* date) {
+    if (text.trimmed().isEmpty()) {
+        *date = QDate();
+        return true;
+    }
+    *date = FormatDE::parseDate(text.trimmed());
+    return date->isValid();
+}
+
+// Count line and the first fieldCount fields of each record.
+template <class R> QStringList shortForm(const QList<R>& records, qsizetype fieldCount) {
+    QStringList out{QString::number(records.size())};
+    const FieldTable<R> fields = RecordLayout<R>::fields().first(fieldCount);
+    for (const R& r : records)
+        RecordCodec::encodeInto(out, r, fields);
+    return out;
+}
+
+} // namespace
+
+std::optional<ServerReply> DocumentAnswers::answer(const RequestContext& ctx) {
+    const int code = Convert::toIntDef(ctx.request.code, -1);
+    switch (code) {
+    case 181:
+    case 191:
+    case 200:
+    case 210:
+        return heads(ctx, code);
+    case 180:
+        return orderLines(ctx);
+    case 193:
+    case 203:
+    case 213:
+        return shortLines(ctx, code);
+    case 184:
+    case 185:
+        // The demo keeps no offers: an empty list, not an error.
+        if (ctx.p().size() != 4)
+            return Replies::badRequest(QStringLiteral("Angebote brauchen 4 Zeilen"));
+        return Replies::ok({QStringLiteral("0")});
+    case 141:
+        return returnable(ctx);
+    case 252:
+        return oldParts(ctx);
+    case 253:
+        return oldPartUpdate(ctx);
+    default:
+        return std::nullopt;
+    }
+}
+
+ServerReply DocumentAnswers::heads(const RequestContext& ctx, int code) {
+    // 181: mode, "1", number, customer, "", from, to, "".
+    // 191, 200, 210: mode, number, "", customer, "", from, to, "".
+    if (ctx.p().size() != 8)
+        return Replies::badRequest(QStringLiteral("Belegköpfe brauchen 8 Zeilen"));
+    QString kdnr;
+    if (!ctx.customer(ctx.p().at(3), &kdnr))
+        return Replies::notYours();
+    const QString number = code == 181 ? ctx.p().at(2) : ctx.p().at(1);
+    QDate from, to;
+    if (!dateLine(ctx.p().at(5), &from) || !dateLine(ctx.p().at(6), &to))
+        return Replies::badRequest(QStringLiteral("Datum \"%1\" / \"%2\"").arg(ctx.p().at(5), ctx.p().at(6)));
+    const DocumentStore docs(m_store.database());
+    switch (code) {
+    case 181: {
+        const auto list = docs.heads<TVerkaufsKopf>(QStringLiteral("VERKAUFSKOPF"), kdnr, number, from, to);
+        return Replies::ok(Replies::counted(list.size(), RecordCodec::encode(list)));
+    }
+    case 191: {
+        const auto list =
+            docs.heads<TDebitorLieferKopf>(QStringLiteral("DEBITORLIEFERKOPF"), kdnr, number, from, to);
+        return Replies::ok(Replies::counted(list.size(), RecordCodec::encode(list)));
+    }
+    case 200: {
+        const auto list =
+            docs.heads<TDebitorRechnungsKopf>(QStringLiteral("DEBITORRECHNUNGSKOPF"), kdnr, number, from, to);
+        return Replies::ok(Replies::counted(list.size(), RecordCodec::encode(list)));
+    }
+    default: {
+        const auto list = docs.heads<TDebitorGutschriftsKopf>(QStringLiteral("DEBITORGUTSCHRIFTSKOPF"), kdnr,
+                                                              number, from, to);
+        return Replies::ok(Replies::counted(list.size(), RecordCodec::encode(list)));
+    }
+    }
+}
+
+ServerReply DocumentAnswers::orderLines(const RequestContext& ctx) {
+    // line selection, "1", number, ""
+    if (ctx.p().size() != 4 || ctx.p().at(2).trimmed().isEmpty())
+        return Replies::badRequest(QStringLiteral("IGetVKZInfo braucht 4 Parameter und eine Belegnummer"));
+    const QString selection = ctx.p().at(0).trimmed();
+    if (selection != u"0" && selection != u"2" && selection != u"1")
+        return Replies::badRequest(QStringLiteral("Zeilenauswahl \"%1\"").arg(selection));
+    const QString kdnr = ctx.session.known ? ctx.session.kdnr : QString();
+    const auto lines = DocumentStore(m_store.database())
+                           .lines<TVerkaufsZeile>(QStringLiteral("VERKAUFSZEILE"), ctx.p().at(2), kdnr);
+    if (lines.isEmpty())
+        return Replies::error(177);
+    return Replies::ok(Replies::counted(lines.size(), RecordCodec::encode(lines)));
+}
+
+ServerReply DocumentAnswers::shortLines(const RequestContext& ctx, int code) {
+    // "", "0", line selection, number, customer, "", "", "", "", "0"
+    if (ctx.p().size() != 10 || ctx.p().at(3).trimmed().isEmpty())
+        return Replies::badRequest(QStringLiteral("Belegzeilen brauchen 10 Zeilen und eine Belegnummer"));
+    QString kdnr;
+    if (!ctx.customer(ctx.p().at(4), &kdnr))
+        return Replies::notYours();
+    const DocumentStore docs(m_store.database());
+    const QString number = ctx.p().at(3);
+    if (code == 193)
+        return Replies::ok(shortForm(
+            docs.lines<TDebitorLieferZeile>(QStringLiteral("DEBITORLIEFERZEILE"), number, kdnr), 18));
+    if (code == 203)
+        return Replies::ok(shortForm(
+            docs.lines<TDebitorRechnungsZeile>(QStringLiteral("DEBITORRECHNUNGSZEILE"), number, kdnr), 25));
+    return Replies::ok(shortForm(
+        docs.lines<TDebitorGutschriftsZeile>(QStringLiteral("DEBITORGUTSCHRIFTSZEILE"), number, kdnr), 25));
+}
+
+ServerReply DocumentAnswers::returnable(const RequestContext& ctx) {
+    if (!ctx.session.known && ctx.p().isEmpty())
+        return Replies::badRequest(QStringLiteral("Kundennummer fehlt"));
+    QString kdnr;
+    if (!ctx.customer(ctx.session.known ? QString() : ctx.p().value(0), &kdnr))
+        return Replies::notYours();
+    const auto list = ServiceStore(m_store.database()).returnable(kdnr);
+    return Replies::ok(Replies::counted(list.size(), RecordCodec::encode(list)));
+}
+
+ServerReply DocumentAnswers::oldParts(const RequestContext& ctx) {
+    // "", "0", mode, "0", "", "", customer, "", "0"
+    if (ctx.p().size() != 9)
+        return Replies::badRequest(QStringLiteral("IGetAltteilInfo2 braucht 9 Zeilen"));
+    QString kdnr;
+    if (!ctx.customer(ctx.p().at(6), &kdnr))
+        return Replies::notYours();
+    const QList<QStringList> rows = ServiceStore(m_store.database()).oldParts(kdnr);
+    QStringList out{QString::number(rows.size())};
+    int lfd = 0;
+    for (const QStringList& r : rows) {
+        // LfdNr, Beleg, Status, KUNDENNR, Lieferadr, TourNr, TourFil, LieferCode, ArtikelNummer,
+        // Bezeichnung, ZumATV, Altwert, Öliwert, GS, Storno, DATUM, ALTVZ_ID
+        out << QString::number(++lfd) << r.at(1) << r.at(2) << kdnr << QStringLiteral("0") << QString()
+            << QString() << QStringLiteral("01") << r.at(3) << r.at(4) << r.at(5) << r.at(6) << r.at(7)
+            << QStringLiteral("0") << QStringLiteral("0") << r.at(8) << r.at(0);
+    }
+    return Replies::ok(out);
+}
+
+ServerReply DocumentAnswers::oldPartUpdate(const RequestContext& ctx) {
+    // Old-part id and the exchange mark "0"/"1".
+    if (ctx.p().size() < 2)
+        return Replies::badRequest(QStringLiteral("MyAltteilUpdate braucht Id und Kennzeichen"));
+    const QString value = ctx.p().at(1).trimmed();
+    if (value != u"0" && value != u"1")
+        return Replies::badRequest(QStringLiteral("Kennzeichen \"%1\"").arg(value));
+    QString kdnr;
+    if (!ctx.customer(QString(), &kdnr))
+        return Replies::notYours();
+    Transaction t(m_store.database());
+    if (!ServiceStore(m_store.database()).setOldPartExchange(kdnr, ctx.p().at(0), value) || !t.commit())
+        return Replies::error(199, QStringLiteral("Altteil %1 nicht gefunden").arg(ctx.p().at(0)));
+    return Replies::ok({QStringLiteral("OK")});
+}

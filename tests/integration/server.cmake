@@ -1,0 +1,9 @@
+# The reference server: dispatcher in-process, and qtx-server processes over both transports.
+qtx_add_test(NAME tst_serverdispatcher LABEL integration
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_serverdispatcher.cpp
+  LIBS qtx_server_lib qtx_testsupport)
+qtx_add_test(NAME tst_serverwire LABEL integration TIMEOUT 300
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_serverwire.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/soapserverprocess.h ${CMAKE_CURRENT_LIST_DIR}/soapserverprocess.cpp
+  LIBS qtx_link qtx_testsupport)
+add_dependencies(tst_serverwire qtx-server)

@@ -1,0 +1,329 @@
+#include "link/connectivity.h"
+#include "link/framing.h"
+#include "link/soapnetwork.h"
+#include "link/soaprequester.h"
+#include "link/soapserverintf.h"
+#include "link/tcpconnection.h"
+#include "link/tcpframings.h"
+#include "model/answerlayouts.h"
+#include "model/records.h"
+#include "model/vkklanswers.h"
+#include "model/vkklrequests.h"
+#include "platform/logger.h"
+#include "soapserverprocess.h"
+#include "support/fakes.h"
+
+#include <QElapsedTimer>
+#include <QSet>
+#include <QTest>
+#include <QThread>
+
+#include <atomic>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Answer {
+    int status = 0;
+    QString error;
+    QStringList lines;
+};
+
+// One logged-in client over TCP: each request in the framing its code has.
+class TcpClient {
+public:
+    bool open(quint16 port, QString* error) {
+        m_connection.setHost(u"127.0.0.1"_s);
+        m_connection.setPort(port);
+        m_connection.setReadTimeout(20000);
+        if (!m_connection.connectToServer(error))
+            return false;
+        QString greeting;
+        return m_connection.stream().readLine(&greeting, 5000) == TcpStream::Read::Ok &&
+               greeting.contains(u"Willkommen"_s);
+    }
+    Answer call(const QString& code, const QStringList& p) {
+        const FramingInfo f = FramingTable::forCode(code).value_or(FramingInfo{});
+        TcpStream& s = m_connection.stream();
+        TcpResult r;
+        switch (f.framing) {
+        case Framing::Status:
+            r = TcpFraming::SendRequestStatus(s, code + u": "_s, code, p);
+            break;
+        case Framing::Acknowledge:
+            r = TcpFraming::SendRequestAck(s, code + u": "_s, code, p);
+            break;
+        case Framing::ParameterLines: {
+            const QStringList head = p.mid(0, f.parameters);
+            const QStringList list = p.mid(f.parameters);
+            r = TcpFraming::sendParameterLines(s, code + u": "_s, code, head, f.withList ? &list : nullptr);
+            break;
+        }
+        case Framing::Command: {
+            CommandRequest c;
+            c.code = code;
+            c.parameters = p;
+            r = TcpFraming::sendCommand(s, c);
+            break;
+        }
+        case Framing::ServerTime:
+            r = TcpFraming::requestServerTime(s, u"IGetSysDate: "_s);
+            break;
+        default:
+            r = TcpFraming::SendRequest(s, code + u": "_s, code, p);
+        }
+        return Answer{r.result, r.errorText, r.lines};
+    }
+    void close() { m_connection.disconnectFromServer(); }
+
+private:
+    TcpConnection m_connection;
+};
+
+} // namespace
+
+// qtx-server as a process: request families over TCP and SOAP with the
+// client's transports, builders and decoders, and a bounded load test.
+class TestServerWire : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void families_data();
+    void families();
+    void concurrentClientsLoseNothing();
+    void initDemoIsFast();
+
+private:
+    Answer call(bool soap, const QString& code, const QStringList& p);
+
+    SoapServerProcess m_server;
+    FakeSeams m_seams;
+    std::unique_ptr<SoapNetwork> m_network;
+    std::unique_ptr<Connectivity> m_connectivity;
+    std::unique_ptr<SoapRequester> m_requester;
+    std::unique_ptr<IQTX_SoapServer> m_proxy;
+    TcpClient m_tcp;
+    ModelContext m_context;
+};
+
+void TestServerWire::initTestCase() {
+    m_seams.log.setWriteLogFile(false);
+    QVERIFY2(m_server.start(), qPrintable(m_server.error()));
+    QString error;
+    QVERIFY2(m_tcp.open(m_server.tcpPort(), &error), qPrintable(error));
+    m_network = std::make_unique<SoapNetwork>();
+    m_connectivity = std::make_unique<Connectivity>(*m_network, m_seams.log, m_seams.clock);
+    m_connectivity->setConnectUrl(m_server.soapUrl());
+    m_requester = std::make_unique<SoapRequester>(m_seams.log, m_seams.clock, m_seams.dialogs, m_seams.ending,
+                                                  *m_connectivity);
+    m_proxy = std::make_unique<IQTX_SoapServer>(*m_network);
+    m_proxy->setUrl(m_server.soapUrl());
+}
+
+Answer TestServerWire::call(bool soap, const QString& code, const QStringList& p) {
+    if (!soap)
+        return m_tcp.call(code, p);
+    Answer a;
+    const QStringList header = code == u"104"_s ? p : QStringList{u"10000"_s, u"DEMO"_s, u"demo"_s, u"0"_s};
+    m_requester->strings2request(*m_proxy,
+                                 header + QStringList{code} + (code == u"104"_s ? QStringList() : p), a.lines,
+                                 a.status, a.error);
+    return a;
+}
+
+void TestServerWire::families_data() {
+    QTest::addColumn<bool>("soap");
+    QTest::newRow("tcp") << false;
+    QTest::newRow("soap") << true;
+}
+
+void TestServerWire::families() {
+    QFETCH(bool, soap);
+    VkklEnvironment env{m_seams.log, m_seams.ending, m_context};
+
+    // Login: TCP mode first; the SOAP login header holds customer, user, password, mode.
+    const Answer login = soap ? call(true, u"104"_s, {u"10000"_s, u"DEMO"_s, u"demo"_s, u"0"_s})
+                              : call(false, u"104"_s, {u"0"_s, u"10000"_s, u"DEMO"_s, u"demo"_s});
+    QCOMPARE(login.status, 0);
+    QCOMPARE(login.lines.value(9), u"10000"_s);
+    const Answer wrong = soap ? call(true, u"104"_s, {u"10000"_s, u"DEMO"_s, u"nein"_s, u"0"_s})
+                              : call(false, u"104"_s, {u"0"_s, u"10000"_s, u"DEMO"_s, u"nein"_s});
+    QVERIFY(wrong.status != 0);
+
+    // Options and customer data.
+    QVERIFY(call(soap, u"105"_s,
+                 soap ? QStringList{u"0"_s, QString(), QString()}
+                      : QStringList{u"0"_s, u"10000"_s, u"DEMO"_s, QString()})
+                .lines.value(0)
+                .toInt() > 0);
+    const Answer debitor = call(soap, u"153"_s, {QString(), u"0"_s, u"10000"_s, u"0"_s});
+    QCOMPARE(AnswerLayouts::decodeDebitor(debitor.lines, 0).NUMMER, u"10000"_s);
+    TFilialKurzArray2 branches;
+    QVERIFY(AnswerLayouts::decodeFilialen2(
+        call(soap, u"221"_s, {QString(), u"0"_s, u"1"_s, {}, {}, {}, {}, {}, {}, u"0"_s}).lines, 0,
+        branches));
+    QCOMPARE(branches.size(), 12);
+
+    // Articles, stock, prices.
+    TArtikelShortInfoArray hits;
+    QVERIFY(RecordCodec::decodeCounted(call(soap, u"131"_s, {u"Bremsbelagsatz"_s}).lines, 0, 16, hits));
+    QVERIFY(!hits.isEmpty());
+    const QString nummer = hits.first().NUMMER;
+    const Answer stock =
+        call(soap, u"121"_s, {QString(), QString(), u"F03"_s, u"0"_s, u"1"_s, nummer, u"0"_s, QString()});
+    QCOMPARE(AnswerLayouts::decodeBestandsInfo(stock.lines, &m_seams.log).FilialBestand.size(), 12);
+    QCOMPARE(call(soap, u"110"_s, {u"10000"_s, nummer, u"1"_s, u"HEUTE"_s}).lines.size(), 11);
+
+    // Draft line, booking, documents.
+    LineValues v;
+    v.set(LineValues::ARTIKELNR, nummer);
+    v.set(LineValues::MENGE, u"1"_s);
+    v.set(LineValues::REFERENZ, soap ? u"SOAP"_s : u"TCP"_s);
+    const VkklAnswer inserted = VkklAnswers::readInsert165(
+        call(soap, u"165"_s, VkklRequests::insert165(u"DEMO"_s, u"10000"_s, v)).lines, env);
+    QCOMPARE(inserted.code, 0);
+    QVERIFY(!inserted.vkklId.isEmpty());
+    const VkklAnswer draft =
+        soap ? VkklAnswers::readGetKladdenSoap(
+                   call(true, u"169"_s, VkklRequests::get169Soap(QString())).lines, env)
+             : VkklAnswers::readGet160Tcp(
+                   call(false, u"160"_s, VkklRequests::get160Tcp(u"0"_s, u"DEMO"_s, u"10000"_s, QString()))
+                       .lines,
+                   env);
+    QCOMPARE(draft.code, 0);
+    QVERIFY(std::any_of(draft.lines.begin(), draft.lines.end(),
+                        [&](const TVerkaufskladde& l) { return l.VKKL_ID == inserted.vkklId; }));
+    const Answer booked =
+        call(soap, u"164"_s, soap ? QStringList{u"10000"_s} : QStringList{u"DEMO"_s, u"10000"_s});
+    QCOMPARE(booked.status, 0);
+    const QString today = QDate::currentDate().toString(u"dd.MM.yyyy"_s);
+    QList<TVerkaufsKopf> orders;
+    QVERIFY(RecordCodec::decodeCounted(
+        call(soap, u"181"_s, {u"1"_s, u"1"_s, QString(), u"10000"_s, QString(), today, today, QString()})
+            .lines,
+        0, 106, orders));
+    QVERIFY(std::any_of(orders.begin(), orders.end(), [&](const TVerkaufsKopf& h) {
+        return h.IHRE_REFERENZ == (soap ? u"SOAP"_s : u"TCP"_s);
+    }));
+
+    // Returns and old parts, statistics and mail, price file.
+    QVERIFY(call(soap, u"141"_s, {}).lines.value(0).toInt() >= 0);
+    QCOMPARE(call(soap, u"252"_s, {QString(), u"0"_s, u"1"_s, u"0"_s, {}, {}, u"10000"_s, {}, u"0"_s}).status,
+             0);
+    QStringList stats{QString(), u"0"_s, u"0"_s, u"19"_s, u"1"_s};
+    for (int i = 0; i < 19; ++i)
+        stats.append(QString::number(i));
+    QCOMPARE(call(soap, u"305"_s, stats).status, 0);
+    const Answer mail =
+        call(soap, u"400"_s, {u"100"_s, QString(), u"k@example.org"_s, u"Test"_s, u"Zeile"_s});
+    QCOMPARE(mail.status, 0);
+    const Answer filter = call(soap, u"421"_s, {u"0"_s, u"10000"_s, u"0"_s});
+    QCOMPARE(filter.status, 0);
+    QCOMPARE((filter.lines.size() - 1) / 6, filter.lines.value(0).toInt());
+    const Answer teccom =
+        call(soap, u"412"_s, {QString(), u"4"_s, u"0"_s, nummer, {}, {}, u"2"_s, u"0"_s, today});
+    QCOMPARE(teccom.lines.size(), 3);
+
+    // Unknown code and malformed request: error answers, and the server goes on.
+    QVERIFY(call(soap, u"777"_s, {u"x"_s}).status != 0 || !call(soap, u"777"_s, {u"x"_s}).error.isEmpty());
+    QVERIFY(call(soap, u"153"_s, {u"nur eine Zeile"_s}).status != 0);
+    QCOMPARE(call(soap, u"131"_s, {u"Filter"_s}).status, 0);
+}
+
+void TestServerWire::concurrentClientsLoseNothing() {
+    constexpr int clients = 8;
+    constexpr int requests = 500;
+    std::atomic<int> failures{0};
+    QList<QStringList> inserted(clients);
+    QList<QThread*> threads;
+    QElapsedTimer timer;
+    timer.start();
+    for (int c = 0; c < clients; ++c) {
+        threads.append(QThread::create([&, c] {
+            TcpClient client;
+            QString error;
+            if (!client.open(m_server.tcpPort(), &error) ||
+                client.call(u"104"_s, {u"0"_s, u"10000"_s, u"CHEF"_s, u"chef"_s}).status != 0) {
+                ++failures;
+                return;
+            }
+            for (int i = 0; i < requests; ++i) {
+                Answer a;
+                switch (i % 4) {
+                case 0:
+                    a = client.call(u"131"_s, {u"Filter"_s});
+                    break;
+                case 1:
+                    a = client.call(u"153"_s, {QString(), u"0"_s, u"10000"_s, u"0"_s});
+                    break;
+                case 2: {
+                    LineValues v;
+                    a = client.call(u"131"_s, {u"Zündkerze"_s});
+                    TArtikelShortInfoArray hits;
+                    RecordCodec::decodeCounted(a.lines, 0, 16, hits);
+                    v.set(LineValues::ARTIKELNR, hits.value(i % std::max<qsizetype>(1, hits.size())).NUMMER);
+                    v.set(LineValues::MENGE, u"1"_s);
+                    v.set(LineValues::REFERENZ, u"LAST%1"_s.arg(c));
+                    a = client.call(u"165"_s, VkklRequests::insert165(u"CHEF"_s, u"10000"_s, v));
+                    if (a.status == 0 && a.lines.size() > 62)
+                        inserted[c].append(a.lines.value(54));
+                    break;
+                }
+                default:
+                    a = client.call(u"994"_s, {});
+                }
+                if (a.status != 0)
+                    ++failures;
+            }
+            client.close();
+        }));
+        threads.last()->start();
+    }
+    for (QThread* t : threads) {
+        QVERIFY(t->wait(300000));
+        delete t;
+    }
+    const qint64 ms = timer.elapsed();
+    qInfo("%d clients x %d requests in %lld ms: %.0f requests/s", clients, requests, ms,
+          clients * requests * 1000.0 / double(std::max<qint64>(1, ms)));
+    QCOMPARE(failures.load(), 0);
+
+    TcpClient reader;
+    QString error;
+    QVERIFY(reader.open(m_server.tcpPort(), &error));
+    // A connection sees the draft order only after its own login.
+    QCOMPARE(reader.call(u"104"_s, {u"0"_s, u"10000"_s, u"CHEF"_s, u"chef"_s}).status, 0);
+    ModelContext context;
+    VkklEnvironment env{m_seams.log, m_seams.ending, context};
+    const VkklAnswer draft = VkklAnswers::readGet160Tcp(
+        reader.call(u"160"_s, VkklRequests::get160Tcp(u"0"_s, u"CHEF"_s, u"10000"_s, QString())).lines, env);
+    QSet<QString> ids;
+    for (const TVerkaufskladde& l : draft.lines)
+        ids.insert(l.VKKL_ID);
+    QCOMPARE(ids.size(), draft.lines.size());
+    for (int c = 0; c < clients; ++c) {
+        QCOMPARE(inserted.at(c).size(), requests / 4);
+        const auto mine =
+            std::count_if(draft.lines.begin(), draft.lines.end(),
+                          [&](const TVerkaufskladde& l) { return l.REFERENZ == u"LAST%1"_s.arg(c); });
+        QCOMPARE(qsizetype(mine), inserted.at(c).size());
+        for (const QString& id : inserted.at(c))
+            QVERIFY(ids.contains(id));
+    }
+}
+
+void TestServerWire::initDemoIsFast() {
+    QProcess process;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(qEnvironmentVariable("QTX_BINARY_DIR") + u"/bin/qtx-server"_s,
+                  {u"--init-demo"_s, m_seams.dir.filePath(u"demo.sqlite"_s)});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(process.readAllStandardOutput().contains("10000 / DEMO / demo"));
+}
+
+QTEST_GUILESS_MAIN(TestServerWire)
+#include "tst_serverwire.moc"
