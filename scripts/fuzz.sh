@@ -14,7 +14,7 @@ if ((${#targets[@]} == 0)); then
   exit 0
 fi
 for t in "${targets[@]}"; do
-  [ -x "$t" ] || continue
+  [ -f "$t" ] && [ -x "$t" ] || continue
   name=$(basename "$t")
   corpus=fuzz/corpus/${name#fuzz_}
   work=$(mktemp -d)

@@ -258,6 +258,13 @@ bool DemoData::articles(QSqlDatabase& db, int count) {
         a.TAUSCHWERT = part.oldPart ? money(vk * 0.2) : QStringLiteral("0,00");
         a.BRUTTOGEWICHT = money(0.2 + m_random.bounded(100) / 10.0);
         a.NETTOGEWICHT = a.BRUTTOGEWICHT;
+        // A few card notes and dangerous goods, so that 425 and 426 have something to tell.
+        if (i % 11 == 0)
+            a.BEMERKUNG = QStringLiteral("Einbauhinweis des Herstellers beachten.\nNur achsweise tauschen.");
+        if (i % 53 == 7) {
+            a.UN_NUMMER = QStringLiteral("3480");
+            a.GEFAHRENKLASSE = QStringLiteral("9");
+        }
         a.UMSATZSTEUERCODE = QStringLiteral("1");
         a.SKONTOFAEHIG = QStringLiteral("1");
         a.ART = QStringLiteral("0");
@@ -459,7 +466,8 @@ bool DemoData::customers(QSqlDatabase& db) {
         l.CODE = c.section(QLatin1Char(';'), 0, 0);
         l.NAME = c.section(QLatin1Char(';'), 1, 1);
         l.LIEFERART = c.section(QLatin1Char(';'), 2, 2);
-        l.HAENDLER_J_N = QStringLiteral("N");
+        // Dealers may use every demo code; the client keeps only codes flagged "1".
+        l.HAENDLER_J_N = QStringLiteral("1");
         l.GEBUEHREN_ZUSCHLAG = l.CODE == u"97" ? QStringLiteral("9,50") : QStringLiteral("0,00");
         l.ZUSTELLUNGSKOSTEN = l.CODE == u"98" ? QStringLiteral("6,90") : QStringLiteral("0,00");
         l.MAND_ID = QStringLiteral("6");
@@ -505,7 +513,12 @@ bool DemoData::customers(QSqlDatabase& db) {
 }
 
 bool DemoData::documents(QSqlDatabase& db, int days) {
-    QSqlQuery vkk(db), vkz(db), dlk(db), dlz(db), drk(db), drz(db), ret(db), alt(db);
+    QSqlQuery vkk(db), vkz(db), dlk(db), dlz(db), drk(db), drz(db), ret(db), alt(db), dgk(db), dgz(db);
+    dgk.prepare(RecordTable::insertSql<TDebitorGutschriftsKopf>(QStringLiteral("DEBITORGUTSCHRIFTSKOPF"),
+                                                                {QStringLiteral("SORTDATUM")}));
+    dgz.prepare(
+        RecordTable::insertSql<TDebitorGutschriftsZeile>(QStringLiteral("DEBITORGUTSCHRIFTSZEILE"), {}));
+    qint64 gs = 400001;
     vkk.prepare(
         RecordTable::insertSql<TVerkaufsKopf>(QStringLiteral("VERKAUFSKOPF"), {QStringLiteral("SORTDATUM")}));
     vkz.prepare(RecordTable::insertSql<TVerkaufsZeile>(QStringLiteral("VERKAUFSZEILE"), {}));
@@ -699,6 +712,34 @@ bool DemoData::documents(QSqlDatabase& db, int days) {
                     RecordTable::bindFields(ret, ra);
                     if (!exec(ret))
                         return false;
+                    // Every other return has already been credited.
+                    if (ruar % 2 == 0) {
+                        TDebitorGutschriftsKopf gk;
+                        gk.KUNDENNR = kdnr;
+                        gk.NUMMER = QString::number(gs++);
+                        gk.DEBITORENNR = kdnr;
+                        gk.NAME = head.NAME;
+                        gk.LIEFERNR = QStringLiteral("0");
+                        gk.BUCHUNGSDATUM = FormatDE::formatDate(date.addDays(2));
+                        gk.BELEGDATUM = gk.BUCHUNGSDATUM;
+                        gk.BUCHUNGSTEXT = QStringLiteral("Gutschrift Rücksendung");
+                        gk.RUECKSEND_NR = ra.RUAR_ID;
+                        gk.AUSGLEICHSART = QStringLiteral("Rechnung");
+                        gk.AUSGLEICHSNR = rk.NUMMER;
+                        gk.MAND_ID = QStringLiteral("6");
+                        gk.DEBGSK_ID = gk.NUMMER;
+                        TDebitorGutschriftsZeile gz = RecordTable::copyByName<TDebitorGutschriftsZeile>(r);
+                        gz.BELEGNR = gk.NUMMER;
+                        gz.LFD_NR = QStringLiteral("1");
+                        gz.BUCHUNGSDATUM = gk.BUCHUNGSDATUM;
+                        gz.DEBGSZ_ID = gk.NUMMER;
+                        gz.DEBGSZ_DEBGSK_ID = gk.NUMMER;
+                        dgk.addBindValue(date.addDays(2).toString(Qt::ISODate));
+                        RecordTable::bindFields(dgk, gk);
+                        RecordTable::bindFields(dgz, gz);
+                        if (!exec(dgk) || !exec(dgz))
+                            return false;
+                    }
                 }
             }
         }
@@ -706,7 +747,7 @@ bool DemoData::documents(QSqlDatabase& db, int days) {
     QSqlQuery counters(db);
     counters.prepare(QStringLiteral("INSERT OR REPLACE INTO NUMMERNKREIS (ART, NAECHSTE) VALUES (?, ?)"));
     for (const auto& [art, next] :
-         {std::pair{"AB", ab}, std::pair{"LS", ls}, std::pair{"RG", rg}, std::pair{"GS", qint64(400001)}}) {
+         {std::pair{"AB", ab}, std::pair{"LS", ls}, std::pair{"RG", rg}, std::pair{"GS", gs}}) {
         counters.addBindValue(QLatin1String(art));
         counters.addBindValue(next);
         if (!exec(counters))

@@ -32,6 +32,18 @@ std::optional<ServerReply> ArticleAnswers::answer(const RequestContext& ctx) {
         return searchLong(ctx, false);
     case 135:
         return network(ctx);
+    case 136:
+        return infoList(ctx);
+    case 137:
+        return searchAll(ctx, false);
+    case 139:
+        return searchAll(ctx, true);
+    case 142:
+        return webShop(ctx);
+    case 425:
+        return cardNote(ctx);
+    case 426:
+        return logistics(ctx);
     case 501:
         return searchLong(ctx, true);
     default:
@@ -229,4 +241,234 @@ ServerReply ArticleAnswers::graduated(const RequestContext& ctx) {
         lines.append(QString::number(lfd++));
     }
     return Replies::ok(Replies::counted(steps.size(), lines));
+}
+
+namespace {
+
+// Lines of one net article inside the info list: number, note, type, key,
+// the article it belongs to, four reserve lines.
+constexpr qsizetype netLines = 9;
+
+bool isFlag(const QString& text) {
+    const QString t = text.trimmed();
+    return t == u"0" || t == u"1";
+}
+
+// Parcel services take nothing heavier than this (kilograms).
+constexpr double parcelWeightLimit = 31.5;
+
+} // namespace
+
+ServerReply ArticleAnswers::infoList(const RequestContext& ctx) {
+    // customer, two free lines, four flags (stock, price, net articles, spare),
+    // stock filter, three empty lines, then the article numbers.
+    if (ctx.p().size() < 11)
+        return Replies::badRequest(QStringLiteral("GetArtikelInfoListe braucht 11 Zeilen"));
+    for (int i = 3; i < 7; ++i) {
+        if (!isFlag(ctx.p().at(i)))
+            return Replies::badRequest(QStringLiteral("Kennzeichen \"%1\"").arg(ctx.p().at(i)));
+    }
+    QString kdnr;
+    if (!ctx.customer(ctx.p().at(0), &kdnr))
+        return Replies::notYours();
+    const bool withStock = ctx.p().at(3).trimmed() == u"1";
+    const bool withPrice = ctx.p().at(4).trimmed() == u"1";
+    const bool withNet = ctx.p().at(5).trimmed() == u"1";
+    const QStringList wanted = ctx.p().mid(11);
+    if (wanted.isEmpty())
+        return Replies::badRequest(QStringLiteral("Artikelliste ist leer"));
+
+    const ArticleStore articles(m_store.database());
+    TArtikelArray found;
+    QStringList numbers;
+    for (const QString& number : wanted) {
+        if (std::optional<TArtikelInfo> a = articles.byNumber(number); a && !numbers.contains(a->NUMMER)) {
+            numbers.append(a->NUMMER);
+            found.append(*a);
+        }
+    }
+    if (found.isEmpty())
+        return Replies::error(61, QStringLiteral("WSA Artikel sind fehlerhaft: ") + wanted.join(u' '));
+
+    TArtikelInfoListe liste;
+    if (const std::optional<TDebitor> d = CustomerStore(m_store.database()).debitor(kdnr)) {
+        liste.NUMMER = d->NUMMER;
+        liste.LIEFERUNGSCODE = d->LIEFERUNGSCODE;
+        liste.GESPERRT = d->GESPERRT;
+        liste.DURCHFAKTURIERUNG = d->DURCHFAKTURIERUNG;
+        liste.FILIALE = d->FILIALE;
+        liste.TOURFILIALE = d->TOURFILIALE;
+        liste.TOURNR = d->TOURNR;
+    }
+    const QList<ArticleStore::Stock> branches = articles.stock(found.first().NUMMER);
+    for (const ArticleStore::Stock& s : branches) {
+        TFilialeKurz f = RecordTable::copyByName<TFilialeKurz>(s.branch);
+        // "1" a wholesaler branch, "2" a virtual one.
+        f.FILI_ID = s.virtualBranch ? QStringLiteral("2") : QStringLiteral("1");
+        liste.Filialen.append(f);
+    }
+    const Pricing pricing(articles);
+    const QString group = priceGroup(kdnr);
+    for (const TArtikelInfo& a : found) {
+        TArtikelInfoExtended x = RecordTable::copyByName<TArtikelInfoExtended>(a);
+        const TArtikelnetzArray net = withNet ? articles.network(a.NUMMER) : TArtikelnetzArray();
+        x.NetzartikelIndex = QString::number(liste.Netzartikel.size());
+        x.NumNetzartikel = QString::number(net.size());
+        for (const TArtikelnetz& n : net) {
+            liste.Netzartikel << n.NETZARTIKELNR << n.HINWEIS_BEZEICHNUNG << n.TYP << n.ARTN_ID << a.NUMMER;
+            for (qsizetype k = 5; k < netLines; ++k)
+                liste.Netzartikel.append(QString());
+        }
+        liste.ArtikelInfo.append(x);
+        if (withPrice) {
+            const Pricing::Price p = pricing.price(a, group, 1);
+            TArtikelPreis price;
+            price.ARTIKELNR = a.NUMMER;
+            price.NETTOPREIS = FormatDE::formatFloat(p.netto);
+            price.NETTOBETRAG = FormatDE::formatFloat(p.nettobetrag());
+            price.BRUTTOBETRAG = FormatDE::formatFloat(p.brutto * p.menge);
+            price.BRUTTOPREIS = FormatDE::formatFloat(p.brutto);
+            price.RABATTBETRAG = FormatDE::formatFloat(p.rabattbetrag());
+            price.RABATT_P = FormatDE::formatFloat(p.rabattP);
+            price.NATURALRABATTMENGE = QStringLiteral("0");
+            price.PREISART = QStringLiteral("N");
+            price.STUECKPREIS = price.NETTOPREIS;
+            price.PE = QString::number(p.pe);
+            price.MENGE = QStringLiteral("1");
+            liste.ArtikelPreise.append(price);
+        }
+        if (withStock) {
+            // One record per branch, in the branch order above, so that the
+            // client can pair them by position.
+            for (const ArticleStore::Stock& s : articles.stock(a.NUMMER)) {
+                TArtikelBestand b;
+                b.ARTIKELNR = a.NUMMER;
+                b.FilCode = s.branch.CODE;
+                b.Zentrale = s.branch.ZUGEORDNETE_ZENTRALE;
+                b.Verfuegbar = QString::number(s.verfuegbar);
+                liste.Artikelbestand.append(b);
+            }
+        }
+    }
+    // Where each section starts: its count line, after the 17 head lines.
+    qsizetype pos = RecordCodec::fieldCount<TArtikelInfoListeKopf>();
+    liste.FilialenIndex = QString::number(pos);
+    pos += 1 + liste.Filialen.size() * RecordCodec::fieldCount<TFilialeKurz>();
+    liste.ArtikelIndex = QString::number(pos);
+    pos += 1 + liste.ArtikelInfo.size() * RecordCodec::fieldCount<TArtikelInfoExtended>();
+    liste.PreiseIndex = QString::number(pos);
+    pos += 1 + liste.ArtikelPreise.size() * RecordCodec::fieldCount<TArtikelPreis>();
+    liste.BestandIndex = QString::number(pos);
+    pos += 1 + liste.Artikelbestand.size() * RecordCodec::fieldCount<TArtikelBestand>();
+    liste.NetzartikelIndex = QString::number(pos);
+    liste.NumFilialen = QString::number(liste.Filialen.size());
+    liste.NumArtikel = QString::number(liste.ArtikelInfo.size());
+    liste.NumPreise = QString::number(liste.ArtikelPreise.size());
+    liste.NumBestand = QString::number(liste.Artikelbestand.size());
+    liste.NumNetzartikel = QString::number(liste.Netzartikel.size());
+    return Replies::ok(AnswerLayouts::encodeArtikelInfoListe(liste));
+}
+
+ServerReply ArticleAnswers::searchAll(const RequestContext& ctx, bool third) {
+    // 137: five flags, five empty lines, then the search texts.
+    // 139: ten flags and one search text; flag 10 admits blocked articles.
+    QStringList texts;
+    bool withBlocked = true;
+    if (third) {
+        if (ctx.p().size() != 11)
+            return Replies::badRequest(QStringLiteral("ISucheArtikelAlle3 braucht 11 Zeilen"));
+        texts.append(ctx.p().at(10));
+        withBlocked = ctx.p().at(9).trimmed() != u"0";
+    } else {
+        if (ctx.p().size() < 10)
+            return Replies::badRequest(QStringLiteral("ISucheArtikelAlle2 braucht 10 Zeilen"));
+        texts = ctx.p().mid(10);
+    }
+    for (int i = 0; i < (third ? 10 : 5); ++i) {
+        if (!isFlag(ctx.p().at(i)))
+            return Replies::badRequest(QStringLiteral("Kennzeichen \"%1\"").arg(ctx.p().at(i)));
+    }
+    texts.removeIf([](const QString& t) { return t.trimmed().isEmpty(); });
+    if (texts.isEmpty())
+        return Replies::error(62, third ? QStringLiteral("SuchText ist leer!")
+                                        : QStringLiteral("SuchTextListe ist leer!"));
+
+    const ArticleStore articles(m_store.database());
+    QStringList out;
+    qsizetype hits = 0;
+    for (const QString& text : texts) {
+        // The store searches by prefix; the client's wildcards add nothing to that.
+        QString plain = text;
+        plain.remove(QLatin1Char('*')).remove(QLatin1Char('?'));
+        QStringList data;
+        for (const TArtikelInfo& a : articles.search(plain, searchLimit)) {
+            const bool blocked = Convert::isFlagSet(a.GESPERRT);
+            if (blocked && !withBlocked)
+                continue;
+            data.append(QStringList{a.NUMMER, a.ARTI_ID, a.BEZEICHNUNG, a.BEZEICHNUNG2, a.EINSPEISERCODE,
+                                    a.BUCH_GR, blocked ? QStringLiteral("1") : QStringLiteral("0")}
+                            .join(QLatin1Char(';')));
+        }
+        hits += data.size();
+        // 139 counts one line more than it sends, as its readers expect.
+        out << text << QString::number(data.size() + (third ? 1 : 0)) << data;
+    }
+    if (hits == 0)
+        return Replies::error(61);
+    return Replies::ok(out);
+}
+
+ServerReply ArticleAnswers::webShop(const RequestContext& ctx) {
+    // Count line, then one equal block per article with the number in its second line.
+    int count = 0;
+    if (ctx.p().isEmpty() || !Convert::tryToInt(ctx.p().at(0), count) || count < 1)
+        return Replies::badRequest(
+            QStringLiteral("ISetzeWebShopArtikel: Anzahl \"%1\"").arg(ctx.p().value(0)));
+    const qsizetype rest = ctx.p().size() - 1;
+    if (rest % count != 0 || rest / count < 2)
+        return Replies::badRequest(
+            QStringLiteral("ISetzeWebShopArtikel: %1 Zeilen für %2 Artikel").arg(rest).arg(count));
+    const qsizetype block = rest / count;
+    const ArticleStore articles(m_store.database());
+    QStringList known;
+    for (qsizetype i = 0; i < count; ++i) {
+        const std::optional<TArtikelInfo> a = articles.byNumber(ctx.p().at(1 + i * block + 1));
+        if (a && !Convert::isFlagSet(a->GESPERRT) && !known.contains(a->NUMMER))
+            known.append(a->NUMMER);
+    }
+    return Replies::ok(Replies::counted(known.size(), known));
+}
+
+ServerReply ArticleAnswers::cardNote(const RequestContext& ctx) {
+    // "", "0", customer, article number, "0"
+    if (ctx.p().size() != 5 || ctx.p().at(3).trimmed().isEmpty())
+        return Replies::badRequest(QStringLiteral("GetKarteiBemerkung braucht 5 Zeilen und einen Artikel"));
+    QString kdnr;
+    if (!ctx.customer(ctx.p().at(2), &kdnr))
+        return Replies::notYours();
+    const std::optional<TArtikelInfo> a = ArticleStore(m_store.database()).byNumber(ctx.p().at(3));
+    if (!a)
+        return Replies::error(61);
+    QStringList note = a->BEMERKUNG.split(QLatin1Char('\n'));
+    note.removeIf([](const QString& l) { return l.trimmed().isEmpty(); });
+    return Replies::ok(Replies::counted(note.size(), note));
+}
+
+ServerReply ArticleAnswers::logistics(const RequestContext& ctx) {
+    // "", "0", customer, article number, "0"
+    if (ctx.p().size() != 5 || ctx.p().at(3).trimmed().isEmpty())
+        return Replies::badRequest(QStringLiteral("IGetArtikelLogistik braucht 5 Zeilen und einen Artikel"));
+    QString kdnr;
+    if (!ctx.customer(ctx.p().at(2), &kdnr))
+        return Replies::notYours();
+    const std::optional<TArtikelInfo> a = ArticleStore(m_store.database()).byNumber(ctx.p().at(3));
+    if (!a)
+        return Replies::error(61);
+    // Dangerous goods never go by night express nor parcel; heavy parts not by parcel.
+    const bool dangerous = !a->UN_NUMMER.trimmed().isEmpty() || !a->GEFAHRENKLASSE.trimmed().isEmpty();
+    const bool heavy = Convert::toFloatDef(a->BRUTTOGEWICHT, 0) > parcelWeightLimit;
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    return Replies::ok({a->NUMMER, a->EINHEIT, a->BRUTTOGEWICHT, flag(!dangerous), flag(!dangerous && !heavy),
+                        a->VOLUMEN, a->GEFAHRENKLASSE, a->UN_NUMMER, a->WASSERGEFAEHRLICH, a->KARTONSTUECK,
+                        a->PALETTENSTUECK, a->TE, a->ANZAHL_PER_KOLLI, a->ARTI_ID});
 }

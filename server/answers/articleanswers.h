@@ -6,8 +6,9 @@
 
 class ServerStore;
 
-// Articles and searches (130, 131, 134, 135, 501), stock 121 and prices
-// (110, 112).
+// Articles and searches (130, 131, 134, 135, 137, 139, 501), the article
+// info list 136, the web-shop check 142, card notes 425, logistics 426,
+// stock 121 and prices (110, 112).
 class ArticleAnswers {
 public:
     explicit ArticleAnswers(ServerStore& store)
@@ -23,6 +24,11 @@ private:
     ServerReply stock(const RequestContext& ctx);
     ServerReply price(const RequestContext& ctx);
     ServerReply graduated(const RequestContext& ctx);
+    ServerReply infoList(const RequestContext& ctx);
+    ServerReply searchAll(const RequestContext& ctx, bool third);
+    ServerReply webShop(const RequestContext& ctx);
+    ServerReply cardNote(const RequestContext& ctx);
+    ServerReply logistics(const RequestContext& ctx);
     QString priceGroup(const QString& kdnr) const;
 
     ServerStore& m_store;

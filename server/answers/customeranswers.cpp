@@ -197,7 +197,8 @@ ServerReply CustomerAnswers::debitor(const RequestContext& ctx) {
     const std::optional<TDebitor> d = CustomerStore(m_store.database()).debitor(kdnr);
     if (!d)
         return Replies::error(84);
-    return Replies::ok(AnswerLayouts::encodeDebitor(*d));
+    // One customer record after its count line, as every record list.
+    return Replies::ok(Replies::counted(1, AnswerLayouts::encodeDebitor(*d)));
 }
 
 ServerReply CustomerAnswers::addresses(const RequestContext& ctx) {

@@ -5,6 +5,7 @@
 #include "replies.h"
 #include "serverstore.h"
 #include "store/documentstore.h"
+#include "store/recordtable.h"
 #include "store/servicestore.h"
 #include "store/transaction.h"
 
@@ -51,6 +52,11 @@ std::optional<ServerReply> DocumentAnswers::answer(const RequestContext& ctx) {
         if (ctx.p().size() != 4)
             return Replies::badRequest(QStringLiteral("Angebote brauchen 4 Zeilen"));
         return Replies::ok({QStringLiteral("0")});
+    case 183:
+        return backorders(ctx);
+    case 204:
+    case 215:
+        return bookingLines(ctx, code);
     case 141:
         return returnable(ctx);
     case 252:
@@ -176,4 +182,136 @@ ServerReply DocumentAnswers::oldPartUpdate(const RequestContext& ctx) {
     if (!ServiceStore(m_store.database()).setOldPartExchange(kdnr, ctx.p().at(0), value) || !t.commit())
         return Replies::error(199, QStringLiteral("Altteil %1 nicht gefunden").arg(ctx.p().at(0)));
     return Replies::ok({QStringLiteral("OK")});
+}
+
+namespace {
+
+// Fields of one booking line: the head's values, then the line's (the client puts the kind in front).
+constexpr qsizetype bookingFields = 34;
+
+bool inRange(const QString& text, const QDate& from, const QDate& to) {
+    const QDate d = FormatDE::parseDate(text.trimmed());
+    if (!d.isValid())
+        return !from.isValid() && !to.isValid();
+    return (!from.isValid() || d >= from) && (!to.isValid() || d <= to);
+}
+
+template <class Head, class Line>
+QStringList bookingLine(const Head& h, const Line& l, const QString& lcode, const QString& lieferschein,
+                        const QString& auftrag, const QString& l1, const QString& l2, const QString& l3) {
+    return {h.NUMMER,
+            h.KUNDENNR,
+            h.DEBITORENNR,
+            h.NAME,
+            h.STRASSE,
+            h.PLZ_ORT,
+            h.IHRE_REFERENZ,
+            h.LIEFERNR,
+            h.LIEFERNAME,
+            h.LIEFERSTRASSE,
+            h.LIEFERORT,
+            lcode,
+            h.BUCHUNGSDATUM,
+            QString(),
+            l.LFD_NR,
+            l.GEHOERT_ZU_LFD_NR,
+            lieferschein,
+            auftrag,
+            l1,
+            l2,
+            l3,
+            l.ART,
+            l.NUMMER,
+            l.DIV_ART_NR,
+            QString(),
+            l.TEXT,
+            l.BUCH_GR,
+            l.MENGE,
+            l.EINHEIT,
+            l.PE,
+            l.BRUTTOPREIS,
+            l.NETTOPREIS,
+            l.NETTOBETRAG,
+            QString()};
+}
+
+} // namespace
+
+ServerReply DocumentAnswers::backorders(const RequestContext& ctx) {
+    // number, "0", "1", "2", "", customer, "", "", "", from, to, "", "", "", output type
+    if (ctx.p().size() != 15)
+        return Replies::badRequest(QStringLiteral("IGetVKZInfo2 braucht 15 Zeilen"));
+    const QString type = ctx.p().at(14).trimmed();
+    if (type != u"2" && type != u"3")
+        return Replies::badRequest(QStringLiteral("Ausgabeart \"%1\"").arg(type));
+    QString kdnr;
+    if (!ctx.customer(ctx.p().at(5), &kdnr))
+        return Replies::notYours();
+    QDate from, to;
+    if (!dateLine(ctx.p().at(9), &from) || !dateLine(ctx.p().at(10), &to))
+        return Replies::badRequest(
+            QStringLiteral("Datum \"%1\" / \"%2\"").arg(ctx.p().at(9), ctx.p().at(10)));
+    const QString number = ctx.p().at(0).trimmed();
+    QStringList body;
+    qsizetype n = 0;
+    for (const TVerkaufsZeile& z : DocumentStore(m_store.database()).backorders(kdnr)) {
+        if ((!number.isEmpty() && z.BELEGNR != number) || !inRange(z.AUFTRAGSDATUM, from, to))
+            continue;
+        RecordCodec::encodeInto(body, RecordTable::copyByName<TVKZ_KURZ_QTX>(z));
+        // Type "3" adds the order date to each line.
+        if (type == u"3")
+            body.append(z.AUFTRAGSDATUM);
+        ++n;
+    }
+    return Replies::ok(Replies::counted(n, body));
+}
+
+ServerReply DocumentAnswers::bookingLines(const RequestContext& ctx, int code) {
+    // "", "0", collective-invoice customer, customer, from, to, delivery address, "", "0"
+    if (ctx.p().size() != 9)
+        return Replies::badRequest(QStringLiteral("Buchungszeilen brauchen 9 Zeilen"));
+    QString kdnr;
+    if (!ctx.customer(ctx.p().at(3), &kdnr))
+        return Replies::notYours();
+    QDate from, to;
+    if (!dateLine(ctx.p().at(4), &from) || !dateLine(ctx.p().at(5), &to))
+        return Replies::badRequest(QStringLiteral("Datum \"%1\" / \"%2\"").arg(ctx.p().at(4), ctx.p().at(5)));
+    // "-1" or empty: every delivery address.
+    int address = -1;
+    if (!ctx.p().at(6).trimmed().isEmpty() && !Convert::tryToInt(ctx.p().at(6), address))
+        return Replies::badRequest(QStringLiteral("Lieferadresse \"%1\"").arg(ctx.p().at(6)));
+    const auto wanted = [address](const QString& liefernr) {
+        return address < 0 || Convert::toIntDef(liefernr, -1) == address;
+    };
+    const DocumentStore docs(m_store.database());
+    QStringList body;
+    qsizetype n = 0;
+    if (code == 204) {
+        for (const auto& h :
+             docs.heads<TDebitorRechnungsKopf>(QStringLiteral("DEBITORRECHNUNGSKOPF"), kdnr, {}, from, to)) {
+            if (!wanted(h.LIEFERNR))
+                continue;
+            for (const auto& l : docs.lines<TDebitorRechnungsZeile>(QStringLiteral("DEBITORRECHNUNGSZEILE"),
+                                                                    h.NUMMER, kdnr)) {
+                body += bookingLine(h, l, h.LIEFERUNGSCODE, l.LIEFERUNGSNR, l.AUFTRAGSNR, QString(),
+                                    QString(), QString());
+                ++n;
+            }
+        }
+    } else {
+        for (const auto& h : docs.heads<TDebitorGutschriftsKopf>(QStringLiteral("DEBITORGUTSCHRIFTSKOPF"),
+                                                                 kdnr, {}, from, to)) {
+            if (!wanted(h.LIEFERNR))
+                continue;
+            for (const auto& l : docs.lines<TDebitorGutschriftsZeile>(
+                     QStringLiteral("DEBITORGUTSCHRIFTSZEILE"), h.NUMMER, kdnr)) {
+                body += bookingLine(h, l, QString(), QString(), h.EVTL_AUFTRAGSNR, h.RUECKSEND_NR,
+                                    h.AUSGLEICHSNR, h.AUSGLEICHSART);
+                ++n;
+            }
+        }
+    }
+    if (body.size() != n * bookingFields)
+        return Replies::error(199, QStringLiteral("Buchungszeilen sind unvollständig"));
+    return Replies::ok(Replies::counted(n, body));
 }

@@ -7,7 +7,8 @@
 class ServerStore;
 
 // Documents of the customer: order, delivery-note, invoice and credit-note
-// heads and lines, open backorders, offers, returnable articles and old parts.
+// heads and lines, open backorders 183, booking lines of invoices and credit
+// notes (204, 215), offers, returnable articles and old parts.
 class DocumentAnswers {
 public:
     explicit DocumentAnswers(ServerStore& store)
@@ -19,6 +20,8 @@ private:
     ServerReply heads(const RequestContext& ctx, int code);
     ServerReply orderLines(const RequestContext& ctx);
     ServerReply shortLines(const RequestContext& ctx, int code);
+    ServerReply backorders(const RequestContext& ctx);
+    ServerReply bookingLines(const RequestContext& ctx, int code);
     ServerReply returnable(const RequestContext& ctx);
     ServerReply oldParts(const RequestContext& ctx);
     ServerReply oldPartUpdate(const RequestContext& ctx);

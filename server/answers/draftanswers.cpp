@@ -78,8 +78,10 @@ ServerReply DraftAnswers::read160(const RequestContext& ctx) {
     } else {
         return Replies::error(123);
     }
-    if (lines.isEmpty())
-        return Replies::error(mode == u"0" ? 119 : 113);
+    // An empty draft order is an answer too: the count line "0". Only a
+    // single line that is not there is a failure.
+    if (lines.isEmpty() && mode != u"0")
+        return Replies::error(113);
     return Replies::ok(VkklCodec::encodeShortForm(lines));
 }
 
@@ -107,8 +109,9 @@ ServerReply DraftAnswers::read169(const RequestContext& ctx) {
     } else {
         return Replies::error(123);
     }
-    if (lines.isEmpty())
-        return Replies::error(mode == u"0" ? 119 : 113);
+    // As 160: an empty draft order is the count "0", a missing single line a failure.
+    if (lines.isEmpty() && mode != u"0")
+        return Replies::error(113);
     QStringList out = VkklCodec::encodeFullForm(lines);
     if (ctx.soap())
         return Replies::ok(QStringList{QStringLiteral("NUMKLADDEN"), QString::number(lines.size())} + out);

@@ -3,13 +3,16 @@
 #include "support/fakes.h"
 
 #include "model/answerlayouts.h"
+#include "model/compositerecords.h"
 #include "model/conversions.h"
+#include "model/documentrecords.h"
 #include "model/formatde.h"
 #include "model/records.h"
 #include "model/vkklanswers.h"
 #include "model/vkklrequests.h"
 #include "platform/logger.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +23,7 @@ using namespace Qt::StringLiterals;
 class TestServerDispatcher : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void loginAnswers_data();
@@ -35,6 +39,9 @@ private slots:
     void lineSurvivesRestart();
     void otherCustomersLinesStayHidden();
     void statisticsAndMail();
+    void listAnswersDecode_data();
+    void listAnswersDecode();
+    void emptyDraftIsAnAnswer();
 
 private:
     ServerReply tcp(const QString& code, const QStringList& parameters, const QString& session = u"c1"_s);
@@ -43,6 +50,7 @@ private:
     TVerkaufskladdeArray readDraft();
     void openServer();
 
+    QTemporaryDir m_template; // a seeded store, copied for each test: seeding is the slow part
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ServerStore> m_store;
     std::unique_ptr<Dispatcher> m_dispatcher;
@@ -61,9 +69,16 @@ void TestServerDispatcher::openServer() {
     m_dispatcher = std::make_unique<Dispatcher>(*m_store);
 }
 
+void TestServerDispatcher::initTestCase() {
+    QString error;
+    ServerStore seeded;
+    QVERIFY2(seeded.open(m_template.filePath(u"server.sqlite"_s), &error), qPrintable(error));
+}
+
 void TestServerDispatcher::init() {
     m_logger.setWriteLogFile(false);
     m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(QFile::copy(m_template.filePath(u"server.sqlite"_s), m_dir->filePath(u"server.sqlite"_s)));
     openServer();
 }
 
@@ -185,6 +200,27 @@ void TestServerDispatcher::malformedRequestsGetErrors_data() {
         << u"412"_s
         << QStringList{u""_s, u"4"_s, u"0"_s, u"X"_s, u""_s, u""_s, u"viel"_s, u"0"_s, u"1.1.2026"_s};
     QTest::newRow("422 count no number") << u"422"_s << QStringList{u"0"_s, u"10000"_s, u"x"_s, u"0"_s};
+    QTest::newRow("136 flag no flag")
+        << u"136"_s << QStringList{u"10000"_s, u""_s, u""_s, u"x"_s, u"1"_s, u"1"_s,
+                                   u"0"_s,     u""_s, u""_s, u""_s,  u""_s,  u"A"_s};
+    QTest::newRow("136 no articles") << u"136"_s << QStringList(11, u"0"_s);
+    QTest::newRow("136 unknown article") << u"136"_s << (QStringList(11, u"0"_s) << u"GIBTSNICHT"_s);
+    QTest::newRow("137 no search texts") << u"137"_s << QStringList(10, u"0"_s);
+    QTest::newRow("139 too few") << u"139"_s << QStringList(10, u"0"_s);
+    QTest::newRow("139 empty text") << u"139"_s << (QStringList(10, u"0"_s) << u" "_s);
+    QTest::newRow("142 count no number") << u"142"_s << QStringList{u"x"_s, u""_s, u"A"_s};
+    QTest::newRow("142 blocks uneven") << u"142"_s << QStringList{u"2"_s, u""_s, u"A"_s, u""_s};
+    QTest::newRow("183 bad output type") << u"183"_s << QStringList(15, u"9"_s);
+    QTest::newRow("183 date no date")
+        << u"183"_s << QStringList{u""_s, u"0"_s,      u"1"_s, u"2"_s, u""_s, u"10000"_s, u""_s, u""_s,
+                                   u""_s, u"morgen"_s, u""_s,  u""_s,  u""_s, u""_s,      u"3"_s};
+    QTest::newRow("204 too few") << u"204"_s << QStringList{u""_s, u"0"_s};
+    QTest::newRow("215 address no number")
+        << u"215"_s
+        << QStringList{u""_s, u"0"_s, u""_s, u"10000"_s, u""_s, u""_s, u"irgendwo"_s, u""_s, u"0"_s};
+    QTest::newRow("425 no article") << u"425"_s << QStringList{u""_s, u"0"_s, u"10000"_s, u""_s, u"0"_s};
+    QTest::newRow("426 unknown article")
+        << u"426"_s << QStringList{u""_s, u"0"_s, u"10000"_s, u"GIBTSNICHT"_s, u"0"_s};
 }
 
 void TestServerDispatcher::malformedRequestsGetErrors() {
@@ -216,7 +252,8 @@ void TestServerDispatcher::customerDataOfTheLogin() {
     QCOMPARE(tcp(u"104"_s, {u"0"_s, u"10000"_s, u"DEMO"_s, u"demo"_s}).status, 0);
     const ServerReply debitor = tcp(u"153"_s, {QString(), u"0"_s, u"10000"_s, u"0"_s});
     QCOMPARE(debitor.status, 0);
-    QCOMPARE(AnswerLayouts::decodeDebitor(debitor.lines, 0).NUMMER, u"10000"_s);
+    QCOMPARE(debitor.lines.value(0), u"1"_s);
+    QCOMPARE(AnswerLayouts::decodeDebitor(debitor.lines, 1).NUMMER, u"10000"_s);
     const ServerReply addresses = tcp(u"154"_s, {QString(), u"0"_s, u"0"_s, u"10000"_s, QString(), u"1"_s});
     TLieferadresseArray list;
     QVERIFY(AnswerLayouts::decodeLieferadressen(addresses.lines, 0, u"1"_s, list));
@@ -405,6 +442,129 @@ void TestServerDispatcher::statisticsAndMail() {
     const QStringList header{u"10000"_s, u"DEMO"_s, u"demo"_s, u"0"_s};
     QCOMPARE(soap(u"401"_s, {id}, header).lines, QStringList{u"Ok"_s});
     QCOMPARE(soap(u"401"_s, {id}, {u"10000"_s, u"DEMO"_s, u"falsch"_s, u"0"_s}).status, 60);
+}
+
+void TestServerDispatcher::listAnswersDecode_data() {
+    // "$A" stands for an article the demo holds, "$F" and "$T" for a date range
+    // that covers the demo's documents.
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QStringList>("lines");
+    const QString e;
+    const QString z = u"0"_s;
+    const QString o = u"1"_s;
+    QTest::newRow("136 info list") << u"136"_s
+                                   << QStringList{u"10000"_s, e, e, o, o, o, z, e, e, e, e, u"$A"_s, u"$A"_s};
+    QTest::newRow("137 search all 2") << u"137"_s << QStringList{o, o, o, o, o, e, e, e, e, e, u"$A"_s};
+    QTest::newRow("139 search all 3") << u"139"_s << (QStringList(10, o) << u"$A"_s);
+    QTest::newRow("142 web shop") << u"142"_s
+                                  << QStringList{u"2"_s,          e, u"$A"_s, e, e,     e, u"J"_s, e,
+                                                 u"GIBTSNICHT"_s, e, e,       e, u"J"_s};
+    QTest::newRow("183 backorders") << u"183"_s
+                                    << QStringList{e, z,       o,       u"2"_s, e, u"10000"_s, e,     e,
+                                                   e, u"$F"_s, u"$T"_s, e,      e, e,          u"3"_s};
+    QTest::newRow("204 invoice lines")
+        << u"204"_s << QStringList{e, z, e, u"10000"_s, u"$F"_s, u"$T"_s, u"-1"_s, e, z};
+    QTest::newRow("215 credit-note lines")
+        << u"215"_s << QStringList{e, z, e, u"10000"_s, u"$F"_s, u"$T"_s, u"-1"_s, e, z};
+    QTest::newRow("425 card note") << u"425"_s << QStringList{e, z, u"10000"_s, u"$A"_s, z};
+    QTest::newRow("426 logistics") << u"426"_s << QStringList{e, z, u"10000"_s, u"$A"_s, z};
+}
+
+void TestServerDispatcher::listAnswersDecode() {
+    QFETCH(QString, code);
+    QFETCH(QStringList, lines);
+    QCOMPARE(tcp(u"104"_s, {u"0"_s, u"10000"_s, u"DEMO"_s, u"demo"_s}).status, 0);
+    TArtikelShortInfoArray hits;
+    RecordCodec::decodeCounted(tcp(u"131"_s, {u"Bremsscheibe"_s}).lines, 0, 16, hits);
+    QVERIFY(!hits.isEmpty());
+    const QString article = hits.first().NUMMER;
+    for (QString& line : lines) {
+        if (line == u"$A")
+            line = article;
+        else if (line == u"$F")
+            line = FormatDE::formatDate(QDate::currentDate().addYears(-1));
+        else if (line == u"$T")
+            line = FormatDE::formatDate(QDate::currentDate().addDays(1));
+    }
+    const ServerReply r = tcp(code, lines);
+    QVERIFY2(r.status == 0, qPrintable(r.errorText));
+    const auto countLine = [&r] { return r.lines.value(0).toInt(); };
+
+    if (code == u"136") {
+        TArtikelInfoListe liste;
+        QVERIFY(AnswerLayouts::decodeArtikelInfoListe(r.lines, 0, liste));
+        QCOMPARE(liste.ArtikelInfo.size(), 1); // asked twice, listed once
+        QCOMPARE(liste.ArtikelInfo.first().NUMMER, article);
+        QCOMPARE(liste.NUMMER, u"10000"_s);
+        QCOMPARE(liste.ArtikelPreise.size(), 1);
+        QVERIFY(!liste.Filialen.isEmpty());
+        QCOMPARE(liste.Artikelbestand.size(), liste.Filialen.size());
+        QCOMPARE(liste.Netzartikel.size() % 9, 0);
+        // Each section index points at that section's count line.
+        QCOMPARE(r.lines.value(liste.FilialenIndex.toInt()), liste.NumFilialen);
+        QCOMPARE(r.lines.value(liste.ArtikelIndex.toInt()), liste.NumArtikel);
+        QCOMPARE(r.lines.value(liste.PreiseIndex.toInt()), liste.NumPreise);
+        QCOMPARE(r.lines.value(liste.BestandIndex.toInt()), liste.NumBestand);
+        QCOMPARE(r.lines.value(liste.NetzartikelIndex.toInt()), liste.NumNetzartikel);
+    } else if (code == u"137" || code == u"139") {
+        // Name line, count line, data lines; 139 counts one more than it sends.
+        QCOMPARE(r.lines.value(0), article);
+        const int data = int(r.lines.size()) - 2;
+        QVERIFY(data >= 1);
+        QCOMPARE(r.lines.value(1).toInt(), code == u"139" ? data + 1 : data);
+        QCOMPARE(r.lines.value(2).split(u';').value(0), article);
+        QCOMPARE(r.lines.value(2).split(u';').size(), 7);
+    } else if (code == u"142") {
+        QCOMPARE(r.lines, (QStringList{u"1"_s, article}));
+    } else if (code == u"183") {
+        QVERIFY(countLine() > 0);
+        QCOMPARE(r.lines.size() - 1, countLine() * 43);
+        for (qsizetype k = 1; k < r.lines.size(); k += 43) {
+            TVKZ_KURZ_QTX line;
+            RecordCodec::decodeInto(line, r.lines, k, 42);
+            QCOMPARE(line.KUNDENNR, u"10000"_s);
+            QVERIFY(line.RESTAUFTRAG_MENGE.toInt() > 0);
+            QVERIFY(FormatDE::parseDate(r.lines.at(k + 42)).isValid());
+        }
+    } else if (code == u"204" || code == u"215") {
+        // Count line, then 34 fields per booking line.
+        QVERIFY(countLine() >= 1);
+        QCOMPARE(r.lines.size() - 1, countLine() * 34);
+        if (countLine() > 0)
+            QCOMPARE(r.lines.at(2), u"10000"_s);
+    } else if (code == u"425") {
+        QCOMPARE(r.lines.size() - 1, countLine());
+    } else if (code == u"426") {
+        QCOMPARE(r.lines.size(), 14);
+        QCOMPARE(r.lines.at(0), article);
+        QVERIFY(r.lines.at(3) == u"0"_s || r.lines.at(3) == u"1"_s);
+        QVERIFY(r.lines.at(4) == u"0"_s || r.lines.at(4) == u"1"_s);
+    }
+    // Another customer's data is refused where the request names a customer.
+    if (code == u"183" || code == u"204" || code == u"425" || code == u"426") {
+        QStringList other = lines;
+        other.replaceInStrings(u"10000"_s, u"10001"_s);
+        QCOMPARE(tcp(code, other).status, 60);
+    }
+}
+
+void TestServerDispatcher::emptyDraftIsAnAnswer() {
+    // An empty draft order is a count "0", not a failure, on both fronts.
+    QCOMPARE(tcp(u"104"_s, {u"0"_s, u"10000"_s, u"DEMO"_s, u"demo"_s}).status, 0);
+    const ServerReply r = tcp(u"160"_s, VkklRequests::get160Tcp(u"0"_s, u"DEMO"_s, u"10000"_s, QString()));
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.lines, QStringList{u"0"_s});
+    const ServerReply older =
+        tcp(u"169"_s, VkklRequests::get169Tcp(u"0"_s, u"DEMO"_s, u"10000"_s, QString()));
+    QCOMPARE(older.status, 0);
+    QCOMPARE(older.lines, QStringList{u"0"_s});
+    const QStringList header{u"10000"_s, u"DEMO"_s, u"demo"_s, u"0"_s};
+    const ServerReply overSoap = soap(u"169"_s, VkklRequests::get169Soap(QString()), header);
+    QCOMPARE(overSoap.status, 0);
+    QCOMPARE(overSoap.lines, (QStringList{u"NUMKLADDEN"_s, u"0"_s}));
+    // A single line that does not exist stays a failure.
+    QCOMPARE(tcp(u"160"_s, VkklRequests::get160Tcp(u"4"_s, u"DEMO"_s, u"10000"_s, u"999999"_s)).status, 113);
+    QCOMPARE(soap(u"169"_s, VkklRequests::get169Soap(u"999999"_s), header).status, 113);
 }
 
 QTEST_GUILESS_MAIN(TestServerDispatcher)

@@ -158,7 +158,7 @@ void TestServerWire::families() {
                 .lines.value(0)
                 .toInt() > 0);
     const Answer debitor = call(soap, u"153"_s, {QString(), u"0"_s, u"10000"_s, u"0"_s});
-    QCOMPARE(AnswerLayouts::decodeDebitor(debitor.lines, 0).NUMMER, u"10000"_s);
+    QCOMPARE(AnswerLayouts::decodeDebitor(debitor.lines, 1).NUMMER, u"10000"_s);
     TFilialKurzArray2 branches;
     QVERIFY(AnswerLayouts::decodeFilialen2(
         call(soap, u"221"_s, {QString(), u"0"_s, u"1"_s, {}, {}, {}, {}, {}, {}, u"0"_s}).lines, 0,

@@ -2,6 +2,7 @@
 
 #include "app/logincheck.h"
 #include "app/scramble.h"
+#include "app/session.h"
 #include "app/startup.h"
 #include "app/tenantresources.h"
 #include "platform/clock.h"
@@ -201,6 +202,10 @@ QWidget* TQTXMainForm::createLoginPage() {
     m_btLogin->setObjectName(QStringLiteral("btLogin"));
     m_btLogin->setDefault(true);
     form->addRow(QString(), m_btLogin);
+    m_btDisConnect = new QPushButton(QStringLiteral("Disconnect"), box);
+    m_btDisConnect->setObjectName(QStringLiteral("btDisConnect"));
+    m_btDisConnect->setEnabled(false);
+    form->addRow(QString(), m_btDisConnect);
     m_labelWasUrl = new QLabel(box);
     m_labelWasUrl->setObjectName(QStringLiteral("LabelWAS_url"));
     m_labelWasUrl->setAutoFillBackground(true);
@@ -214,6 +219,7 @@ QWidget* TQTXMainForm::createLoginPage() {
     connect(m_edKALDO_ID, &QLineEdit::returnPressed, m_edPasswort, qOverload<>(&QWidget::setFocus));
     connect(m_edPasswort, &QLineEdit::returnPressed, this, &TQTXMainForm::btLoginClick);
     connect(m_btLogin, &QPushButton::clicked, this, &TQTXMainForm::btLoginClick);
+    connect(m_btDisConnect, &QPushButton::clicked, this, &TQTXMainForm::btDisConnectClick);
     return m_loginPanel;
 }
 
@@ -242,7 +248,50 @@ bool TQTXMainForm::FormCreate() {
     if (!m_startUp->run(workArea, desktop))
         return false;
     applyStartUp();
+    createSession();
     return true;
+}
+
+void TQTXMainForm::createSession() {
+    const StartUp& s = *m_startUp;
+    const Endpoints& e = s.endpoints();
+    const StartupSettings& settings = s.settings();
+    Session::Config c;
+    c.soap = e.soap;
+    c.tenant = s.tenant().number;
+    c.onlineName = s.onlineName();
+    c.clientVersion = s.fileVersion();
+    c.connectUrl = e.connectUrl;
+    c.backupUrl = e.backupUrl;
+    c.iniSoapServerAdr = e.soapServerAdr;
+    c.tcpHost = e.tcpHost();
+    c.tcpPort = e.tcpPort();
+    c.ipVonIni = e.ipVonIni;
+    c.internal = e.internal;
+    c.programFolder = s.programFolder();
+    c.counterFile = s.fileBeside(QStringLiteral(".cnt"));
+    const QString guid = m_s.platform.registry().readGuid(RegistryStore::HKEY_CURRENT_USER,
+                                                          s.tenant().registryKey, QStringLiteral("GUID"));
+    c.pcGuidScrambled = guid.isEmpty() ? QString() : Scramble::storedForm(guid);
+    c.beschaffInfo2 = TenantResources(&m_s.log).text(QStringLiteral("BESCHAFFINFO2"));
+    c.ini = &s.ini();
+    c.connection.connectTimeout = settings.connectTimeout;
+    c.connection.readTimeout = settings.readTimeout;
+    c.connection.pingInterval = settings.pingInterval;
+    c.connection.pingTimeout = settings.pingTimeout;
+    c.connection.ping = settings.ping;
+    m_session = std::make_unique<Session>(
+        Session::Seams{m_s.platform, m_s.log, m_s.dialogs, m_s.ending, m_s.clock}, c);
+    m_session->showStatus = [this](int panel, const QString& text) { showStatusPanel(panel, text); };
+    m_session->connectionClosed = [this] {
+        m_loggedIn = false;
+        m_btDisConnect->setEnabled(false);
+    };
+}
+
+void TQTXMainForm::showStatusPanel(int panel, const QString& text) {
+    if (panel >= 0 && panel < m_statusPanels.size())
+        m_statusPanels[panel]->setText(text);
 }
 
 void TQTXMainForm::applyStartUp() {
@@ -387,7 +436,49 @@ void TQTXMainForm::btLoginClick() {
 }
 
 void TQTXMainForm::runLoginSequence() {
-    m_s.log.Log(0, QStringLiteral("Start Login um ") + m_s.log.stampNow(), 1);
+    if (!m_session)
+        return;
+    m_btLogin->setEnabled(false);
+    QString password = m_edPasswort->text();
+    const QString hash = m_startUp->settings().hash;
+    // "***" without a hash stands for the password kept in the INI file.
+    if (password == QStringLiteral("***") && hash.isEmpty() && m_startUp->hasStoredPassword())
+        password = Scramble::readStored(m_startUp->storedPasswordScrambled());
+    const bool ok =
+        m_session->login({m_edKundennr->text().trimmed(), m_edKALDO_ID->text().trimmed(), password, hash});
+    m_btLogin->setEnabled(true);
+    m_labelWasUrl->setToolTip(m_session->statusText());
+    if (ok)
+        applyLogin();
+}
+
+void TQTXMainForm::applyLogin() {
+    m_loggedIn = true;
+    m_importAllowed = m_session->importAllowed();
+    m_btDisConnect->setEnabled(true);
+    if (!m_session->user().DEB_NR.isEmpty())
+        m_edKundennr->setText(m_session->user().DEB_NR);
+    QPixmap logo;
+    if (!m_session->customerLogo().isEmpty() && logo.loadFromData(m_session->customerLogo()))
+        m_logo->setPixmap(logo);
+    for (QWidget* tab : {m_tsVerkaufskladde, m_tsRuecklieferung, m_tsAltteile, m_tsBelege})
+        m_pageControl->setTabVisible(m_pageControl->indexOf(tab), true);
+    setWindowTitle(m_session->loginCaption());
+    Enable_MainMenuItems(true);
+    if (m_pageControl->currentWidget() == m_tsVerkaufskladde)
+        PageControlChange(m_pageControl->currentIndex());
+    else
+        m_pageControl->setCurrentWidget(m_tsVerkaufskladde);
+}
+
+void TQTXMainForm::btDisConnectClick() {
+    if (!m_session)
+        return;
+    m_btDisConnect->setEnabled(false);
+    m_session->do_DisConnect(false, false);
+    m_loggedIn = false;
+    m_btLogin->setEnabled(true);
+    m_pageControl->setCurrentWidget(m_tsConnection);
 }
 
 void TQTXMainForm::PageControlChange(int index) {

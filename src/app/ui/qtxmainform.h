@@ -17,6 +17,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QWidget;
+class Session;
 class StartUp;
 
 // The main window: page control with the six tabs, main menu, status bar
@@ -40,6 +41,8 @@ public:
     bool FormCreate();
 
     const StartUp& startUp() const { return *m_startUp; }
+    // The session behind the login page; null before FormCreate.
+    Session* session() const { return m_session.get(); }
 
     void Enable_MainMenuItems(bool doit);
     bool loggedIn() const { return m_loggedIn; }
@@ -48,6 +51,7 @@ public:
 
 public Q_SLOTS:
     void btLoginClick();
+    void btDisConnectClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -64,6 +68,9 @@ private:
     void useArialEverywhere();
     void FormActivate();
     void PageControlChange(int index);
+    void createSession();
+    void applyLogin();
+    void showStatusPanel(int panel, const QString& text);
     void LogoClick();
     void handleImportMessage(int wParam, int lParam);
     void bringToFront();
@@ -74,6 +81,7 @@ private:
     Seams m_s;
     QStringList m_args;
     std::unique_ptr<StartUp> m_startUp;
+    std::unique_ptr<Session> m_session;
 
     QTabWidget* m_pageControl = nullptr;
     QWidget* m_tsVerkaufskladde = nullptr;
@@ -91,6 +99,7 @@ private:
     QLineEdit* m_edKALDO_ID = nullptr;
     QLineEdit* m_edPasswort = nullptr;
     QPushButton* m_btLogin = nullptr;
+    QPushButton* m_btDisConnect = nullptr;
     QLabel* m_labelWasUrl = nullptr;
     QLabel* m_logo = nullptr;
     QLabel* m_vkklStatusBar = nullptr;

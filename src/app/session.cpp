@@ -1,0 +1,521 @@
+#include "app/session.h"
+
+#include "app/counterfile.h"
+#include "app/lokalini.h"
+#include "app/scramble.h"
+#include "link/requests/customerrequests.h"
+#include "link/requests/sessionrequests.h"
+#include "link/soapendpoints.h"
+#include "link/tcpconnect.h"
+#include "model/recordlayout.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/ending.h"
+#include "platform/logger.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+const QString zero = QStringLiteral("0");
+const QString one = QStringLiteral("1");
+
+QStringList splitAnswer(const QString& text) {
+    QString t = text;
+    t.replace(crlf, QStringLiteral("\n"));
+    return t.split(QLatin1Char('\n'));
+}
+
+} // namespace
+
+Session::Session(Seams seams, Config config, QObject* parent)
+    : QObject(parent)
+    , m_s(seams)
+    , m_config(std::move(config))
+    , m_bracket(m_client, m_s.log, m_s.ending, m_s.clock)
+    , m_link(m_client, m_bracket, m_s.log, m_s.clock, m_s.ending, m_s.dialogs, m_context)
+    , m_connectivity(m_network, m_s.log, m_s.clock)
+    , m_requester(m_s.log, m_s.clock, m_s.dialogs, m_s.ending, m_connectivity)
+    , m_connectProxy(m_network)
+    , m_requestProxy(m_network) {
+    m_context.mandant = QString::number(m_config.tenant);
+    m_link.setProgramFolder(m_config.programFolder);
+    m_link.setTransport(m_config.soap ? ServerLink::Transport::Soap : ServerLink::Transport::Tcp);
+    m_bracket.setSoapMode(m_config.soap);
+    m_connectivity.setConnectUrl(m_config.connectUrl);
+    m_connectProxy.setUrl(m_config.connectUrl);
+    m_connectProxy.setReadTimeout(m_config.connection.readTimeout);
+    m_client.setConnectTimeout(m_config.connection.connectTimeout);
+    m_client.setReadTimeout(m_config.connection.readTimeout);
+    connect(&m_client, &TcpConnection::connected, this, &Session::ClientConnected);
+    connect(&m_client, &TcpConnection::disconnected, this, &Session::ClientDisconnected);
+}
+
+Session::~Session() = default;
+
+void Session::status(int panel, const QString& text) {
+    if (showStatus)
+        showStatus(panel, text);
+}
+
+void Session::fail(const QString& text) {
+    m_s.dialogs.message(m_config.onlineName, text, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+}
+
+bool Session::getConnection(const QString& secret, const QString& mode, QStringList* answer) {
+    const QString transport = (m_config.soap ? QStringLiteral("SOAP") : QStringLiteral("TCP")) +
+                              (m_config.internal ? QStringLiteral(" INTERN") : QString());
+    const QStringList info{zero, QString::number(m_config.tenant), m_input.kdnr, m_input.user, secret,
+                           mode, m_config.clientVersion,           transport};
+    QString antwort, exception;
+    int result = -1;
+    const qint64 start = m_s.clock.tickCount();
+    const bool called = m_connectProxy.get_connection(info.join(crlf), antwort, &result, &exception);
+    m_s.log.Log(
+        1, QStringLiteral(" SOAP get_connection ticks=") + QString::number(m_s.clock.tickCount() - start), 1);
+    if (!called) {
+        m_trace += QStringLiteral("ECR Exception2 ");
+        m_s.log.Log(1,
+                    QStringLiteral("Exception get_connection: ") + m_connectProxy.url() + crlf + exception +
+                        QStringLiteral(" RefCount=") + QString::number(++m_connectionExceptions),
+                    1);
+        m_statusText = exception;
+        if (m_config.soap)
+            return false;
+        // TCP can go on with the address it already knows.
+        *answer = QStringList{one, m_config.tcpHost, m_config.tcpPort};
+        return false;
+    }
+    m_trace += QStringLiteral("GET_CONNECT L=") + QString::number(result) + QLatin1Char(' ');
+    *answer = splitAnswer(antwort);
+    m_s.log.Log(1, QStringLiteral("URL=%1 Ergebnis=%2 %3").arg(m_connectProxy.url()).arg(result).arg(antwort),
+                1);
+    if (result != 0) {
+        QStringList notice = *answer;
+        if (!notice.isEmpty() && notice.first().contains(QStringLiteral("WARTUNG")))
+            notice.removeFirst();
+        m_statusText = notice.join(crlf);
+        return false;
+    }
+    if (answer->size() < 12) {
+        m_statusText = QStringLiteral("SOAP-Fehler, eventuell wird die Adresse blockiert: ") +
+                       m_connectProxy.url() + crlf + QStringLiteral("Rückgabezeilen:") + crlf + antwort;
+        return false;
+    }
+    return true;
+}
+
+void Session::getSettings() {
+    QString antwort, exception;
+    int result = -1;
+    const QString info = QStringLiteral("MANDANT") + crlf + QString::number(m_config.tenant);
+    if (!m_connectProxy.get_settings(info, antwort, &result, &exception)) {
+        m_trace += QStringLiteral("EXCEPT GET_SET ");
+        m_s.log.Log(1, QStringLiteral("SOAP get_settings:") + exception, 1);
+        return;
+    }
+    const QStringList lines = splitAnswer(antwort);
+    if (result != 0 || lines.size() < 6)
+        return;
+    m_link.setStatisticsActive(lines.at(1) == one);
+    m_context.vatText = lines.at(5);
+    bool ok = false;
+    const int idle = lines.value(6).trimmed().toInt(&ok);
+    if (ok && idle > 10000)
+        m_settingsIdleTime = idle;
+    m_s.log.Log(1, m_s.log.stampNow() + QStringLiteral(" SOAP get_settings:") + lines.join(QLatin1Char(' ')),
+                1);
+}
+
+bool Session::zielanwendungRefuses(const QString& kdnr, const QString& user, const QString& secret,
+                                   const QString& mode) {
+    QStringList answer;
+    int code = 0;
+    QString message;
+    bool raised = false;
+    m_requester.strings2request(
+        m_connectProxy,
+        {kdnr, user, secret, mode, QStringLiteral("105"), one, QStringLiteral("ZIELANWENDUNG"), QString()},
+        answer, code, message, &raised);
+    if (raised) {
+        m_statusText = QStringLiteral("Ausnahmefehler ZIELANWENDUNG. ") + message;
+        return false;
+    }
+    if (code != 0)
+        return false;
+    QList<TBenutzerOption> options;
+    RecordCodec::decodeCounted(answer, 0, 2, options);
+    const QString value = UserOptions(options).value(QStringLiteral("ZIELANWENDUNG"));
+    if (value.isEmpty())
+        return false;
+    m_s.log.Log(1, QStringLiteral("ZIELANWENDUNG=") + value, 1);
+    m_s.ending.myterminate(QStringLiteral("ZIELANWENDUNG"),
+                           QStringLiteral("Ungültiger Benuzter für Zielanwendung=") + value + crlf +
+                               QStringLiteral("Bitte verwenden Sie anderen Benutzerzugang"));
+    return true;
+}
+
+void Session::removeUpdateLeftovers() {
+    if (m_config.programFolder.isEmpty())
+        return;
+    const QDir dir(m_config.programFolder);
+    const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    for (const QString& name :
+         QStringList{exe + QStringLiteral(".bat"), exe + QStringLiteral(".tmp"),
+                     QStringLiteral("QTX_CLIENT.sfx.exe"), QStringLiteral("QTX_CLIENT_TMP.EXE")})
+        QFile::remove(dir.filePath(name));
+}
+
+bool Session::Erstes_connect_upgrade(bool mitUpgrade, bool* keinUpdate) {
+    *keinUpdate = false;
+    QString host = m_config.tcpHost;
+    QString port = m_config.tcpPort;
+    const bool hashLogin = m_input.password == QStringLiteral("***") && !m_input.storedHash.isEmpty();
+    const QString secret = hashLogin ? m_input.storedHash : m_input.password;
+    const QString mode = hashLogin ? one : zero;
+
+    if (m_firstCall) {
+        m_firstCall = false;
+        m_trace = QStringLiteral("_EC=1 ");
+        QStringList answer;
+        int code = 0;
+        QString message;
+        bool raised = false;
+        const QString dash = QStringLiteral("-");
+        m_requester.strings2request(m_connectProxy, {dash, dash, dash, dash, QStringLiteral("990")}, answer,
+                                    code, message, &raised);
+        m_trace += raised ? QStringLiteral("_EC-Exception0 ") : QStringLiteral("L=%1 ").arg(code);
+        m_s.log.Log(1,
+                    QStringLiteral("Erster SOAPrequest CONNECTID:%1 loopi=%2 URL=%3 %4")
+                        .arg(answer.join(QLatin1Char(' ')))
+                        .arg(0)
+                        .arg(m_connectProxy.url(), message),
+                    1);
+        if (code == -4) {
+            m_statusText = answer.join(crlf);
+            return false;
+        }
+    }
+    SoapEndpoints::firstContact994(m_requester, m_connectProxy, m_config.backupUrl, m_s.log, &m_trace);
+
+    QStringList answer;
+    const bool connection = getConnection(secret, mode, &answer);
+    QString requestUrl = m_config.connectUrl;
+    if (connection) {
+        if (!(m_config.ipVonIni && !m_config.tcpHost.isEmpty())) {
+            host = answer.value(1).trimmed();
+            port = answer.value(2).trimmed();
+        }
+        requestUrl = SoapEndpoints::requestProxyUrl(m_config.connectUrl, m_config.backupUrl, answer.value(4),
+                                                    m_config.iniSoapServerAdr, &host);
+    }
+    getSettings();
+    m_trace += QStringLiteral("OK ");
+    m_s.log.Log(1, QStringLiteral("Erstes_connect_upgrade fertig mit HTTPRIO_Connect ") + m_s.log.stampNow(),
+                1);
+
+    if (connection && answer.value(11).trimmed() == QStringLiteral("KUNDE_KUNDE")) {
+        *keinUpdate = true;
+        m_s.ending.myterminate(QStringLiteral("KUNDE_KUNDE"),
+                               QStringLiteral("Dieser Benutzer gehört zum anderen Client-Programm."));
+        return false;
+    }
+    if (zielanwendungRefuses(m_input.kdnr, m_input.user, secret, mode)) {
+        *keinUpdate = true;
+        return false;
+    }
+
+    SoapEndpoints::setupRequestProxy(m_requestProxy, m_connectProxy, requestUrl);
+    m_link.setSoap(m_requester, m_requestProxy);
+    if (m_config.soap) {
+        m_s.log.Log(1, QStringLiteral("SOAP-URL=") + requestUrl, 1);
+        m_link.setServerLevel(20);
+        m_firstContact = true;
+    } else {
+        m_s.log.Log(1, QStringLiteral("ServerIP=") + host + QStringLiteral(" Port=") + port, 1);
+        if (!host.contains(QLatin1Char('.')) || port.size() < 3) {
+            m_statusText = QStringLiteral("\r\nVerbindungsfehler \r\nIP=%1 Port=%2").arg(host, port);
+            return false;
+        }
+        TcpConnect tcp(m_client, m_s.log, m_s.dialogs, m_s.ending, m_s.platform, m_s.clock);
+        const QString caller = QStringLiteral("Erstes_connect nach WAS");
+        const ConnectResult c = tcp.do_connect(host, port, m_config.connection.connectTimeout,
+                                               m_config.connection.readTimeout, caller, true);
+        m_s.log.Log(1, QStringLiteral("Erstes do_connect=") + (c.connected ? one : zero) + m_s.log.stampNow(),
+                    1);
+        if (!c.connected || c.greeting.serverLevel < 10) {
+            m_statusText = QStringLiteral("%1%2IP=%3 Port=%4")
+                               .arg(caller,
+                                    c.connected ? QStringLiteral("\r\nFalscher Server ")
+                                                : QStringLiteral("\r\nVerbindungsfehler \r\n"),
+                                    host, port);
+            if (c.connected)
+                m_client.disconnectFromServer();
+            return false;
+        }
+        m_link.setServerLevel(c.greeting.serverLevel);
+        m_link.setTcpConnectSucceeded(true);
+        m_config.tcpHost = host;
+        m_config.tcpPort = port;
+        m_firstContact = true;
+    }
+    removeUpdateLeftovers();
+    if (mitUpgrade && updateAvailable())
+        *keinUpdate = true;
+    return m_firstContact;
+}
+
+QString Session::adminModeKey() {
+    // The key is kept scrambled so that it does not stand in the program in clear.
+    return Scramble::unscramble(QStringLiteral("035082889A929CBE9A9E88AAA6"));
+}
+
+QString Session::customerLogoHex(const UserOptions& options) {
+    const int n = options.value(QStringLiteral("CUSTOMER_LOGO_ZEILEN")).trimmed().toInt();
+    QString hex;
+    for (int i = 1; i <= n; ++i) {
+        const QString part = options.value(QStringLiteral("CUSTOMER_LOGO") + QString::number(i));
+        if (part.isEmpty())
+            break;
+        hex += part;
+    }
+    return hex;
+}
+
+bool Session::importAllowed() const {
+    return m_options.value(QStringLiteral("_M_DATEI_IMPORT_ERLAUBT"), true)
+               .trimmed()
+               .compare(QStringLiteral("OFF"), Qt::CaseInsensitive) != 0;
+}
+
+void Session::writeVersionOptions() {
+    QDateTime serverTime;
+    const LinkAnswer t = MyGetServerTime(m_link, QStringLiteral("btLoginClick"), serverTime);
+    const QString time = t.ok() ? serverTime.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")) : QString();
+    QList<TBenutzerOption> pairs{{QStringLiteral("CLIENTVERSION"),
+                                  m_config.clientVersion + QStringLiteral(" LastLogin Servertime=") + time}};
+    const QString upgraded = QStringLiteral("UPGRADED_") + m_config.clientVersion;
+    if (!m_options.contains(upgraded))
+        pairs.append({upgraded, time});
+    const LinkAnswer w = MyWriteBenutzerOptions(m_link, QString(), QString(), pairs);
+    if (!w.ok()) {
+        const QString text =
+            QStringLiteral("%1 [Code=%2 NumErr=%3]").arg(w.errorText).arg(w.result).arg(w.lines.value(0));
+        m_s.log.Log(1, text, 1);
+        if (!w.errorText.contains(QStringLiteral("authorisiert")))
+            fail(text);
+    }
+}
+
+bool Session::login(const LoginInput& input) {
+    m_input = input;
+    if (!m_firstContact) {
+        bool keinUpdate = false;
+        Erstes_connect_upgrade(true, &keinUpdate);
+        if (keinUpdate)
+            return false;
+        if (!m_firstContact) {
+            // The first contact reports in the status line, not in a box.
+            m_s.log.Log(1, m_statusText, 1);
+            status(1, m_statusText);
+            return false;
+        }
+    }
+    m_s.log.Log(1, QStringLiteral("Start Login um ") + m_s.log.stampNow(), 1);
+    const bool hashLogin = input.password == QStringLiteral("***") && !input.storedHash.isEmpty();
+    m_s.log.Log(1,
+                QStringLiteral("AutoLogin=%1 HASH=%2")
+                    .arg(hashLogin ? QStringLiteral("TRUE") : QStringLiteral("FALSE"),
+                         input.storedHash.isEmpty() ? QStringLiteral("FALSE") : QStringLiteral("TRUE")),
+                1);
+    m_s.log.Log(1, hashLogin ? QStringLiteral("ILogin2 mit HASH ") : QStringLiteral("ILogin2 mit Passwort "),
+                1);
+    m_lastMode = hashLogin ? one : zero;
+    const QString secret = hashLogin ? input.storedHash : input.password;
+
+    const LinkAnswer a = MyLogin2(m_link, m_lastMode, input.kdnr, input.user, secret);
+    if (!a.ok()) {
+        fail(QStringLiteral("Login ist gescheitert: \r\nErrorCode=%1 %2\r\nAnzahl=%3")
+                 .arg(a.result)
+                 .arg(a.errorText)
+                 .arg(a.lines.size()));
+        return false;
+    }
+    m_loginDate = m_s.clock.now().date().toString(QStringLiteral("yyyyMMdd"));
+    if (a.lines.isEmpty()) {
+        fail(QStringLiteral("Keine Benutzerdaten gefunden: \r\n") + a.errorText);
+        return false;
+    }
+    m_user = TBenutzer2();
+    if (a.lines.size() >= 13)
+        RecordCodec::decodeInto(static_cast<TBenutzer2Kopf&>(m_user), a.lines, 0, 13);
+    for (qsizetype i = 13; i + 1 < a.lines.size(); i += 2)
+        m_user.Options.append({a.lines.at(i), a.lines.at(i + 1)});
+    if (m_config.tenant == 6)
+        m_user.FILIALE = QStringLiteral("F03");
+    m_options = UserOptions(m_user.Options);
+
+    // The header keeps the number as typed; a hash login carries the hash in it.
+    Login_rec rec;
+    rec.KdNr = input.kdnr;
+    rec.User = m_user.BENU_LOGIN.isEmpty() ? input.user : m_user.BENU_LOGIN;
+    rec.Hash = m_user.BENU_PASSWORDHASH;
+    rec.PW = hashLogin ? rec.Hash : input.password;
+    rec.text = QStringList{rec.KdNr, rec.User, rec.PW, hashLogin ? one : zero};
+    m_link.setLogin(rec);
+    if (m_config.ini) {
+        m_config.ini->write(QStringLiteral("USER"), QStringLiteral("HASH"), Scramble::storedForm(rec.Hash));
+        if (!m_config.pcGuidScrambled.isEmpty() &&
+            m_config.ini->read(QStringLiteral("USER"), QStringLiteral("ID")) != m_config.pcGuidScrambled)
+            m_config.ini->write(QStringLiteral("USER"), QStringLiteral("ID"), m_config.pcGuidScrambled);
+    }
+
+    if (m_options.isEmpty()) {
+        QList<TBenutzerOption> read;
+        const LinkAnswer o = MyReadBenutzerOptions(m_link, zero, QString(), read);
+        if (!o.ok())
+            fail(QStringLiteral("%1 [ErrorCode=%2]").arg(o.errorText).arg(o.result));
+        m_options = UserOptions(read);
+    }
+    if (!m_config.counterFile.isEmpty() && QFile::exists(m_config.counterFile))
+        CounterFile(m_s.log, m_config.counterFile).takeLastRun();
+    writeVersionOptions();
+
+    m_logo = QByteArray::fromHex(customerLogoHex(m_options).toLatin1());
+    bool adminFound = false;
+    m_adminMode = m_options.value(adminModeKey(), false, &adminFound).trimmed() == one;
+    m_adminMissing = !adminFound || m_options.value(adminModeKey()).isEmpty();
+
+    QList<ConnectionOptions::IniWrite> writes;
+    m_config.connection =
+        ConnectionOptions::apply(m_options, m_config.connection, m_settingsIdleTime, &writes);
+    if (m_config.ini)
+        ConnectionOptions::write(*m_config.ini, writes);
+    m_client.setConnectTimeout(m_config.connection.connectTimeout);
+    m_client.setReadTimeout(m_config.connection.readTimeout);
+    m_requester.setIdleTime(m_config.connection.idleTime);
+    m_s.log.Log(1,
+                QStringLiteral("Lokale INI lesen fertig, _Login_success=") +
+                    (m_loginSuccess ? QStringLiteral("TRUE") : QStringLiteral("FALSE")),
+                1);
+
+    QString message;
+    if (!m_data.load(m_link, m_options, {m_user.FILIALE, m_config.tenant, m_config.beschaffInfo2},
+                     &message)) {
+        fail(message);
+        return false;
+    }
+    if (loadOrderDeadlines)
+        loadOrderDeadlines();
+
+    m_s.log.Log(1, QStringLiteral("Logindaten fertig ") + m_s.log.stampNow(), 1);
+    m_loggedIn = true;
+    m_loginSuccess = true;
+    if (loadDraftOrder)
+        loadDraftOrder();
+    if (recordLoginStatistics)
+        recordLoginStatistics();
+    if (startPendingImport)
+        startPendingImport();
+    if (readPriceFileInfo)
+        readPriceFileInfo();
+    m_s.log.Log(1, QStringLiteral("Ende btLoginClick ") + m_s.log.stampNow(), 1);
+    return true;
+}
+
+QString Session::loginCaption() const {
+    const QDateTime now = m_s.clock.now();
+    return m_config.onlineName + (m_config.soap ? QStringLiteral(" [S]") : QString()) +
+           QStringLiteral(", Version ") + m_config.clientVersion + QStringLiteral(" für Kunde \"") +
+           m_data.customer.NUMMER + QStringLiteral("\",") + QStringLiteral(" Benutzer \"") +
+           m_link.login().User + QStringLiteral("\" (") + m_user.BENU_VORNAME + QLatin1Char(' ') +
+           m_user.BENU_NAME + QStringLiteral("), ") + now.toString(QStringLiteral("dd.MM.yyyy")) +
+           QStringLiteral(", ") + now.toString(QStringLiteral("hh:mm:ss"));
+}
+
+QString Session::read_inkrement(const QString& Schluesselname, const QString& Artikel) {
+    QList<TBenutzerOption> read;
+    const LinkAnswer r = MyReadBenutzerOptions(m_link, one, Schluesselname, read);
+    QString stored;
+    if (r.ok() && r.lines.size() > 1)
+        stored = UserOptions(read).value(Schluesselname);
+    QString value;
+    if (!Artikel.isNull()) {
+        const QString text = Artikel.left(25);
+        if (stored.isEmpty()) {
+            value = text;
+        } else {
+            if (stored.size() + text.size() > 3998) {
+                const int semi = stored.indexOf(QLatin1Char(';'));
+                stored = semi >= 0 ? stored.mid(semi + 1) : stored.mid(25);
+            }
+            value = stored + QLatin1Char(';') + text;
+        }
+    } else {
+        value = QString::number(stored.trimmed().toLongLong() + 1);
+    }
+    const LinkAnswer w = MyWriteBenutzerOptions(m_link, QString(), QString(), {{Schluesselname, value}});
+    return w.ok() ? value : w.errorText;
+}
+
+void Session::do_DisConnect(bool mitsave, bool terminate) {
+    Q_UNUSED(mitsave)
+    m_loggedIn = false;
+    if (m_config.soap) {
+        m_s.log.Log(1, QStringLiteral("do_DisConnect _Soap_methode: kein Disconnect nötig"), 1);
+    } else {
+        status(1, QStringLiteral("Disconnecting.."));
+        m_s.log.Log(1, QStringLiteral("do_Disconnect: Client wird/ist abgemeldet:"), 1);
+        if (m_client.isConnected()) {
+            m_s.log.Log(1, QStringLiteral("do_DisConnect SendCmd QUITID ") + m_s.log.stampNow(), 1);
+            const LinkAnswer a = MyLogout(m_link);
+            for (const QString& line : a.lines)
+                m_s.log.Log(1, line, 0);
+            m_client.disconnectFromServer();
+        } else if (terminate) {
+            m_s.log.Log(1, QStringLiteral("do_DisConnect Client.Connected=false, setTerminate follows:"), 1);
+            m_s.ending.SetTerminateTimeout_halt(
+                QStringLiteral("Verbindung zum Server wurde unterbrochen.\r\nBitte Programm neu starten."),
+                false, false);
+            return;
+        } else {
+            m_s.log.Log(1, QStringLiteral("do_DisConnect Client.Connected=false"), 1);
+        }
+    }
+    m_firstContact = false;
+    if (terminate)
+        m_s.ending.myterminate(QStringLiteral("Disconnect"),
+                               QStringLiteral("Disconnect: Programm wird beendet!"));
+}
+
+void Session::ClientConnected() {
+    const QString text =
+        QStringLiteral("Client am Server \"%1:%2\" anmelden ..").arg(m_client.host()).arg(m_client.port());
+    m_s.log.Log(1, QStringLiteral("OnConnected ") + text, 1);
+    status(1, text);
+    ClientStatus(2, QStringLiteral("Connected"));
+}
+
+void Session::ClientDisconnected() {
+    m_s.log.Log(1, QStringLiteral("OnDisconnected "), 1);
+    status(1, QStringLiteral("Disconnected"));
+    m_loggedIn = false;
+    if (connectionClosed)
+        connectionClosed();
+    ClientStatus(4, QStringLiteral("Disconnected"));
+}
+
+void Session::ClientStatus(int state, const QString& text) {
+    m_s.log.Log(1,
+                QStringLiteral("ClientStatus: %1, %2 Status=%3 (3/4=hsdisconnect)")
+                    .arg(m_s.log.stampNow(), text)
+                    .arg(state),
+                1);
+    if (state == 3 || state == 4)
+        m_firstContact = false;
+}

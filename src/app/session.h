@@ -1,0 +1,155 @@
+#pragma once
+
+#include "app/connectionoptions.h"
+#include "app/customerdata.h"
+#include "app/useroptions.h"
+#include "link/connectivity.h"
+#include "link/requestbracket.h"
+#include "link/serverlink.h"
+#include "link/soapnetwork.h"
+#include "link/soaprequester.h"
+#include "link/soapserverintf.h"
+#include "link/tcpconnection.h"
+#include "model/compositerecords.h"
+#include "model/modelcontext.h"
+
+#include <QByteArray>
+#include <QObject>
+
+#include <functional>
+
+class Clock;
+class Dialogs;
+class Ending;
+class LokalIni;
+class Logger;
+class Platform;
+
+// The session: first contact, login with the customer's data, logout and
+// the connection's events. The main window only binds to it.
+class Session : public QObject {
+    Q_OBJECT
+public:
+    struct Seams {
+        Platform& platform;
+        Logger& log;
+        Dialogs& dialogs;
+        Ending& ending;
+        Clock& clock;
+    };
+    struct Config {
+        bool soap = false;
+        int tenant = 6;
+        QString onlineName = QStringLiteral("Shop Online");
+        QString clientVersion = QStringLiteral("1.0.0.0");
+        QString connectUrl;
+        QString backupUrl;
+        QString iniSoapServerAdr;
+        QString tcpHost;
+        QString tcpPort;
+        bool ipVonIni = false;
+        bool internal = false;
+        QString programFolder;
+        QString counterFile;
+        QString pcGuidScrambled;
+        QString beschaffInfo2;
+        const LokalIni* ini = nullptr;
+        ConnectionSettings connection;
+    };
+    // What the login fields hold.
+    struct LoginInput {
+        QString kdnr;
+        QString user;
+        QString password; // "***" stands for the stored hash
+        QString storedHash;
+    };
+
+    Session(Seams seams, Config config, QObject* parent = nullptr);
+    ~Session() override;
+
+    // First contact; true when a session may log in (TCP: connected, level >= 10).
+    bool Erstes_connect_upgrade(bool mitUpgrade, bool* keinUpdate);
+    // The login after the input checks; false leaves the client logged out.
+    bool login(const LoginInput& input);
+    void do_DisConnect(bool mitsave, bool terminate);
+    // The counting option of the article searches.
+    QString read_inkrement(const QString& Schluesselname, const QString& Artikel);
+
+    // The window caption after a login.
+    QString loginCaption() const;
+
+    bool loggedIn() const { return m_loggedIn; }
+    bool loginSuccess() const { return m_loginSuccess; }
+    bool firstContactDone() const { return m_firstContact; }
+    QString firstContactTrace() const { return m_trace; }
+    QString statusText() const { return m_statusText; }
+    QString lastLoginMode() const { return m_lastMode; }
+    const TBenutzer2& user() const { return m_user; }
+    const UserOptions& options() const { return m_options; }
+    const CustomerData& customerData() const { return m_data; }
+    const ConnectionSettings& connection() const { return m_config.connection; }
+    QByteArray customerLogo() const { return m_logo; }
+    bool importAllowed() const;
+    bool adminMode() const { return m_adminMode; }
+    // The option key of the administration mode.
+    static QString adminModeKey();
+    static QString customerLogoHex(const UserOptions& options);
+    ServerLink& link() { return m_link; }
+    TcpConnection& client() { return m_client; }
+
+    // Status panels of the main window (index 0..4).
+    std::function<void(int panel, const QString& text)> showStatus;
+    // The TCP connection closed: the window leaves the logged-in state.
+    std::function<void()> connectionClosed;
+    // Calls of later work; each stays a no-op until its module fills it.
+    std::function<void()> loadDraftOrder;
+    std::function<void()> loadOrderDeadlines;
+    std::function<void()> recordLoginStatistics;
+    std::function<void()> readPriceFileInfo;
+    std::function<void()> startPendingImport;
+
+private:
+    void ClientConnected();
+    void ClientDisconnected();
+    void ClientStatus(int state, const QString& text);
+    bool getConnection(const QString& secret, const QString& mode, QStringList* answer);
+    void getSettings();
+    bool zielanwendungRefuses(const QString& kdnr, const QString& user, const QString& secret,
+                              const QString& mode);
+    // Until the update check exists, no update is ever offered.
+    bool updateAvailable() { return false; }
+    void removeUpdateLeftovers();
+    void writeVersionOptions();
+    void fail(const QString& text);
+    void status(int panel, const QString& text);
+
+    Seams m_s;
+    Config m_config;
+    ModelContext m_context;
+    TcpConnection m_client;
+    RequestBracket m_bracket;
+    ServerLink m_link;
+    SoapNetwork m_network;
+    Connectivity m_connectivity;
+    SoapRequester m_requester;
+    IQTX_SoapServer m_connectProxy;
+    IQTX_SoapServer m_requestProxy;
+
+    LoginInput m_input;
+    TBenutzer2 m_user;
+    UserOptions m_options;
+    CustomerData m_data;
+    QByteArray m_logo;
+    QString m_trace;
+    QString m_statusText;
+    QString m_lastMode;
+    QString m_loginDate;
+    int m_settingsIdleTime = 180000;
+    bool m_firstCall = true;
+    bool m_firstContact = false;
+    bool m_loggedIn = false;
+    bool m_loginSuccess = false;
+    bool m_adminMode = false;
+    bool m_adminMissing = false;
+    int m_connectionExceptions = 0;
+};

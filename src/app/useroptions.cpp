@@ -1,0 +1,41 @@
+#include "app/useroptions.h"
+
+namespace {
+
+const QString master = QStringLiteral("_M_");
+
+} // namespace
+
+bool UserOptions::contains(const QString& key) const {
+    for (const TBenutzerOption& o : m_options)
+        if (o.BESE_KEY == key)
+            return true;
+    return false;
+}
+
+QString UserOptions::value(const QString& key, bool fallback, bool* found, bool* usedFallback) const {
+    if (usedFallback)
+        *usedFallback = false;
+    for (const TBenutzerOption& o : m_options) {
+        if (o.BESE_KEY == key) {
+            if (found)
+                *found = true;
+            return o.BESE_VALUE;
+        }
+    }
+    if (fallback) {
+        const QString other = key.startsWith(master) ? key.mid(master.size()) : master + key;
+        for (const TBenutzerOption& o : m_options) {
+            if (o.BESE_KEY == other) {
+                if (found)
+                    *found = true;
+                if (usedFallback)
+                    *usedFallback = true;
+                return o.BESE_VALUE;
+            }
+        }
+    }
+    if (found)
+        *found = false;
+    return {};
+}

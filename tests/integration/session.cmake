@@ -1,0 +1,6 @@
+# The session (first contact, login, customer data, logout) against a real qtx-server.
+qtx_add_test(NAME tst_session LABEL integration TIMEOUT 300
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_session.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/soapserverprocess.h ${CMAKE_CURRENT_LIST_DIR}/soapserverprocess.cpp
+  LIBS qtx_core qtx_testsupport)
+add_dependencies(tst_session qtx-server)
