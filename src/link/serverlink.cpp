@@ -110,6 +110,8 @@ LinkAnswer ServerLink::sendSoap(const RequestDescriptor& d, const LinkRequest& r
         return a;
     }
     QString why;
+    if (request.shortSoapAnswerOk && request.shortSoapAnswerOk(a.lines))
+        return a;
     if (d.minSoapLines > 0 && m_soapCheck &&
         !m_soapCheck(Catalogue::text(d.soapLabel), a.lines, d.minSoapLines, &why)) {
         // A short answer is no success, whatever ErrorCode said.

@@ -54,6 +54,10 @@ struct LinkRequest {
         soapCode = std::move(line);
         return *this;
     }
+    LinkRequest& acceptShortSoap(std::function<bool(const QStringList&)> accept) {
+        shortSoapAnswerOk = std::move(accept);
+        return *this;
+    }
 
     int code = 0;
     // TCP: the parameter lines, the command parameters or the payload list.
@@ -66,6 +70,9 @@ struct LinkRequest {
     std::optional<QStringList> soapHeader;
     // SOAP: the line in place of the request code ("MassenUpdate168", "CheckUpdate").
     QString soapCode;
+    // SOAP: an answer shorter than the descriptor's minimum that still
+    // means something (an empty draft order), so the line check is skipped.
+    std::function<bool(const QStringList&)> shortSoapAnswerOk;
 };
 
 // Everything the request wrappers share: transport, server level, login,

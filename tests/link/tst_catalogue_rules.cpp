@@ -89,6 +89,31 @@ private Q_SLOTS:
         QCOMPARE(rig.peer.received(), requests == 1 ? first : first + second);
     }
 
+    // A draft order without lines is the server's "no open lines", not a
+    // malformed answer: the reading fails with 119 and the grid makes a line.
+    void emptyDraftOrderIsNoOpenLines_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("160") << 17 << list("160", {e, z, z, u"MEIER"_s, u"4711"_s, e, z, z})
+                             << statusOk(QStringList{z});
+        QTest::newRow("169") << 16 << params("169", {z, u"MEIER"_s, u"4711"_s, z})
+                             << paramsOk(QStringList{z});
+    }
+    void emptyDraftOrderIsNoOpenLines() {
+        QFETCH(int, level);
+        QFETCH(QByteArray, request);
+        QFETCH(QByteArray, reply);
+        CatalogueRig rig(level);
+        QVERIFY(rig.connect({answer(request, reply)}));
+        VkklAnswer v;
+        const LinkAnswer a = MyVKKLGet(rig.link, z, e, e, e, z, v);
+        QCOMPARE(a.result, NoOpenDraftLines);
+        QCOMPARE(a.errorText, u"Keine offenen Verkaufskladden gefunden"_s);
+        QVERIFY(v.lines.isEmpty());
+        QVERIFY(rig.ending.calls.isEmpty());
+    }
+
     void serverTimeAtMostEveryFiveSeconds_data() {
         QTest::addColumn<int>("laterMs");
         QTest::addColumn<int>("requests");
@@ -140,6 +165,7 @@ private Q_SLOTS:
         QTest::newRow("3 and 375") << 3 << 375 << 3;
         QTest::newRow("3 and 374") << 3 << 374 << -1;
         QTest::newRow("no NUMKLADDEN, 250 lines") << 0 << 250 << 2;
+        QTest::newRow("NUMKLADDEN 0") << 0 << 0 << 0;
     }
     void getKladdenOverSoap() {
         QFETCH(int, count);
@@ -148,15 +174,15 @@ private Q_SLOTS:
         CatalogueRig rig;
         FakeSoap soap(rig);
         soap.reply.lines = QStringList(lines, z);
-        if (count > 0)
+        if (count > 0 || lines == 0)
             soap.reply.lines = QStringList{u"NUMKLADDEN"_s, QString::number(count)} + soap.reply.lines;
         VkklAnswer v;
         const LinkAnswer a = MyVKKLGet(rig.link, z, e, e, e, u"0"_s, v);
         QCOMPARE(soap.requests.size(), 1);
         QCOMPARE(soap.requests.first(),
                  (QStringList{u"4711"_s, u"MEIER"_s, u"geheim"_s, z, u"169"_s, z, z, u"NUMKLADDEN"_s}));
-        if (records < 0) {
-            QVERIFY(!a.ok());
+        if (records <= 0) {
+            QCOMPARE(a.result, records == 0 ? NoOpenDraftLines : 1);
             QVERIFY(v.lines.isEmpty());
         } else {
             QVERIFY2(a.ok(), qPrintable(a.errorText));

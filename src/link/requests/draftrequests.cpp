@@ -1,5 +1,6 @@
 #include "link/requests/draftrequests.h"
 
+#include "link/errortable.h"
 #include "link/tcpconnection.h"
 #include "link/tcpframings.h"
 #include "platform/dialogs.h"
@@ -19,6 +20,23 @@ QString orLogin(const QString& value, const QString& login) {
     return value.isEmpty() ? login : value;
 }
 
+// A draft order without open lines is answered with the count "0" (TCP) or
+// "NUMKLADDEN" and "0" (SOAP). It is not malformed: it is the server's "no
+// open lines", which the grid answers by creating a new line.
+bool emptyDraft(const QStringList& lines, bool soap) {
+    const qsizetype at = soap && lines.value(0) == u"NUMKLADDEN" ? 1 : 0;
+    if (soap && at == 0)
+        return false;
+    bool ok = false;
+    const qint64 n = lines.value(at).trimmed().toLongLong(&ok);
+    return ok && n == 0 && lines.size() <= at + 1 + (soap ? 0 : 1);
+}
+
+void noOpenLines(LinkAnswer& a) {
+    a.result = NoOpenDraftLines;
+    a.errorText = ErrorTable::GetErrorText(NoOpenDraftLines);
+}
+
 } // namespace
 
 LinkAnswer MyVKKLGet(ServerLink& link, const QString& mode, const QString& user, const QString& artiId,
@@ -30,8 +48,15 @@ LinkAnswer MyVKKLGet(ServerLink& link, const QString& mode, const QString& user,
     const VkklEnvironment env = link.vkklEnvironment();
 
     if (link.soap()) {
-        LinkAnswer a =
-            link.sendSoap(Catalogue::get(169), LinkRequest(169).soap(VkklRequests::get169Soap(vkklId)));
+        LinkAnswer a = link.sendSoap(
+            Catalogue::get(169),
+            LinkRequest(169).soap(VkklRequests::get169Soap(vkklId)).acceptShortSoap([](const QStringList& l) {
+                return emptyDraft(l, true);
+            }));
+        if (a.ok() && emptyDraft(a.lines, true)) {
+            noOpenLines(a);
+            return a;
+        }
         if (a.ok())
             out = VkklAnswers::readGetKladdenSoap(a.lines, env);
         takeVkkl(a, out);
@@ -59,6 +84,11 @@ LinkAnswer MyVKKLGet(ServerLink& link, const QString& mode, const QString& user,
             cache.clear();
         return sent;
     });
+    if (a.ok() && emptyDraft(a.lines, false)) {
+        cache.clear();
+        noOpenLines(a);
+        return a;
+    }
     if (a.ok())
         out = older ? VkklAnswers::readGet169Tcp(a.lines, env) : VkklAnswers::readGet160Tcp(a.lines, env);
     if (out.code != 0)

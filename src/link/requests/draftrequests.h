@@ -7,9 +7,14 @@
 #include "model/vkklanswers.h"
 #include "model/vkklrequests.h"
 
+// The result of a reading that found no open lines ("Keine offenen
+// Verkaufskladden gefunden").
+inline constexpr int NoOpenDraftLines = 119;
+
 // Reads the draft order: mode "0" all open lines, "4" the line vkklId. An
 // empty user or customer number means the login's. Below server level 17
 // TCP reads with 169, from 17 on with 160; SOAP reads with 169 ("GetKladden").
+// A draft order without lines gives NoOpenDraftLines.
 LinkAnswer MyVKKLGet(ServerLink& link, const QString& mode, const QString& user, const QString& artiId,
                      const QString& kdnr, const QString& vkklId, VkklAnswer& out);
 // 161: deletes one line.
