@@ -2,7 +2,9 @@
 
 #include "app/stringgrid.h"
 
-StringGridModel::StringGridModel(StringGrid& grid, QObject* parent) : QAbstractTableModel(parent), m_grid(grid) {
+StringGridModel::StringGridModel(StringGrid& grid, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_grid(grid) {
     connect(&grid, &StringGrid::cellsChanged, this, [this](int first, int last) {
         first = std::max(first, 1);
         if (last < first || columnCount() == 0)
@@ -34,7 +36,7 @@ int StringGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant StringGridModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return QVariant();
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return m_grid.cell(index.column(), gridRow(index));
@@ -50,7 +52,7 @@ QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, i
 }
 
 Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (editable && editable(index.column(), gridRow(index)))
@@ -59,7 +61,7 @@ Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
 }
 
 bool StringGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (role != Qt::EditRole || !index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return false;
     const QString text = value.toString();
     if (commitEdit)
