@@ -50,7 +50,8 @@ ConnectionSettings ConnectionOptions::apply(const UserOptions& options, const Co
     const QString ping = options.value(QStringLiteral("PING"), false, &found).trimmed();
     const bool pingValue = !ping.isEmpty() && ping.compare(QStringLiteral("Off"), Qt::CaseInsensitive) != 0;
     // A keep-alive only makes sense while the idle disconnect is forbidden.
-    s.ping = pingValue && !s.disconnectErlaubt;
+    // Without the option the start value (OPTIONS/PING) stays.
+    s.ping = found ? pingValue && !s.disconnectErlaubt : current.ping;
     if (found && writes)
         writes->append({QStringLiteral("OPTIONS"), QStringLiteral("PING"), ping});
     return s;

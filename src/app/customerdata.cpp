@@ -77,6 +77,25 @@ QStringList CustomerData::deliveryKinds(bool paketdienst) {
     return kinds;
 }
 
+void CustomerData::fillSuppliers(StringGrid& grid, const QStringList& lines) {
+    QList<QStringList> rows;
+    int columns = 4;
+    for (const QString& line : lines) {
+        rows << line.split(QLatin1Char(';'));
+        columns = std::max(columns, int(rows.last().size()));
+    }
+    QStringList headers;
+    if (!rows.isEmpty() && rows.first().value(0).trimmed().compare(u"Code", Qt::CaseInsensitive) == 0)
+        headers = rows.takeFirst();
+    else
+        headers = QStringList{QStringLiteral("Code"), QStringLiteral("Name"), QStringLiteral("Ort"),
+                              QStringLiteral("TecCom")};
+    while (headers.size() < columns)
+        headers << QString();
+    grid.setHeaders(headers);
+    grid.setDataRows(rows);
+}
+
 bool CustomerData::load(ServerLink& link, const UserOptions& options, const Context& context,
                         QString* message) {
     loaded.clear();
@@ -161,9 +180,7 @@ bool CustomerData::load(ServerLink& link, const UserOptions& options, const Cont
         *message = QStringLiteral("Keine Einspeiserdaten gefunden: \r\n") + a.errorText;
         return false;
     }
-    suppliers.clear();
-    for (const QString& line : a.lines)
-        suppliers << line.split(QLatin1Char(';'));
+    fillSuppliers(sgEinspeiser, a.lines);
     loaded << QStringLiteral("Einspeiser");
     return true;
 }

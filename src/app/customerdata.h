@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/stringgrid.h"
 #include "model/clientrecords.h"
 #include "model/customerrecords.h"
 
@@ -32,6 +33,10 @@ public:
                                  const TFilialKurzArray2& kept);
     static QString procurementCost(const QString& cost);
     static QStringList deliveryKinds(bool paketdienst);
+    // The supplier answer into the grid: one row per line, cells split at ";".
+    // A first line naming the "Code" column is the header row; otherwise the
+    // columns get the names of the server's fields.
+    static void fillSuppliers(StringGrid& grid, const QStringList& lines);
 
     TDebitor customer;
     TLieferadresseArray LAdr;
@@ -46,7 +51,7 @@ public:
     TLieferungArray deliveryCodes;
     QString procurementCostText;
     QStringList lbLieferungscode;
-    QList<QStringList> suppliers; // sgEinspeiser rows
+    StringGrid sgEinspeiser{QStringLiteral("sgEinspeiser")};
     bool hideBuchungszeilen = false;
     bool priceFileCreation = true;
     bool ownWarehouseMode = false;

@@ -1,6 +1,8 @@
 #include "app/session.h"
 
 #include "app/counterfile.h"
+#include "app/countingoption.h"
+#include "app/loginrules.h"
 #include "app/lokalini.h"
 #include "app/scramble.h"
 #include "link/requests/customerrequests.h"
@@ -52,6 +54,7 @@ Session::Session(Seams seams, Config config, QObject* parent)
     m_connectProxy.setReadTimeout(m_config.connection.readTimeout);
     m_client.setConnectTimeout(m_config.connection.connectTimeout);
     m_client.setReadTimeout(m_config.connection.readTimeout);
+    applyKeepAlive();
     connect(&m_client, &TcpConnection::connected, this, &Session::ClientConnected);
     connect(&m_client, &TcpConnection::disconnected, this, &Session::ClientDisconnected);
 }
@@ -211,6 +214,8 @@ bool Session::Erstes_connect_upgrade(bool mitUpgrade, bool* keinUpdate) {
             host = answer.value(1).trimmed();
             port = answer.value(2).trimmed();
         }
+        m_connectionBranch = answer.value(5).trimmed();
+        m_resourceVersion = answer.value(7).trimmed();
         requestUrl = SoapEndpoints::requestProxyUrl(m_config.connectUrl, m_config.backupUrl, answer.value(4),
                                                     m_config.iniSoapServerAdr, &host);
     }
@@ -268,23 +273,6 @@ bool Session::Erstes_connect_upgrade(bool mitUpgrade, bool* keinUpdate) {
     if (mitUpgrade && updateAvailable())
         *keinUpdate = true;
     return m_firstContact;
-}
-
-QString Session::adminModeKey() {
-    // The key is kept scrambled so that it does not stand in the program in clear.
-    return Scramble::unscramble(QStringLiteral("035082889A929CBE9A9E88AAA6"));
-}
-
-QString Session::customerLogoHex(const UserOptions& options) {
-    const int n = options.value(QStringLiteral("CUSTOMER_LOGO_ZEILEN")).trimmed().toInt();
-    QString hex;
-    for (int i = 1; i <= n; ++i) {
-        const QString part = options.value(QStringLiteral("CUSTOMER_LOGO") + QString::number(i));
-        if (part.isEmpty())
-            break;
-        hex += part;
-    }
-    return hex;
 }
 
 bool Session::importAllowed() const {
@@ -356,8 +344,13 @@ bool Session::login(const LoginInput& input) {
         RecordCodec::decodeInto(static_cast<TBenutzer2Kopf&>(m_user), a.lines, 0, 13);
     for (qsizetype i = 13; i + 1 < a.lines.size(); i += 2)
         m_user.Options.append({a.lines.at(i), a.lines.at(i + 1)});
-    if (m_config.tenant == 6)
-        m_user.FILIALE = QStringLiteral("F03");
+    if (!m_user.FILIALE.isEmpty())
+        m_connectionBranch = m_user.FILIALE;
+    // Night express and parcel service fall back to this branch.
+    if (m_config.tenant == 4 && !m_user.FILIALE.isEmpty())
+        m_defaultBranch = m_user.FILIALE;
+    else if (m_config.tenant == 6)
+        m_defaultBranch = QStringLiteral("F03");
     m_options = UserOptions(m_user.Options);
 
     // The header keeps the number as typed; a hash login carries the hash in it.
@@ -375,6 +368,12 @@ bool Session::login(const LoginInput& input) {
             m_config.ini->write(QStringLiteral("USER"), QStringLiteral("ID"), m_config.pcGuidScrambled);
     }
 
+    if (m_config.ini)
+        m_lastBranchPriority =
+            m_config.ini->read(QStringLiteral("OPTIONS"), QStringLiteral("FILIALPRIORITAET"))
+                .trimmed()
+                .compare(u"ZULETZT_EINGEGEBEN", Qt::CaseInsensitive) == 0;
+
     if (m_options.isEmpty()) {
         QList<TBenutzerOption> read;
         const LinkAnswer o = MyReadBenutzerOptions(m_link, zero, QString(), read);
@@ -386,10 +385,10 @@ bool Session::login(const LoginInput& input) {
         CounterFile(m_s.log, m_config.counterFile).takeLastRun();
     writeVersionOptions();
 
-    m_logo = QByteArray::fromHex(customerLogoHex(m_options).toLatin1());
+    m_logo = QByteArray::fromHex(LoginRules::customerLogoHex(m_options).toLatin1());
     bool adminFound = false;
-    m_adminMode = m_options.value(adminModeKey(), false, &adminFound).trimmed() == one;
-    m_adminMissing = !adminFound || m_options.value(adminModeKey()).isEmpty();
+    m_adminMode = m_options.value(LoginRules::adminModeKey(), false, &adminFound).trimmed() == one;
+    m_adminMissing = !adminFound || m_options.value(LoginRules::adminModeKey()).isEmpty();
 
     QList<ConnectionOptions::IniWrite> writes;
     m_config.connection =
@@ -399,14 +398,26 @@ bool Session::login(const LoginInput& input) {
     m_client.setConnectTimeout(m_config.connection.connectTimeout);
     m_client.setReadTimeout(m_config.connection.readTimeout);
     m_requester.setIdleTime(m_config.connection.idleTime);
+    applyKeepAlive();
+    applyLocalOptions();
     m_s.log.Log(1,
                 QStringLiteral("Lokale INI lesen fertig, _Login_success=") +
                     (m_loginSuccess ? QStringLiteral("TRUE") : QStringLiteral("FALSE")),
                 1);
 
+    if (!m_loginSuccess && recordLoginStatistics)
+        recordLoginStatistics();
+
+    checkTenantLibrary();
+    if (m_adminMissing)
+        fail(QStringLiteral("Wichtiger Eintrag fehlt: ") + LoginRules::adminModeKey() + crlf +
+             m_tenantTexts.edvAnrufen);
+    m_phoneOnlyText =
+        QStringLiteral("Artikel ist nur telefonisch bestellbar, bitte anrufen:\r\n") + m_tenantTexts.hotline;
+
     QString message;
-    if (!m_data.load(m_link, m_options, {m_user.FILIALE, m_config.tenant, m_config.beschaffInfo2},
-                     &message)) {
+    const QString beschaffInfo2 = m_tenantLibraryOk ? m_tenantTexts.beschaffInfo2 : m_config.beschaffInfo2;
+    if (!m_data.load(m_link, m_options, {m_user.FILIALE, m_config.tenant, beschaffInfo2}, &message)) {
         fail(message);
         return false;
     }
@@ -418,8 +429,8 @@ bool Session::login(const LoginInput& input) {
     m_loginSuccess = true;
     if (loadDraftOrder)
         loadDraftOrder();
-    if (recordLoginStatistics)
-        recordLoginStatistics();
+    if (recordLoginInfo)
+        recordLoginInfo();
     if (startPendingImport)
         startPendingImport();
     if (readPriceFileInfo)
@@ -439,32 +450,11 @@ QString Session::loginCaption() const {
 }
 
 QString Session::read_inkrement(const QString& Schluesselname, const QString& Artikel) {
-    QList<TBenutzerOption> read;
-    const LinkAnswer r = MyReadBenutzerOptions(m_link, one, Schluesselname, read);
-    QString stored;
-    if (r.ok() && r.lines.size() > 1)
-        stored = UserOptions(read).value(Schluesselname);
-    QString value;
-    if (!Artikel.isNull()) {
-        const QString text = Artikel.left(25);
-        if (stored.isEmpty()) {
-            value = text;
-        } else {
-            if (stored.size() + text.size() > 3998) {
-                const int semi = stored.indexOf(QLatin1Char(';'));
-                stored = semi >= 0 ? stored.mid(semi + 1) : stored.mid(25);
-            }
-            value = stored + QLatin1Char(';') + text;
-        }
-    } else {
-        value = QString::number(stored.trimmed().toLongLong() + 1);
-    }
-    const LinkAnswer w = MyWriteBenutzerOptions(m_link, QString(), QString(), {{Schluesselname, value}});
-    return w.ok() ? value : w.errorText;
+    return CountingOption::read_inkrement(m_link, Schluesselname, Artikel);
 }
 
 void Session::do_DisConnect(bool mitsave, bool terminate) {
-    Q_UNUSED(mitsave)
+    m_bracket.tPing().stop();
     m_loggedIn = false;
     if (m_config.soap) {
         m_s.log.Log(1, QStringLiteral("do_DisConnect _Soap_methode: kein Disconnect nötig"), 1);
@@ -480,8 +470,11 @@ void Session::do_DisConnect(bool mitsave, bool terminate) {
         } else if (terminate) {
             m_s.log.Log(1, QStringLiteral("do_DisConnect Client.Connected=false, setTerminate follows:"), 1);
             m_s.ending.SetTerminateTimeout_halt(
-                QStringLiteral("Verbindung zum Server wurde unterbrochen.\r\nBitte Programm neu starten."),
-                false, false);
+                m_context.text(
+                    QStringLiteral("_VerbindungNeustart"),
+                    QStringLiteral("Verbindung zum Server wurde unterbrochen.\r\nBitte Programm neu "
+                                   "starten.")),
+                false, mitsave);
             return;
         } else {
             m_s.log.Log(1, QStringLiteral("do_DisConnect Client.Connected=false"), 1);
@@ -489,8 +482,54 @@ void Session::do_DisConnect(bool mitsave, bool terminate) {
     }
     m_firstContact = false;
     if (terminate)
-        m_s.ending.myterminate(QStringLiteral("Disconnect"),
-                               QStringLiteral("Disconnect: Programm wird beendet!"));
+        m_s.ending.SetTerminateTimeout_halt(
+            m_config.showMessage > 1 ? QStringLiteral("Disconnect: Programm wird beendet!") : QString(),
+            false, mitsave);
+}
+
+void Session::startKeepAlive() {
+    if (m_config.connection.ping)
+        m_bracket.tPing().start();
+}
+
+void Session::applyKeepAlive() {
+    m_bracket.setPing(m_config.connection.ping);
+    m_bracket.setPingInterval(m_config.connection.pingInterval > 0 ? m_config.connection.pingInterval
+                                                                   : 300000);
+}
+
+void Session::applyLocalOptions() {
+    m_alternativeBranch = LoginRules::alternativeBranchFor(
+        m_config.tenant, m_input.kdnr,
+        m_config.ini ? m_config.ini->read(QStringLiteral("OPTIONS"), QStringLiteral("ALTERNATIVFILIALE"))
+                     : QString());
+
+    // The first login on this machine leaves its mark on the server.
+    if (m_config.ini &&
+        m_config.ini->read(QStringLiteral("OPTIONS"), QStringLiteral("READ_FIRST_TIME")).isEmpty()) {
+        const QString time = m_s.clock.now().toString(QStringLiteral("dd.MM.yyyy hh:mm:ss"));
+        const LinkAnswer w =
+            MyWriteBenutzerOptions(m_link, QString(), QString(), {{QStringLiteral("READ_FIRST_TIME"), time}});
+        if (w.ok())
+            m_config.ini->write(QStringLiteral("OPTIONS"), QStringLiteral("READ_FIRST_TIME"), time);
+        else
+            m_s.log.Log(
+                1,
+                QStringLiteral("%1 [Code=%2 NumErr=%3]").arg(w.errorText).arg(w.result).arg(w.lines.value(0)),
+                1);
+    }
+}
+
+void Session::checkTenantLibrary() {
+    const QString name = TenantLibrary::fileName(m_config.tenant);
+    if (name.isEmpty() || m_config.programFolder.isEmpty())
+        return;
+    const QString file = QDir(m_config.programFolder).filePath(name);
+    TenantLibrary::update(m_connectProxy, m_config.tenant, file, m_resourceVersion, m_s.log, m_s.clock);
+    m_tenantLibraryOk = TenantLibrary::GetExternResource(m_logo.isEmpty(), file, m_tenantTexts,
+                                                         m_config.languageFileActive, &m_s.log);
+    if (m_tenantLibraryOk)
+        m_context.hotline = m_tenantTexts.hotline;
 }
 
 void Session::ClientConnected() {
@@ -505,6 +544,7 @@ void Session::ClientDisconnected() {
     m_s.log.Log(1, QStringLiteral("OnDisconnected "), 1);
     status(1, QStringLiteral("Disconnected"));
     m_loggedIn = false;
+    m_bracket.tPing().stop();
     if (connectionClosed)
         connectionClosed();
     ClientStatus(4, QStringLiteral("Disconnected"));

@@ -2,6 +2,7 @@
 
 #include "app/connectionoptions.h"
 #include "app/customerdata.h"
+#include "app/tenantlibrary.h"
 #include "app/useroptions.h"
 #include "link/connectivity.h"
 #include "link/requestbracket.h"
@@ -53,6 +54,8 @@ public:
         QString counterFile;
         QString pcGuidScrambled;
         QString beschaffInfo2;
+        bool languageFileActive = false;
+        int showMessage = 2; // SHOWMESSAGE: 2 all messages, 1 important ones, 0 none
         const LokalIni* ini = nullptr;
         ConnectionSettings connection;
     };
@@ -87,13 +90,28 @@ public:
     const TBenutzer2& user() const { return m_user; }
     const UserOptions& options() const { return m_options; }
     const CustomerData& customerData() const { return m_data; }
+    // The supplier grid sgEinspeiser (row 0: headers, found by "Code", "Name", "Kurz").
+    const StringGrid& einspeiser() const { return m_data.sgEinspeiser; }
+    StringGrid& einspeiser() { return m_data.sgEinspeiser; }
+    const TenantTexts& tenantTexts() const { return m_tenantTexts; }
+    bool tenantLibraryLoaded() const { return m_tenantLibraryOk; }
+    // Refusal text for articles that can only be ordered by phone (booking group "HX80").
+    QString phoneOnlyText() const { return m_phoneOnlyText; }
+    // Branch for night express and parcel service when a branch lacks the service.
+    QString defaultBranch() const { return m_defaultBranch; }
+    // The user's branch: get_connection line 6, then FILIALE of the login.
+    QString connectionBranch() const { return m_connectionBranch; }
+    // OPTIONS/FILIALPRIORITAET "ZULETZT_EINGEGEBEN": a new line keeps the last-entered branch.
+    bool lastEnteredBranchPriority() const { return m_lastBranchPriority; }
+    // OPTIONS/ALTERNATIVFILIALE as the login found it.
+    QString alternativeBranch() const { return m_alternativeBranch; }
+    RequestBracket& bracket() { return m_bracket; }
+    // The first window show: the keep-alive runs when PING is on.
+    void startKeepAlive();
     const ConnectionSettings& connection() const { return m_config.connection; }
     QByteArray customerLogo() const { return m_logo; }
     bool importAllowed() const;
     bool adminMode() const { return m_adminMode; }
-    // The option key of the administration mode.
-    static QString adminModeKey();
-    static QString customerLogoHex(const UserOptions& options);
     ServerLink& link() { return m_link; }
     TcpConnection& client() { return m_client; }
 
@@ -104,7 +122,10 @@ public:
     // Calls of later work; each stays a no-op until its module fills it.
     std::function<void()> loadDraftOrder;
     std::function<void()> loadOrderDeadlines;
+    // "Programm-Login" entry, first login of the run only.
     std::function<void()> recordLoginStatistics;
+    // "Login-Info" entry after the draft order is loaded.
+    std::function<void()> recordLoginInfo;
     std::function<void()> readPriceFileInfo;
     std::function<void()> startPendingImport;
 
@@ -120,6 +141,9 @@ private:
     bool updateAvailable() { return false; }
     void removeUpdateLeftovers();
     void writeVersionOptions();
+    void applyLocalOptions();
+    void applyKeepAlive();
+    void checkTenantLibrary();
     void fail(const QString& text);
     void status(int panel, const QString& text);
 
@@ -144,6 +168,14 @@ private:
     QString m_statusText;
     QString m_lastMode;
     QString m_loginDate;
+    QString m_resourceVersion;
+    QString m_connectionBranch;
+    QString m_defaultBranch = QStringLiteral("F15");
+    QString m_alternativeBranch;
+    QString m_phoneOnlyText;
+    TenantTexts m_tenantTexts;
+    bool m_tenantLibraryOk = false;
+    bool m_lastBranchPriority = false;
     int m_settingsIdleTime = 180000;
     bool m_firstCall = true;
     bool m_firstContact = false;

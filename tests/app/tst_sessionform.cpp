@@ -1,14 +1,18 @@
 #include "app/lokalini.h"
 #include "app/session.h"
 #include "app/ui/qtxmainform.h"
+#include "app/ui/secondaryforms.h"
 #include "fakes.h"
 #include "soapserverprocess.h"
 
 #include <QAction>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -51,7 +55,9 @@ private Q_SLOTS:
         f.fill(u"10000"_s, u"DEMO"_s, u"demo"_s);
         f.child<QPushButton>(u"btLogin"_s)->click();
         QVERIFY2(f.form->session()->loggedIn(), qPrintable(f.form->session()->statusText()));
-        QVERIFY(f.dialogs.shown.isEmpty());
+        // The demo users lack the administration option; that box is the only one.
+        QCOMPARE(f.dialogs.shown.size(), 1);
+        QVERIFY(f.dialogs.shown.first().text.startsWith(u"Wichtiger Eintrag fehlt: "_s));
         QVERIFY2(f.form->windowTitle().contains(u" für Kunde \"10000\", Benutzer \"DEMO\" ("_s),
                  qPrintable(f.form->windowTitle()));
         QCOMPARE(pages->currentWidget()->objectName(), u"tsVerkaufskladde"_s);
@@ -61,9 +67,69 @@ private Q_SLOTS:
         QVERIFY(!pages->isTabVisible(pages->indexOf(f.child<QWidget>(u"tsAutoOrder"_s))));
         QVERIFY(f.child<QPushButton>(u"btLogin"_s)->isEnabled());
 
+        // The pick lists hold what the login loaded.
+        const CustomerData& data = f.form->session()->customerData();
+        auto* lbFiliale = f.child<QListWidget>(u"lbFiliale"_s);
+        QCOMPARE(lbFiliale->count(), int(data.lbFiliale.size()));
+        QCOMPARE(lbFiliale->item(0)->text(), data.lbFiliale.first());
+        auto* lbLieferungscode = f.child<QListWidget>(u"lbLieferungscode"_s);
+        QCOMPARE(lbLieferungscode->count(), int(data.lbLieferungscode.size()));
+        QCOMPARE(lbLieferungscode->item(0)->text(), u"Zustellung"_s);
+
+        // Menu items per tab.
+        auto enabled = [&](const QString& name) { return f.child<QMenu>(name)->menuAction()->isEnabled(); };
+        QVERIFY(enabled(u"miVKKLFenster"_s) && enabled(u"miVKKLImport"_s) && enabled(u"miVKKLZeile"_s));
+        pages->setCurrentWidget(f.child<QWidget>(u"tsBelege"_s));
+        QVERIFY(!enabled(u"miVKKLZeile"_s) && !enabled(u"miVKKLFenster"_s) && !enabled(u"miVKKLImport"_s));
+        QVERIFY(enabled(u"miHilfe"_s));
+        QVERIFY(f.form->findChild<QAction*>(u"miVKKLOptionen"_s)->isEnabled());
+        pages->setCurrentWidget(f.child<QWidget>(u"tsRuecklieferung"_s));
+        QVERIFY(enabled(u"miVKKLZeile"_s) && !enabled(u"miVKKLFenster"_s) && !enabled(u"miVKKLImport"_s));
+        pages->setCurrentWidget(f.child<QWidget>(u"tsVerkaufskladde"_s));
+        QVERIFY(enabled(u"miVKKLFenster"_s) && enabled(u"miVKKLImport"_s));
+
         f.child<QPushButton>(u"btDisConnect"_s)->click();
         QVERIFY(!f.form->session()->loggedIn());
         QCOMPARE(pages->currentWidget()->objectName(), u"tsConnection"_s);
+    }
+
+    // A returns page that is still being prepared keeps the user on it;
+    // once ready, the change goes through.
+    void pageNotReadyRefusesChange() {
+        Form f(m_server);
+        QVERIFY(f.form->FormCreate());
+        bool ready = false;
+        f.form->setPageCallbacks({{}, {}, [&] { return ready; }});
+        f.fill(u"10000"_s, u"DEMO"_s, u"demo"_s);
+        f.child<QPushButton>(u"btLogin"_s)->click();
+        QVERIFY(f.form->session()->loggedIn());
+        auto* pages = f.child<QTabWidget>(u"PageControl"_s);
+        auto* returns = f.child<QWidget>(u"tsRuecklieferung"_s);
+        pages->setCurrentWidget(returns);
+        pages->setCurrentWidget(f.child<QWidget>(u"tsBelege"_s));
+        QCOMPARE(pages->currentWidget(), returns);
+        ready = true;
+        pages->setCurrentWidget(f.child<QWidget>(u"tsBelege"_s));
+        QCOMPARE(pages->currentWidget()->objectName(), u"tsBelege"_s);
+    }
+
+    // The supplier window shows the grid the login filled, headers from row 0.
+    void supplierWindow() {
+        Form f(m_server);
+        QVERIFY(f.form->FormCreate());
+        TEinspeiserForm einspeiser(f.form.get());
+        QCOMPARE(einspeiser.windowTitle(), u"Liste aller Einspeiser"_s);
+        f.fill(u"10000"_s, u"DEMO"_s, u"demo"_s);
+        f.child<QPushButton>(u"btLogin"_s)->click();
+        QVERIFY(f.form->session()->loggedIn());
+        einspeiser.setGrid(f.form->session()->einspeiser());
+        QTableView* grid = einspeiser.findChild<QTableView*>(u"sgEinspeiser"_s);
+        QVERIFY(grid);
+        QCOMPARE(grid->font().family(), u"Lucida Console"_s);
+        const StringGrid& sg = f.form->session()->einspeiser();
+        QCOMPARE(grid->model()->rowCount(), sg.rowCount() - 1);
+        QCOMPARE(grid->model()->headerData(0, Qt::Horizontal).toString(), u"Code"_s);
+        QCOMPARE(grid->model()->index(0, 1).data().toString(), sg.value(u"Name"_s, 1));
     }
 
     void missingInputSendsNothing_data() {

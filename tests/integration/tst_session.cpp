@@ -1,10 +1,12 @@
 #include "app/lokalini.h"
 #include "app/scramble.h"
 #include "app/session.h"
+#include "app/tenantlibrary.h"
 #include "link/requests/customerrequests.h"
 #include "soapserverprocess.h"
 #include "support/fakes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringEncoder>
 #include <QTest>
@@ -20,7 +22,8 @@ struct Harness : FakeSeams {
     LokalIni ini{beside(u".ini"_s)};
     std::unique_ptr<Session> session;
 
-    Harness(const SoapServerProcess& server, bool soap) {
+    Harness(const SoapServerProcess& server, bool soap,
+            const std::function<void(Session::Config&)>& tweak = {}) {
         log.setLogFile(beside(u".log"_s));
         log.setWriteLogFile(true);
         Session::Config c;
@@ -31,6 +34,8 @@ struct Harness : FakeSeams {
         c.programFolder = dir.path();
         c.ini = &ini;
         c.connection.readTimeout = 20000;
+        if (tweak)
+            tweak(c);
         session = std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock}, c);
     }
     bool login(const QString& kdnr, const QString& user, const QString& password,
@@ -42,6 +47,10 @@ struct Harness : FakeSeams {
         for (const auto& s : dialogs.shown)
             texts << s.text;
         return texts.join(u" | "_s);
+    }
+    // The one box every demo login shows: the administration option is missing.
+    QString adminBoxFor(const QString& edvAnrufen = {}) const {
+        return u"Wichtiger Eintrag fehlt: ADMIN_MODUS\r\n"_s + edvAnrufen;
     }
     QByteArray file(const QString& extension) const {
         QFile f(beside(extension));
@@ -55,6 +64,16 @@ struct Harness : FakeSeams {
         return bytes.contains(text.toUtf8()) || bytes.contains(encoded);
     }
 };
+
+const QString libraryPath = QStringLiteral(QTX_TENANT_LIBRARY_DIR "/6/DurnakResource.dll");
+
+// Writes user options for a demo user through a login of its own.
+bool writeOptions(const SoapServerProcess& server, const QString& kdnr, const QString& user,
+                  const QString& password, const QList<TBenutzerOption>& pairs) {
+    Harness setup(server, true);
+    return setup.login(kdnr, user, password) &&
+           MyWriteBenutzerOptions(setup.session->link(), QString(), QString(), pairs).ok();
+}
 
 } // namespace
 
@@ -90,13 +109,17 @@ private Q_SLOTS:
         QVERIFY(!d.branches.isEmpty());
         QCOMPARE(d.lbFiliale.size(), d.branches.size());
         QVERIFY(!d.deliveryCodes.isEmpty());
-        QVERIFY(!d.suppliers.isEmpty());
         QVERIFY(d.lbLieferungscode.size() >= 3);
+        QVERIFY(h.session->einspeiser().rowCount() > 1);
+        QCOMPARE(h.session->einspeiser().column(u"Code"_s), 0);
+        QCOMPARE(h.session->einspeiser().column(u"Name"_s), 1);
         const QString caption = h.session->loginCaption();
         QVERIFY2(caption.startsWith(u"Shop Online"_s + (soap ? u" [S]"_s : QString()) +
                                     u", Version 1.0.0.0 für Kunde \"10000\", Benutzer \"DEMO\" ("_s),
                  qPrintable(caption));
-        QVERIFY(h.dialogs.shown.isEmpty());
+        // The demo users lack the administration option: the one box of the login.
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(h.dialogs.shown.first().text, h.adminBoxFor());
 
         // The password never lands in clear in the log or the INI file.
         const QByteArray ini = h.file(u".ini"_s);
@@ -211,6 +234,202 @@ private Q_SLOTS:
         // Another user of the same customer is not affected.
         Harness other(server, false);
         QVERIFY(other.login(u"10000"_s, u"DEMO"_s, u"demo"_s));
+    }
+
+    // The tenant library is fetched when missing or stale and taken as it is
+    // when its version is the announced one.
+    void tenantLibrary_data() {
+        QTest::addColumn<bool>("soap");
+        QTest::addColumn<bool>("stale");
+        QTest::newRow("TCP, missing") << false << false;
+        QTest::newRow("SOAP, missing") << true << false;
+        QTest::newRow("TCP, stale file") << false << true;
+    }
+    void tenantLibrary() {
+        QFETCH(bool, soap);
+        QFETCH(bool, stale);
+        SoapServerProcess server;
+        QVERIFY2(server.start({u"--add-file"_s, u"RESOURCE/MANDANT6/DURNAK.DLL="_s + libraryPath}),
+                 qPrintable(server.error()));
+        Harness h(server, soap);
+        const QString target = QDir(h.dir.path()).filePath(u"DurnakResource.dll"_s);
+        if (stale) {
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("an old library of another kind");
+        }
+        QVERIFY2(h.login(u"10000"_s, u"DEMO"_s, u"demo"_s), qPrintable(h.shown()));
+        QVERIFY(h.holds(u".log"_s, u"Jetzt Resource-DLL prüfen:"_s));
+        QVERIFY(h.holds(u".log"_s, u" SOAPgetFile URL="_s));
+        QVERIFY(h.session->tenantLibraryLoaded());
+        QCOMPARE(TenantLibrary::version(target), u"1.0.0.0"_s);
+        const TenantTexts& t = h.session->tenantTexts();
+        QVERIFY(t.edvAnrufen.startsWith(u"Bitte rufen Sie"_s));
+        // The library's logo stands in while the customer has none.
+        QVERIFY(!t.logoKlein.isEmpty());
+        QCOMPARE(h.session->phoneOnlyText(),
+                 u"Artikel ist nur telefonisch bestellbar, bitte anrufen:\r\n"_s + t.hotline);
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(h.dialogs.shown.first().text, h.adminBoxFor(t.edvAnrufen));
+
+        // The next login finds the right version and fetches nothing.
+        h.session->do_DisConnect(false, false);
+        QFile::remove(h.beside(u".log"_s));
+        QVERIFY(h.login(u"10000"_s, u"DEMO"_s, u"demo"_s));
+        QVERIFY(h.holds(u".log"_s, u"Resource-DLL existiert. "_s + target));
+        QVERIFY(!h.holds(u".log"_s, u" SOAPgetFile URL="_s));
+        QVERIFY(h.session->tenantLibraryLoaded());
+    }
+
+    // A server without the library: the login goes on without its texts.
+    void tenantLibraryMissingOnServer() {
+        Harness h(m_server, false);
+        QVERIFY(h.login(u"10000"_s, u"DEMO"_s, u"demo"_s));
+        QVERIFY(!h.session->tenantLibraryLoaded());
+        QVERIFY(!QFile::exists(QDir(h.dir.path()).filePath(u"DurnakResource.dll"_s)));
+        QVERIFY(h.session->loggedIn());
+    }
+
+    void adminOption_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("adminMode");
+        QTest::newRow("on") << u"1"_s << true;
+        QTest::newRow("off") << u"0"_s << false;
+        QTest::newRow("other text is off") << u"ja"_s << false;
+    }
+    void adminOption() {
+        QFETCH(QString, value);
+        SoapServerProcess server;
+        QVERIFY2(server.start(), qPrintable(server.error()));
+        QVERIFY(writeOptions(server, u"10000"_s, u"DEMO"_s, u"demo"_s, {{u"ADMIN_MODUS"_s, value}}));
+        Harness h(server, false);
+        QVERIFY(h.login(u"10000"_s, u"DEMO"_s, u"demo"_s));
+        QTEST(h.session->adminMode(), "adminMode");
+        // With the option set, no box about a missing entry.
+        QVERIFY2(h.dialogs.shown.isEmpty(), qPrintable(h.shown()));
+    }
+
+    // Step 18 comes before the customer's data and only on the first login
+    // of the run; the Login-Info entry follows the draft order every time.
+    void statisticsHooks() {
+        Harness h(m_server, false);
+        QStringList calls;
+        h.session->recordLoginStatistics = [&] {
+            calls << u"Programm-Login %1"_s.arg(h.session->customerData().loaded.size());
+        };
+        h.session->loadDraftOrder = [&] { calls << u"Kladde"_s; };
+        h.session->recordLoginInfo = [&] { calls << u"Login-Info"_s; };
+        QVERIFY(h.login(u"10000"_s, u"DEMO"_s, u"demo"_s));
+        h.session->do_DisConnect(false, false);
+        QVERIFY(h.login(u"10000"_s, u"DEMO"_s, u"demo"_s));
+        QCOMPARE(calls, (QStringList{u"Programm-Login 0"_s, u"Kladde"_s, u"Login-Info"_s, u"Kladde"_s,
+                                     u"Login-Info"_s}));
+    }
+
+    void branchesAndLocalOptions() {
+        SoapServerProcess server;
+        QVERIFY2(server.start(), qPrintable(server.error()));
+        Harness h(server, true);
+        h.ini.write(u"OPTIONS"_s, u"FILIALPRIORITAET"_s, u"Zuletzt_eingegeben"_s);
+        QVERIFY(h.login(u"10001"_s, u"JÜRGEN"_s, u"Grüße€1"_s));
+        // Tenant 6: F03 serves night express and parcel service; the user keeps its own branch.
+        QCOMPARE(h.session->defaultBranch(), u"F03"_s);
+        QCOMPARE(h.session->connectionBranch(), u"F15"_s);
+        QCOMPARE(h.session->customerData().customer.FILIALE, u"F15"_s);
+        QVERIFY(h.session->lastEnteredBranchPriority());
+
+        // The first login on this machine leaves READ_FIRST_TIME on the server, once.
+        const QString first = h.ini.read(u"OPTIONS"_s, u"READ_FIRST_TIME"_s);
+        QVERIFY(!first.isEmpty());
+        QList<TBenutzerOption> read;
+        QVERIFY(MyReadBenutzerOptions(h.session->link(), u"0"_s, QString(), read).ok());
+        QCOMPARE(UserOptions(read).value(u"READ_FIRST_TIME"_s), first);
+        QVERIFY(MyWriteBenutzerOptions(h.session->link(), QString(), QString(),
+                                       {{u"READ_FIRST_TIME"_s, u"vorher"_s}})
+                    .ok());
+        h.session->do_DisConnect(false, false);
+        h.ini.write(u"OPTIONS"_s, u"FILIALPRIORITAET"_s, u"KUNDENFILIALE"_s);
+        QVERIFY(h.login(u"10001"_s, u"JÜRGEN"_s, u"Grüße€1"_s));
+        QVERIFY(MyReadBenutzerOptions(h.session->link(), u"0"_s, QString(), read).ok());
+        QCOMPARE(UserOptions(read).value(u"READ_FIRST_TIME"_s), u"vorher"_s);
+        QVERIFY(!h.session->lastEnteredBranchPriority());
+    }
+
+    // tPing paces TCP requests: with PING on, a request after the interval ran
+    // out waits 1000 ms first; disconnects stop the timer.
+    void keepAlive_data() {
+        QTest::addColumn<bool>("forbidDisconnect");
+        QTest::addColumn<bool>("ping");
+        QTest::newRow("DISCONNECT_ERLAUBT OFF, PING On") << true << true;
+        QTest::newRow("idle disconnect allowed") << false << false;
+    }
+    void keepAlive() {
+        QFETCH(bool, forbidDisconnect);
+        SoapServerProcess server;
+        QVERIFY2(server.start(), qPrintable(server.error()));
+        QVERIFY(writeOptions(server, u"10002"_s, u"LAGER"_s, u"lager"_s,
+                             {{u"DISCONNECT_ERLAUBT"_s, forbidDisconnect ? u"OFF"_s : u"ON"_s},
+                              {u"PING"_s, u"On"_s},
+                              {u"PING_INTERVAL"_s, u"200"_s},
+                              {u"IDLE_DISCONNECT"_s, u"5000"_s}}));
+        Harness h(server, false);
+        QList<int> pauses;
+        h.session->bracket().setHooks({{}, {}, {}, {}, [&](int ms) { pauses << ms; }});
+        QVERIFY(h.login(u"10002"_s, u"LAGER"_s, u"lager"_s));
+        QTEST(h.session->connection().ping, "ping");
+        QCOMPARE(h.session->connection().idleTime, 180000);
+        QCOMPARE(h.session->bracket().tPing().interval(), 200);
+        QCOMPARE(h.ini.read(u"RUNTIME"_s, u"PING_INTERVAL"_s), u"200"_s);
+        QCOMPARE(h.ini.read(u"OPTIONS"_s, u"PING"_s), u"On"_s);
+        QVERIFY(h.session->bracket().tPing().isActive());
+        pauses.clear();
+
+        // Within the interval: no wait.
+        QCOMPARE(h.session->read_inkrement(u"_COUNTER_PING"_s, QString()), u"1"_s);
+        QVERIFY(pauses.isEmpty());
+        // After it ran out: one wait of a second, only with the keep-alive on.
+        QTRY_VERIFY(!h.session->bracket().tPing().isActive());
+        QCOMPARE(h.session->read_inkrement(u"_COUNTER_PING"_s, QString()), u"2"_s);
+        QCOMPARE(pauses, forbidDisconnect ? QList<int>{1000} : QList<int>{});
+
+        h.session->do_DisConnect(false, false);
+        QVERIFY(!h.session->bracket().tPing().isActive());
+    }
+
+    // do_DisConnect with terminate ends through the ending routine, saving when asked.
+    void disconnectTerminate_data() {
+        QTest::addColumn<bool>("soap");
+        QTest::addColumn<bool>("closedBefore");
+        QTest::addColumn<bool>("mitsave");
+        QTest::addColumn<int>("showMessage");
+        QTest::addColumn<QString>("text");
+        const QString bye = u"Disconnect: Programm wird beendet!"_s;
+        const QString lost = u"Verbindung zum Server wurde unterbrochen.\r\nBitte Programm neu starten."_s;
+        QTest::newRow("TCP, saving") << false << false << true << 2 << bye;
+        QTest::newRow("TCP, without save") << false << false << false << 2 << bye;
+        QTest::newRow("TCP, few messages") << false << false << true << 1 << QString();
+        QTest::newRow("TCP, connection already gone") << false << true << true << 2 << lost;
+        QTest::newRow("SOAP") << true << false << true << 2 << bye;
+    }
+    void disconnectTerminate() {
+        QFETCH(bool, soap);
+        QFETCH(bool, closedBefore);
+        QFETCH(bool, mitsave);
+        QFETCH(int, showMessage);
+        Harness h(m_server, soap, [&](Session::Config& c) { c.showMessage = showMessage; });
+        QVERIFY(h.login(u"10000"_s, u"DEMO"_s, u"demo"_s));
+        if (closedBefore)
+            h.session->client().disconnectFromServer();
+        h.session->do_DisConnect(mitsave, true);
+        QVERIFY(!h.session->loggedIn());
+        QCOMPARE(h.ending.calls.size(), 1);
+        QCOMPARE(h.ending.calls.first().routine, u"SetTerminateTimeout_halt"_s);
+        QTEST(h.ending.calls.first().text, "text");
+        QCOMPARE(h.ending.calls.first().save, mitsave);
+        if (!soap && !closedBefore)
+            QVERIFY(h.holds(u".log"_s, u"do_DisConnect SendCmd QUITID"_s));
+        if (closedBefore)
+            QVERIFY(h.holds(u".log"_s, u"do_DisConnect Client.Connected=false, setTerminate follows:"_s));
     }
 
     void blockedCustomer_data() { transports_data(); }

@@ -19,6 +19,14 @@ QString ScriptedDialogs::getExistingDirectory(const QString&, const QString&) {
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
+bool ScriptedDialogs::inputText(const QString& title, const QString& prompt, QString& text) {
+    shown.append({title, prompt, Buttons::OkCancel});
+    if (inputs.isEmpty())
+        return false;
+    text = inputs.dequeue();
+    return true;
+}
+
 void RecordingEnding::myterminate(const QString& info, const QString& text) {
     m_status = EndRequested;
     m_closing = true;

@@ -47,10 +47,13 @@ public:
     QString getOpenFileName(const QString& caption, const QString& dir, const QString& filter) override;
     QString getSaveFileName(const QString& caption, const QString& dir, const QString& filter) override;
     QString getExistingDirectory(const QString& caption, const QString& dir) override;
+    // Takes the next of inputs; none left is a cancel. The prompt is recorded in shown.
+    bool inputText(const QString& title, const QString& prompt, QString& text) override;
 
     // Answers given in order; when none is left, Ok or Yes.
     QQueue<Answer> answers;
     QQueue<QString> fileNames;
+    QQueue<QString> inputs;
     QList<Shown> shown;
 };
 

@@ -4,7 +4,9 @@
 #include "app/scramble.h"
 #include "app/session.h"
 #include "app/startup.h"
+#include "app/stringgridmodel.h"
 #include "app/tenantresources.h"
+#include "app/ui/secondaryforms.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/ending.h"
@@ -83,8 +85,9 @@ void TQTXMainForm::createMenu() {
     QMenu* hilfe = nullptr;
     QMenu* tests = nullptr;
     m_topLevelItems << topLevelMenu(bar, QStringLiteral("miVKKLZeile"), QStringLiteral("&Zeile"), &zeile);
-    m_topLevelItems << topLevelMenu(bar, QStringLiteral("miVKKLFenster"), QStringLiteral("&Fenster"),
-                                    &fenster);
+    m_miVKKLFenster =
+        topLevelMenu(bar, QStringLiteral("miVKKLFenster"), QStringLiteral("&Fenster"), &fenster);
+    m_topLevelItems << m_miVKKLFenster;
     m_miVKKLImport = topLevelMenu(bar, QStringLiteral("miVKKLImport"), QStringLiteral("&Import"), &import);
     m_topLevelItems << m_miVKKLImport;
     QAction* autoOrderItem =
@@ -112,7 +115,8 @@ void TQTXMainForm::createMenu() {
     addItem(import, QStringLiteral("miVKKLImportSTAkisOL"), QStringLiteral("STAkis-Online"));
     addItem(import, QStringLiteral("miVKKLImportProfi"), QStringLiteral("Profi"));
     addItem(hilfe, QStringLiteral("miVkklHelp"), QStringLiteral("Hilfe"));
-    addItem(hilfe, QStringLiteral("miEinspeiser"), QStringLiteral("&Einspeiser"));
+    m_miEinspeiser = addItem(hilfe, QStringLiteral("miEinspeiser"), QStringLiteral("&Einspeiser"));
+    connect(m_miEinspeiser, &QAction::triggered, this, &TQTXMainForm::showEinspeiser);
     Q_UNUSED(zeile);
     Q_UNUSED(fenster);
     Q_UNUSED(autoOrder);
@@ -158,6 +162,13 @@ void TQTXMainForm::createPages() {
     bold.setBold(true);
     m_vkklStatusBar->setFont(bold);
     shopLayout->addWidget(m_vkklStatusBar);
+    // Pick lists of the draft grid; hidden until a cell asks for them.
+    m_lbFiliale = new QListWidget(m_tsVerkaufskladde);
+    m_lbFiliale->setObjectName(QStringLiteral("lbFiliale"));
+    m_lbFiliale->hide();
+    m_lbLieferungscode = new QListWidget(m_tsVerkaufskladde);
+    m_lbLieferungscode->setObjectName(QStringLiteral("lbLieferungscode"));
+    m_lbLieferungscode->hide();
 
     auto* loginLayout = new QVBoxLayout(m_tsConnection);
     loginLayout->addWidget(createLoginPage());
@@ -174,7 +185,7 @@ void TQTXMainForm::createPages() {
 
     layout->addWidget(m_pageControl, 1);
     setCentralWidget(central);
-    connect(m_pageControl, &QTabWidget::currentChanged, this, &TQTXMainForm::PageControlChange);
+    connect(m_pageControl, &QTabWidget::currentChanged, this, &TQTXMainForm::pageControlChanged);
 }
 
 QWidget* TQTXMainForm::createLoginPage() {
@@ -308,7 +319,7 @@ void TQTXMainForm::applyStartUp() {
     // Session state: nothing loaded, only the login page reachable, no menu.
     for (QWidget* tab : {m_tsVerkaufskladde, m_tsRuecklieferung, m_tsAltteile, m_tsBelege, m_tsAutoOrder})
         m_pageControl->setTabVisible(m_pageControl->indexOf(tab), false);
-    m_pageControl->setCurrentWidget(m_tsConnection);
+    setActivePage(m_tsConnection);
     Enable_MainMenuItems(false);
 
     applyTransportColours(s.endpoints().soap);
@@ -378,6 +389,8 @@ void TQTXMainForm::showEvent(QShowEvent* event) {
     if (settings.maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
     m_statusPanels[4]->setText(QStringLiteral("Server verbunden."));
+    if (m_session)
+        m_session->startKeepAlive();
     // Without a window manager no activation may arrive; the first show counts.
     QMetaObject::invokeMethod(
         this,
@@ -458,9 +471,17 @@ void TQTXMainForm::applyLogin() {
     m_btDisConnect->setEnabled(true);
     if (!m_session->user().DEB_NR.isEmpty())
         m_edKundennr->setText(m_session->user().DEB_NR);
+    // The customer's own logo wins over the tenant library's.
     QPixmap logo;
-    if (!m_session->customerLogo().isEmpty() && logo.loadFromData(m_session->customerLogo()))
+    const QByteArray picture =
+        m_session->customerLogo().isEmpty() ? m_session->tenantTexts().logoKlein : m_session->customerLogo();
+    if (!picture.isEmpty() && logo.loadFromData(picture))
         m_logo->setPixmap(logo);
+    const CustomerData& data = m_session->customerData();
+    m_lbFiliale->clear();
+    m_lbFiliale->addItems(data.lbFiliale);
+    m_lbLieferungscode->clear();
+    m_lbLieferungscode->addItems(data.lbLieferungscode);
     for (QWidget* tab : {m_tsVerkaufskladde, m_tsRuecklieferung, m_tsAltteile, m_tsBelege})
         m_pageControl->setTabVisible(m_pageControl->indexOf(tab), true);
     setWindowTitle(m_session->loginCaption());
@@ -468,7 +489,7 @@ void TQTXMainForm::applyLogin() {
     if (m_pageControl->currentWidget() == m_tsVerkaufskladde)
         PageControlChange(m_pageControl->currentIndex());
     else
-        m_pageControl->setCurrentWidget(m_tsVerkaufskladde);
+        setActivePage(m_tsVerkaufskladde);
 }
 
 void TQTXMainForm::btDisConnectClick() {
@@ -478,7 +499,35 @@ void TQTXMainForm::btDisConnectClick() {
     m_session->do_DisConnect(false, false);
     m_loggedIn = false;
     m_btLogin->setEnabled(true);
-    m_pageControl->setCurrentWidget(m_tsConnection);
+    setActivePage(m_tsConnection);
+}
+
+void TQTXMainForm::setActivePage(QWidget* page) {
+    m_codeSwitch = true;
+    m_pageControl->setCurrentWidget(page);
+    m_codeSwitch = false;
+}
+
+void TQTXMainForm::pageControlChanged(int index) {
+    if (m_lastPage >= 0 && m_lastPage != index && !m_codeSwitch && !PageControlChanging(m_lastPage)) {
+        // Back to the tab that refused; its index is still the last one.
+        const QSignalBlocker block(m_pageControl);
+        m_pageControl->setCurrentIndex(m_lastPage);
+        return;
+    }
+    m_lastPage = index;
+    PageControlChange(index);
+}
+
+bool TQTXMainForm::PageControlChanging(int leavingIndex) {
+    m_s.log.Log(0, QStringLiteral("PageControlChanging ActivePage=") + m_pageControl->tabText(leavingIndex),
+                1);
+    const PageControlRules::Leave leave = m_pageRules.changing(PageControlRules::pageAt(leavingIndex));
+    if (!leave.log.isEmpty())
+        m_s.log.Log(0, leave.log, 1);
+    if (!leave.message.isEmpty())
+        m_s.dialogs.message(windowTitle(), leave.message, Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
+    return leave.allowed;
 }
 
 void TQTXMainForm::PageControlChange(int index) {
@@ -486,17 +535,27 @@ void TQTXMainForm::PageControlChange(int index) {
                 QStringLiteral("PageControlChange ActivePage=") + m_pageControl->tabText(index) +
                     QLatin1Char(' ') + m_s.log.stampNow(),
                 1);
-    if (!m_loggedIn && m_pageControl->widget(index) != m_tsConnection) {
-        m_pageControl->setCurrentWidget(m_tsConnection);
+    const PageControlRules::Page page = PageControlRules::pageAt(index);
+    if (PageControlRules::entering(page, m_loggedIn) != page) {
+        setActivePage(m_tsConnection);
         return;
     }
-    const bool shop = m_pageControl->widget(index) == m_tsVerkaufskladde ||
-                      m_pageControl->widget(index) == m_tsRuecklieferung;
-    Enable_MainMenuItems(shop && m_loggedIn);
-    if (!shop) {
-        m_miVKKLOptionen->setEnabled(true);
-        m_miHilfe->setEnabled(true);
-    }
+    const PageControlRules::Menu menu = PageControlRules::menuFor(page);
+    Enable_MainMenuItems(menu.all);
+    m_miVKKLFenster->setEnabled(menu.all && menu.fenster);
+    if (!menu.import)
+        m_miVKKLImport->setEnabled(false);
+    m_miVKKLOptionen->setEnabled(menu.optionen);
+    m_miHilfe->setEnabled(menu.hilfe);
+}
+
+void TQTXMainForm::showEinspeiser() {
+    auto* form = findChild<TEinspeiserForm*>();
+    if (!form || !m_session)
+        return;
+    form->setGrid(m_session->einspeiser());
+    form->resize(form->width(), height());
+    form->exec();
 }
 
 bool TQTXMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/pagecontrolrules.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -12,6 +14,7 @@ class Platform;
 class QAction;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -48,6 +51,12 @@ public:
     bool loggedIn() const { return m_loggedIn; }
     // Import permission from "_M_DATEI_IMPORT_ERLAUBT" (set at login).
     void setImportAllowed(bool allowed) { m_importAllowed = allowed; }
+    // What the returns and old-parts pages report to PageControlChanging.
+    void setPageCallbacks(PageControlRules::Callbacks callbacks) {
+        m_pageRules = PageControlRules(std::move(callbacks));
+    }
+    // Shows the supplier list (menu "&Einspeiser"): main window's height, modal.
+    void showEinspeiser();
 
 public Q_SLOTS:
     void btLoginClick();
@@ -67,7 +76,12 @@ private:
     void applyTransportColours(bool soap);
     void useArialEverywhere();
     void FormActivate();
+    // Before a tab is left; false keeps the tab.
+    bool PageControlChanging(int leavingIndex);
     void PageControlChange(int index);
+    void pageControlChanged(int index);
+    // Switches the tab from code: no PageControlChanging, as with a user click.
+    void setActivePage(QWidget* page);
     void createSession();
     void applyLogin();
     void showStatusPanel(int panel, const QString& text);
@@ -92,6 +106,8 @@ private:
     QWidget* m_tsBelege = nullptr;
     QList<QAction*> m_topLevelItems;
     QAction* m_miVKKLImport = nullptr;
+    QAction* m_miVKKLFenster = nullptr;
+    QAction* m_miEinspeiser = nullptr;
     QAction* m_miVKKLOptionen = nullptr;
     QAction* m_miHilfe = nullptr;
     QAction* m_miVKKLImportGTC = nullptr;
@@ -106,6 +122,11 @@ private:
     QWidget* m_loginPanel = nullptr;
     QPlainTextEdit* m_mainMemo = nullptr;
     QList<QLabel*> m_statusPanels;
+    QListWidget* m_lbFiliale = nullptr;
+    QListWidget* m_lbLieferungscode = nullptr;
+    PageControlRules m_pageRules;
+    int m_lastPage = -1;
+    bool m_codeSwitch = false;
 
     bool m_firstActivation = true;
     bool m_placed = false;

@@ -1,5 +1,12 @@
 #include "secondaryforms.h"
 
+#include "app/stringgrid.h"
+#include "app/stringgridmodel.h"
+
+#include <QHeaderView>
+#include <QTableView>
+#include <QVBoxLayout>
+
 SecondaryForm::SecondaryForm(const QString& formName, const QString& caption, QWidget* parent)
     : QDialog(parent) {
     setObjectName(formName);
@@ -19,7 +26,27 @@ THilfeForm::THilfeForm(QWidget* parent)
     : SecondaryForm(QStringLiteral("HilfeForm"), QStringLiteral("Programm-Beschreibung"), parent) {}
 
 TEinspeiserForm::TEinspeiserForm(QWidget* parent)
-    : SecondaryForm(QStringLiteral("EinspeiserForm"), QStringLiteral("Liste aller Einspeiser"), parent) {}
+    : SecondaryForm(QStringLiteral("EinspeiserForm"), QStringLiteral("Liste aller Einspeiser"), parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_sgEinspeiser = new QTableView(this);
+    m_sgEinspeiser->setObjectName(QStringLiteral("sgEinspeiser"));
+    m_sgEinspeiser->setFont(QFont(QStringLiteral("Lucida Console")));
+    m_sgEinspeiser->verticalHeader()->hide();
+    m_sgEinspeiser->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    layout->addWidget(m_sgEinspeiser);
+}
+
+TEinspeiserForm::~TEinspeiserForm() = default;
+
+void TEinspeiserForm::setGrid(StringGrid& grid) {
+    if (!m_model || &m_model->grid() != &grid) {
+        m_sgEinspeiser->setModel(nullptr);
+        m_model = std::make_unique<StringGridModel>(grid);
+        m_sgEinspeiser->setModel(m_model.get());
+    }
+    m_sgEinspeiser->resizeColumnsToContents();
+}
 
 TNachtexpressForm::TNachtexpressForm(QWidget* parent)
     : SecondaryForm(QStringLiteral("NachtexpressForm"), QStringLiteral("Späteste Bestellzeiten"), parent) {}

@@ -3,6 +3,10 @@
 #include <QDialog>
 
 #include <memory>
+
+class QTableView;
+class StringGrid;
+class StringGridModel;
 #include <vector>
 
 // The secondary windows, created once at start in a fixed order and kept
@@ -39,10 +43,19 @@ public:
     explicit THilfeForm(QWidget* parent = nullptr);
 };
 
+// The supplier list: its only control is the grid sgEinspeiser.
 class TEinspeiserForm final : public SecondaryForm {
     Q_OBJECT
 public:
     explicit TEinspeiserForm(QWidget* parent = nullptr);
+    ~TEinspeiserForm() override;
+    // Shows the grid the login filled; columns fit their contents.
+    void setGrid(StringGrid& grid);
+    QTableView* sgEinspeiser() const { return m_sgEinspeiser; }
+
+private:
+    QTableView* m_sgEinspeiser = nullptr;
+    std::unique_ptr<StringGridModel> m_model;
 };
 
 class TNachtexpressForm final : public SecondaryForm {
