@@ -1,5 +1,8 @@
 #include "demodata.h"
 
+#include "demodocuments.h"
+#include "demoservices.h"
+
 #include "model/conversions.h"
 #include "model/formatde.h"
 #include "model/records.h"
@@ -8,6 +11,7 @@
 #include "store/transaction.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -139,8 +143,14 @@ bool DemoData::generate(Size size, QString* error) {
     QSqlDatabase db = m_store.database();
     Transaction transaction(db);
     const bool full = size == Size::Full;
+    DemoDocuments documents(db, m_random, m_articleNumbers);
+    DemoServices services(m_store, m_random, m_articleNumbers);
+    const int days = full ? 365 : 90;
     if (!branches(db) || !suppliers(db) || !articles(db, full ? 6000 : 400) || !customers(db) ||
-        !documents(db, full ? 365 : 90) || !services(db)) {
+        !documents.documents(days) || !documents.offers(days) || !services.cardNotes() ||
+        !services.priceFiles() || !services.texts()) {
+        if (m_error.isEmpty())
+            m_error = documents.error().isEmpty() ? services.error() : documents.error();
         if (error)
             *error = m_error;
         if (error && error->isEmpty())
@@ -510,276 +520,4 @@ bool DemoData::customers(QSqlDatabase& db) {
         }
     }
     return true;
-}
-
-bool DemoData::documents(QSqlDatabase& db, int days) {
-    QSqlQuery vkk(db), vkz(db), dlk(db), dlz(db), drk(db), drz(db), ret(db), alt(db), dgk(db), dgz(db);
-    dgk.prepare(RecordTable::insertSql<TDebitorGutschriftsKopf>(QStringLiteral("DEBITORGUTSCHRIFTSKOPF"),
-                                                                {QStringLiteral("SORTDATUM")}));
-    dgz.prepare(
-        RecordTable::insertSql<TDebitorGutschriftsZeile>(QStringLiteral("DEBITORGUTSCHRIFTSZEILE"), {}));
-    qint64 gs = 400001;
-    vkk.prepare(
-        RecordTable::insertSql<TVerkaufsKopf>(QStringLiteral("VERKAUFSKOPF"), {QStringLiteral("SORTDATUM")}));
-    vkz.prepare(RecordTable::insertSql<TVerkaufsZeile>(QStringLiteral("VERKAUFSZEILE"), {}));
-    dlk.prepare(RecordTable::insertSql<TDebitorLieferKopf>(QStringLiteral("DEBITORLIEFERKOPF"),
-                                                           {QStringLiteral("SORTDATUM")}));
-    dlz.prepare(RecordTable::insertSql<TDebitorLieferZeile>(QStringLiteral("DEBITORLIEFERZEILE"), {}));
-    drk.prepare(RecordTable::insertSql<TDebitorRechnungsKopf>(QStringLiteral("DEBITORRECHNUNGSKOPF"),
-                                                              {QStringLiteral("SORTDATUM")}));
-    drz.prepare(RecordTable::insertSql<TDebitorRechnungsZeile>(QStringLiteral("DEBITORRECHNUNGSZEILE"), {}));
-    ret.prepare(RecordTable::insertSql<TRuecksendeArtikel>(QStringLiteral("RUECKSENDEARTIKEL"),
-                                                           {QStringLiteral("KDNR")}));
-    alt.prepare(QStringLiteral("INSERT INTO ALTTEIL (KDNR, BELEG, STATUS, ARTIKELNR, BEZEICHNUNG, ALTWERT, "
-                               "OELIWERT, DATUM) VALUES (?, ?, 'offen', ?, ?, ?, '0', ?)"));
-    QSqlQuery article(db);
-    article.prepare(
-        QStringLiteral("SELECT BEZEICHNUNG, BEZEICHNUNG2, VK_PREIS, BUCH_GR, TAUSCHWERT, ALTTEILSTEUER "
-                       "FROM ARTIKEL WHERE NUMMER = ?"));
-    const QDate today = QDate::currentDate();
-    qint64 ab = 100001, ls = 200001, rg = 300001, ruar = 1;
-    const QStringList customers = {QStringLiteral("10000"), QStringLiteral("10001"), QStringLiteral("10002")};
-    for (const QString& kdnr : customers) {
-        for (int day = days; day >= 1; --day) {
-            if (m_random.bounded(100) >= 30)
-                continue;
-            const QDate date = today.addDays(-day);
-            const QString datum = FormatDE::formatDate(date);
-            TVerkaufsKopf head;
-            head.ART = QStringLiteral("AB");
-            head.KUNDENNR = kdnr;
-            head.DEBITORNR = kdnr;
-            head.NUMMER = QString::number(ab++);
-            head.NAME = QStringLiteral("Kunde ") + kdnr;
-            head.LIEFERNR = QStringLiteral("0");
-            head.AUFTRAGSDATUM = datum;
-            head.BELEGDATUM = datum;
-            head.BUCHUNGSDATUM = datum;
-            head.IHRE_REFERENZ = QStringLiteral("Auftrag %1").arg(m_random.bounded(9000) + 1000);
-            head.BENUTZER = QStringLiteral("DEMO");
-            head.LIEFERUNGSCODE = QStringLiteral("01");
-            head.MAND_ID = QStringLiteral("6");
-            head.VKK_ID = head.NUMMER;
-            const bool delivered = day > 3;
-            head.GELIEFERT = delivered ? QStringLiteral("1") : QStringLiteral("0");
-            double sum = 0;
-            const int lineCount = 1 + m_random.bounded(6);
-            QList<TVerkaufsZeile> lines;
-            for (int k = 1; k <= lineCount; ++k) {
-                const QString nr = m_articleNumbers.at(m_random.bounded(int(m_articleNumbers.size())));
-                article.addBindValue(nr);
-                if (!exec(article) || !article.next())
-                    return false;
-                const int menge = 1 + m_random.bounded(4);
-                const double price = Convert::toFloatDef(article.value(2).toString(), 0.0);
-                TVerkaufsZeile z;
-                z.BELEGART = QStringLiteral("AB");
-                z.KUNDENNR = kdnr;
-                z.BELEGNR = head.NUMMER;
-                z.LFD_NR = QString::number(k);
-                z.ART = QStringLiteral("0");
-                z.NUMMER = nr;
-                z.FILIALE = QStringLiteral("F03");
-                z.BUCH_GR = article.value(3).toString();
-                z.TEXT = article.value(0).toString();
-                z.TEXT_2 = article.value(1).toString();
-                z.EINHEIT = QStringLiteral("Stk");
-                z.MENGE = QString::number(menge);
-                const bool backorder = !delivered || m_random.bounded(100) < 5;
-                z.RESTAUFTRAG_MENGE = backorder ? z.MENGE : QStringLiteral("0");
-                z.ZU_LIEFERN = z.MENGE;
-                z.STUECKPREIS = money(price);
-                z.VK_PREIS = money(price);
-                z.NETTOBETRAG = money(price * menge);
-                z.BRUTTOBETRAG = money(price * menge * 1.19);
-                z.MWST_P = QStringLiteral("19,00");
-                z.GELIEFERT = delivered && !backorder ? z.MENGE : QStringLiteral("0");
-                z.AUFTRAGSDATUM = datum;
-                z.BENUTZER = QStringLiteral("DEMO");
-                z.DEBITORNR = kdnr;
-                sum += price * menge;
-                lines.append(z);
-                RecordTable::bindFields(vkz, z);
-                if (!exec(vkz))
-                    return false;
-                if (article.value(5).toString() == u"1" && delivered) {
-                    alt.addBindValue(RecordTable::text(kdnr));
-                    alt.addBindValue(head.NUMMER);
-                    alt.addBindValue(nr);
-                    alt.addBindValue(z.TEXT);
-                    alt.addBindValue(article.value(4).toString());
-                    alt.addBindValue(datum);
-                    if (!exec(alt))
-                        return false;
-                }
-            }
-            head.NETTOSUMME = money(sum);
-            head.BRUTTOSUMME = money(sum * 1.19);
-            vkk.addBindValue(date.toString(Qt::ISODate));
-            RecordTable::bindFields(vkk, head);
-            if (!exec(vkk))
-                return false;
-            if (!delivered)
-                continue;
-
-            TDebitorLieferKopf lk;
-            lk.KUNDENNR = kdnr;
-            lk.NUMMER = QString::number(ls++);
-            lk.DEBITORENNR = kdnr;
-            lk.NAME = head.NAME;
-            lk.IHRE_REFERENZ = head.IHRE_REFERENZ;
-            lk.LIEFERNR = QStringLiteral("0");
-            lk.AUFTRAGSDATUM = datum;
-            lk.BUCHUNGSDATUM = datum;
-            lk.LIEFERDATUM = FormatDE::formatDate(date.addDays(1));
-            lk.EVTL_AUFTRAGSNR = head.NUMMER;
-            lk.STATUS = QStringLiteral("geliefert");
-            lk.MAND_ID = QStringLiteral("6");
-            lk.DEBLK_ID = lk.NUMMER;
-            TDebitorRechnungsKopf rk;
-            rk.KUNDENNR = kdnr;
-            rk.NUMMER = QString::number(rg++);
-            rk.DEBITORENNR = kdnr;
-            rk.NAME = head.NAME;
-            rk.IHRE_REFERENZ = head.IHRE_REFERENZ;
-            rk.LIEFERNR = QStringLiteral("0");
-            rk.AUFTRAGSDATUM = datum;
-            rk.BUCHUNGSDATUM = lk.LIEFERDATUM;
-            rk.BELEGDATUM = lk.LIEFERDATUM;
-            rk.FAELLIGKEITSDATUM = FormatDE::formatDate(date.addDays(31));
-            rk.EVTL_AUFTRAGSNR = head.NUMMER;
-            rk.MAND_ID = QStringLiteral("6");
-            rk.DEBRK_ID = rk.NUMMER;
-            dlk.addBindValue(date.toString(Qt::ISODate));
-            RecordTable::bindFields(dlk, lk);
-            drk.addBindValue(date.addDays(1).toString(Qt::ISODate));
-            RecordTable::bindFields(drk, rk);
-            if (!exec(dlk) || !exec(drk))
-                return false;
-            for (const TVerkaufsZeile& z : lines) {
-                TDebitorLieferZeile l;
-                l.KUNDENNR = kdnr;
-                l.BELEGNR = lk.NUMMER;
-                l.LFD_NR = z.LFD_NR;
-                l.ART = z.ART;
-                l.NUMMER = z.NUMMER;
-                l.FILIALE = z.FILIALE;
-                l.BUCH_GR = z.BUCH_GR;
-                l.LIEFERDATUM = lk.LIEFERDATUM;
-                l.TEXT = z.TEXT;
-                l.TEXT_2 = z.TEXT_2;
-                l.EINHEIT = z.EINHEIT;
-                l.MENGE = z.MENGE;
-                l.VK_PREIS = z.VK_PREIS;
-                l.AUFTRAGSNR = head.NUMMER;
-                l.DEBITORENNR = kdnr;
-                TDebitorRechnungsZeile r;
-                r.KUNDENNR = kdnr;
-                r.BELEGNR = rk.NUMMER;
-                r.LFD_NR = z.LFD_NR;
-                r.ART = z.ART;
-                r.NUMMER = z.NUMMER;
-                r.FILIALE = z.FILIALE;
-                r.BUCH_GR = z.BUCH_GR;
-                r.LIEFERDATUM = lk.LIEFERDATUM;
-                r.TEXT = z.TEXT;
-                r.TEXT_2 = z.TEXT_2;
-                r.EINHEIT = z.EINHEIT;
-                r.MENGE = z.MENGE;
-                r.STUECKPREIS = z.STUECKPREIS;
-                r.MWST_P = z.MWST_P;
-                r.NETTOBETRAG = z.NETTOBETRAG;
-                r.BRUTTOBETRAG = z.BRUTTOBETRAG;
-                r.VK_PREIS = z.VK_PREIS;
-                r.LIEFERUNGSNR = lk.NUMMER;
-                r.AUFTRAGSNR = head.NUMMER;
-                RecordTable::bindFields(dlz, l);
-                RecordTable::bindFields(drz, r);
-                if (!exec(dlz) || !exec(drz))
-                    return false;
-                if (day < 60 && m_random.bounded(100) < 20) {
-                    TRuecksendeArtikel ra;
-                    ra.KUNDENNR = kdnr;
-                    ra.DEBITORNR = kdnr;
-                    ra.ARTIKELNR = z.NUMMER;
-                    ra.LIEFERUNGSNR = lk.NUMMER;
-                    ra.RECHNUNGSNR = rk.NUMMER;
-                    ra.DATUM = lk.LIEFERDATUM;
-                    ra.STATUS = QStringLiteral("0");
-                    ra.MAND_ID = QStringLiteral("6");
-                    ra.RUAR_ID = QString::number(ruar++);
-                    ret.addBindValue(RecordTable::text(kdnr));
-                    RecordTable::bindFields(ret, ra);
-                    if (!exec(ret))
-                        return false;
-                    // Every other return has already been credited.
-                    if (ruar % 2 == 0) {
-                        TDebitorGutschriftsKopf gk;
-                        gk.KUNDENNR = kdnr;
-                        gk.NUMMER = QString::number(gs++);
-                        gk.DEBITORENNR = kdnr;
-                        gk.NAME = head.NAME;
-                        gk.LIEFERNR = QStringLiteral("0");
-                        gk.BUCHUNGSDATUM = FormatDE::formatDate(date.addDays(2));
-                        gk.BELEGDATUM = gk.BUCHUNGSDATUM;
-                        gk.BUCHUNGSTEXT = QStringLiteral("Gutschrift Rücksendung");
-                        gk.RUECKSEND_NR = ra.RUAR_ID;
-                        gk.AUSGLEICHSART = QStringLiteral("Rechnung");
-                        gk.AUSGLEICHSNR = rk.NUMMER;
-                        gk.MAND_ID = QStringLiteral("6");
-                        gk.DEBGSK_ID = gk.NUMMER;
-                        TDebitorGutschriftsZeile gz = RecordTable::copyByName<TDebitorGutschriftsZeile>(r);
-                        gz.BELEGNR = gk.NUMMER;
-                        gz.LFD_NR = QStringLiteral("1");
-                        gz.BUCHUNGSDATUM = gk.BUCHUNGSDATUM;
-                        gz.DEBGSZ_ID = gk.NUMMER;
-                        gz.DEBGSZ_DEBGSK_ID = gk.NUMMER;
-                        dgk.addBindValue(date.addDays(2).toString(Qt::ISODate));
-                        RecordTable::bindFields(dgk, gk);
-                        RecordTable::bindFields(dgz, gz);
-                        if (!exec(dgk) || !exec(dgz))
-                            return false;
-                    }
-                }
-            }
-        }
-    }
-    QSqlQuery counters(db);
-    counters.prepare(QStringLiteral("INSERT OR REPLACE INTO NUMMERNKREIS (ART, NAECHSTE) VALUES (?, ?)"));
-    for (const auto& [art, next] :
-         {std::pair{"AB", ab}, std::pair{"LS", ls}, std::pair{"RG", rg}, std::pair{"GS", gs}}) {
-        counters.addBindValue(QLatin1String(art));
-        counters.addBindValue(next);
-        if (!exec(counters))
-            return false;
-    }
-    return true;
-}
-
-bool DemoData::services(QSqlDatabase& db) {
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT OR REPLACE INTO TEXTE (ART, SCHLUESSEL, TEXT) VALUES (?, ?, ?)"));
-    const QList<QStringList> texts = {
-        {QStringLiteral("NEWSLETTER"), QStringLiteral("0"),
-         QStringLiteral("<html><body><h1>Neuigkeiten</h1><p>Bremsenwochen: 10 % auf alle "
-                        "Bremsscheiben.</p></body></html>")},
-        {QStringLiteral("NEWSLETTER"), QStringLiteral("1"),
-         QStringLiteral("<html><body><p>Neue Filialen in Lüneburg und Oldenburg.</p></body></html>")},
-        {QStringLiteral("HILFE"), QString(),
-         QStringLiteral("F2 Artikelsuche\r\nF10 Bestellen\r\nBei Fragen: Hotline 0511 4711-0")},
-        {QStringLiteral("UPDATE"), QString(), QStringLiteral("KEIN_UPDATE")},
-        {QStringLiteral("BATCH"), QString(), QString()},
-    };
-    for (const QStringList& t : texts) {
-        q.addBindValue(RecordTable::text(t.at(0)));
-        q.addBindValue(RecordTable::text(t.at(1)));
-        q.addBindValue(RecordTable::text(t.at(2)));
-        if (!exec(q))
-            return false;
-    }
-    const QByteArray language =
-        QStringLiteral("[TQTXMainForm]\r\nCaption=Shop Online\r\n[Texte]\r\n_Zustellung=Delivery\r\n")
-            .toUtf8();
-    return m_store.putFile(QStringLiteral("Sprache_EN.txt"), language) &&
-           m_store.putFile(QStringLiteral("update.txt"), QByteArrayLiteral("KEIN_UPDATE\r\n"));
 }

@@ -31,8 +31,6 @@ private:
     bool suppliers(QSqlDatabase& db);
     bool articles(QSqlDatabase& db, int count);
     bool customers(QSqlDatabase& db);
-    bool documents(QSqlDatabase& db, int days);
-    bool services(QSqlDatabase& db);
     bool exec(QSqlQuery& q);
 
     ServerStore& m_store;

@@ -39,7 +39,8 @@ Dispatcher::Dispatcher(ServerStore& store, QObject* parent)
     , m_articles(store)
     , m_drafts(store)
     , m_documents(store)
-    , m_services(store) {}
+    , m_services(store)
+    , m_priceFiles(store) {}
 
 void Dispatcher::setTcpEndpoint(const QString& address, quint16 port) {
     m_tcpAddress = address;
@@ -98,6 +99,8 @@ ServerReply Dispatcher::dispatch(const ServerRequest& request) {
     if (std::optional<ServerReply> r = m_documents.answer(ctx))
         return *r;
     if (std::optional<ServerReply> r = m_services.answer(ctx))
+        return *r;
+    if (std::optional<ServerReply> r = m_priceFiles.answer(ctx))
         return *r;
     return Replies::error(3);
 }

@@ -4,6 +4,7 @@
 #include "answers/customeranswers.h"
 #include "answers/documentanswers.h"
 #include "answers/draftanswers.h"
+#include "answers/pricefileanswers.h"
 #include "answers/serviceanswers.h"
 #include "serverrequest.h"
 #include "session.h"
@@ -53,6 +54,7 @@ private:
     DraftAnswers m_drafts;
     DocumentAnswers m_documents;
     ServiceAnswers m_services;
+    PriceFileAnswers m_priceFiles;
     QHash<QString, Session> m_tcpSessions;
     QHash<QByteArray, Session> m_soapSessions;
 };

@@ -102,8 +102,10 @@ void DraftRules::evaluate(TVerkaufskladde& line) {
     line.EMPF_VK_PREIS = a->VK_PREIS;
     line.NICHT_VERFUEGBAR = QStringLiteral("0");
 
+    // Zero is a quantity too: the client resets lines to 0 (quantity reset,
+    // article change) and expects them back with nothing to deliver.
     int menge = 0;
-    if (!Convert::tryToInt(line.MENGE, menge) || menge <= 0 || menge > 99999) {
+    if (!Convert::tryToInt(line.MENGE, menge) || menge < 0 || menge > 99999) {
         line.ZU_LIEFERN = QStringLiteral("0");
         return fail(line, 120, QStringLiteral("Menge \"%1\" ist ungültig").arg(line.MENGE));
     }
@@ -163,6 +165,18 @@ DraftRules::Outcome DraftRules::insert(const QString& kdnr, const QString& user,
     line.MAND_ID = QStringLiteral("6");
     line.ZU_LIEFERN = QStringLiteral("0");
     applyValues(line, values, QString());
+    if (line.ARTIKELNR.isEmpty()) {
+        // The empty line at the end of the grid, waiting for an article.
+        line.MENGE = QStringLiteral("0");
+        line.BESTELLEN = values.at(LineValues::BESTELLEN) == LineValues::unchanged() ? QStringLiteral("0")
+                                                                                     : line.BESTELLEN;
+        line.FEHLERNUMMER = QStringLiteral("0");
+        if (DraftStore(m_store.database()).insert(line).isEmpty()) {
+            o.status = 122;
+            o.error = QStringLiteral("ERR_VERKAUFSKLADDE_INSERT");
+        }
+        return o;
+    }
     if (ArticleStore(m_store.database()).byNumber(line.ARTIKELNR) == std::nullopt) {
         o.status = 61;
         o.error = QStringLiteral("Artikel nicht gefunden: ") + line.ARTIKELNR;
@@ -274,7 +288,7 @@ DraftRules::Booking DraftRules::book(const QString& kdnr, const QString& user, c
     DraftStore drafts(m_store.database());
     TVerkaufskladdeArray marked;
     for (const TVerkaufskladde& line : drafts.lines(kdnr, user)) {
-        if (isMarked(line) && line.FEHLERNUMMER.trimmed() != u"72")
+        if (isMarked(line) && line.FEHLERNUMMER.trimmed() != u"72" && Convert::toIntDef(line.MENGE, 0) > 0)
             marked.append(line);
     }
     if (marked.isEmpty()) {

@@ -9,9 +9,11 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -40,6 +42,20 @@ QString joinLines(const QStringList& lines) {
     for (const QString& line : lines)
         text += line + QStringLiteral("\r\n");
     return text;
+}
+
+// The envelope as it is: a body set with set_content would be compressed for
+// every client that accepts it, which costs far more than it saves on the
+// draft-order answers of a few megabytes.
+void sendXml(httplib::Response& res, const QByteArray& xml) {
+    auto body = std::make_shared<QByteArray>(xml);
+    res.set_content_provider(
+        size_t(body->size()), kXml, [body](size_t offset, size_t length, httplib::DataSink& sink) {
+            const size_t size = size_t(body->size());
+            if (offset >= size)
+                return false;
+            return sink.write(body->constData() + offset, std::min(length, size - offset));
+        });
 }
 
 void sendFault(httplib::Response& res, const QString& code, const QString& text) {
@@ -167,7 +183,7 @@ void SoapFront::Impl::answer(const SoapMessage& call, const ServerRequest& reque
         return;
     }
     Q_UNUSED(request);
-    res.set_content(toStd(SoapEnvelope::write(m)), kXml);
+    sendXml(res, SoapEnvelope::write(m));
 }
 
 SoapFront::SoapFront(Handler handler, const FaultTable& faults)

@@ -41,9 +41,8 @@ std::optional<ServerReply> ArticleAnswers::answer(const RequestContext& ctx) {
     case 142:
         return webShop(ctx);
     case 425:
-        return cardNote(ctx);
     case 426:
-        return logistics(ctx);
+        return customerArticle(ctx);
     case 501:
         return searchLong(ctx, true);
     default:
@@ -439,36 +438,36 @@ ServerReply ArticleAnswers::webShop(const RequestContext& ctx) {
     return Replies::ok(Replies::counted(known.size(), known));
 }
 
-ServerReply ArticleAnswers::cardNote(const RequestContext& ctx) {
-    // "", "0", customer, article number, "0"
-    if (ctx.p().size() != 5 || ctx.p().at(3).trimmed().isEmpty())
-        return Replies::badRequest(QStringLiteral("GetKarteiBemerkung braucht 5 Zeilen und einen Artikel"));
+ServerReply ArticleAnswers::customerArticle(const RequestContext& ctx) {
+    // 425: "", "0", customer, article number, [kind of note (empty or left out: all),] "0"
+    // 426: "", "0", customer, article number, "0"
+    const bool note = ctx.request.code == u"425";
+    const qsizetype size = ctx.p().size();
+    if ((size != 5 && !(note && size == 6)) || ctx.p().at(3).trimmed().isEmpty())
+        return Replies::badRequest(
+            QStringLiteral("%1 braucht %2 Zeilen und einen Artikel")
+                .arg(note ? QStringLiteral("GetKarteiBemerkung") : QStringLiteral("IGetArtikelLogistik"),
+                     note ? QStringLiteral("5 oder 6") : QStringLiteral("5")));
     QString kdnr;
     if (!ctx.customer(ctx.p().at(2), &kdnr))
         return Replies::notYours();
     const std::optional<TArtikelInfo> a = ArticleStore(m_store.database()).byNumber(ctx.p().at(3));
     if (!a)
         return Replies::error(61);
-    QStringList note = a->BEMERKUNG.split(QLatin1Char('\n'));
-    note.removeIf([](const QString& l) { return l.trimmed().isEmpty(); });
+    return note ? cardNote(*a, kdnr, size == 6 ? ctx.p().at(4).trimmed() : QString()) : logistics(*a);
+}
+
+ServerReply ArticleAnswers::cardNote(const TArtikelInfo& a, const QString& kdnr, const QString& kind) {
+    const QStringList note = ArticleStore(m_store.database()).remarks(a.NUMMER, kdnr, kind);
     return Replies::ok(Replies::counted(note.size(), note));
 }
 
-ServerReply ArticleAnswers::logistics(const RequestContext& ctx) {
-    // "", "0", customer, article number, "0"
-    if (ctx.p().size() != 5 || ctx.p().at(3).trimmed().isEmpty())
-        return Replies::badRequest(QStringLiteral("IGetArtikelLogistik braucht 5 Zeilen und einen Artikel"));
-    QString kdnr;
-    if (!ctx.customer(ctx.p().at(2), &kdnr))
-        return Replies::notYours();
-    const std::optional<TArtikelInfo> a = ArticleStore(m_store.database()).byNumber(ctx.p().at(3));
-    if (!a)
-        return Replies::error(61);
+ServerReply ArticleAnswers::logistics(const TArtikelInfo& a) {
     // Dangerous goods never go by night express nor parcel; heavy parts not by parcel.
-    const bool dangerous = !a->UN_NUMMER.trimmed().isEmpty() || !a->GEFAHRENKLASSE.trimmed().isEmpty();
-    const bool heavy = Convert::toFloatDef(a->BRUTTOGEWICHT, 0) > parcelWeightLimit;
+    const bool dangerous = !a.UN_NUMMER.trimmed().isEmpty() || !a.GEFAHRENKLASSE.trimmed().isEmpty();
+    const bool heavy = Convert::toFloatDef(a.BRUTTOGEWICHT, 0) > parcelWeightLimit;
     const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-    return Replies::ok({a->NUMMER, a->EINHEIT, a->BRUTTOGEWICHT, flag(!dangerous), flag(!dangerous && !heavy),
-                        a->VOLUMEN, a->GEFAHRENKLASSE, a->UN_NUMMER, a->WASSERGEFAEHRLICH, a->KARTONSTUECK,
-                        a->PALETTENSTUECK, a->TE, a->ANZAHL_PER_KOLLI, a->ARTI_ID});
+    return Replies::ok({a.NUMMER, a.EINHEIT, a.BRUTTOGEWICHT, flag(!dangerous), flag(!dangerous && !heavy),
+                        a.VOLUMEN, a.GEFAHRENKLASSE, a.UN_NUMMER, a.WASSERGEFAEHRLICH, a.KARTONSTUECK,
+                        a.PALETTENSTUECK, a.TE, a.ANZAHL_PER_KOLLI, a.ARTI_ID});
 }

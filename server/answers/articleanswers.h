@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/articlerecords.h"
 #include "session.h"
 
 #include <optional>
@@ -27,8 +28,10 @@ private:
     ServerReply infoList(const RequestContext& ctx);
     ServerReply searchAll(const RequestContext& ctx, bool third);
     ServerReply webShop(const RequestContext& ctx);
-    ServerReply cardNote(const RequestContext& ctx);
-    ServerReply logistics(const RequestContext& ctx);
+    // 425 and 426: an empty line, "0", the customer and the article, then their own lines.
+    ServerReply customerArticle(const RequestContext& ctx);
+    ServerReply cardNote(const TArtikelInfo& a, const QString& kdnr, const QString& kind);
+    ServerReply logistics(const TArtikelInfo& a);
     QString priceGroup(const QString& kdnr) const;
 
     ServerStore& m_store;

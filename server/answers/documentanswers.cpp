@@ -5,6 +5,7 @@
 #include "replies.h"
 #include "serverstore.h"
 #include "store/documentstore.h"
+#include "store/offerstore.h"
 #include "store/recordtable.h"
 #include "store/servicestore.h"
 #include "store/transaction.h"
@@ -48,10 +49,7 @@ std::optional<ServerReply> DocumentAnswers::answer(const RequestContext& ctx) {
         return shortLines(ctx, code);
     case 184:
     case 185:
-        // The demo keeps no offers: an empty list, not an error.
-        if (ctx.p().size() != 4)
-            return Replies::badRequest(QStringLiteral("Angebote brauchen 4 Zeilen"));
-        return Replies::ok({QStringLiteral("0")});
+        return offers(ctx, code);
     case 183:
         return backorders(ctx);
     case 204:
@@ -136,6 +134,27 @@ ServerReply DocumentAnswers::shortLines(const RequestContext& ctx, int code) {
             docs.lines<TDebitorRechnungsZeile>(QStringLiteral("DEBITORRECHNUNGSZEILE"), number, kdnr), 25));
     return Replies::ok(shortForm(
         docs.lines<TDebitorGutschriftsZeile>(QStringLiteral("DEBITORGUTSCHRIFTSZEILE"), number, kdnr), 25));
+}
+
+ServerReply DocumentAnswers::offers(const RequestContext& ctx, int code) {
+    // 184: "0", "0", customer, "0". 185: "0", offer id, customer, "0".
+    if (ctx.p().size() != 4 || (code == 185 && ctx.p().at(1).trimmed().isEmpty()))
+        return Replies::badRequest(
+            code == 184 ? QStringLiteral("IGetVKKInfo3 braucht 4 Zeilen")
+                        : QStringLiteral("IGetVKZInfo3 braucht 4 Zeilen und eine Angebots-Id"));
+    QString kdnr;
+    if (!ctx.customer(ctx.p().at(2), &kdnr))
+        return Replies::notYours();
+    const OfferStore offers(m_store.database());
+    // The count line, then records whose length the client takes from the answer.
+    if (code == 184) {
+        const TAngebotsKopfSatzArray heads = offers.valid(kdnr, ctx.today);
+        return Replies::ok(Replies::counted(heads.size(), RecordCodec::encode(heads)));
+    }
+    // An offer that is not the customer's is no offer of his: no lines.
+    const TAngebotsZeileSatzArray lines =
+        offers.head(kdnr, ctx.p().at(1)) ? offers.lines(ctx.p().at(1)) : TAngebotsZeileSatzArray();
+    return Replies::ok(Replies::counted(lines.size(), RecordCodec::encode(lines)));
 }
 
 ServerReply DocumentAnswers::returnable(const RequestContext& ctx) {

@@ -21,6 +21,7 @@ private:
     ServerReply orderLines(const RequestContext& ctx);
     ServerReply shortLines(const RequestContext& ctx, int code);
     ServerReply backorders(const RequestContext& ctx);
+    ServerReply offers(const RequestContext& ctx, int code);
     ServerReply bookingLines(const RequestContext& ctx, int code);
     ServerReply returnable(const RequestContext& ctx);
     ServerReply oldParts(const RequestContext& ctx);

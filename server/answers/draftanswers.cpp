@@ -12,6 +12,7 @@
 #include "store/transaction.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 
 namespace {
 
@@ -60,6 +61,25 @@ bool DraftAnswers::ownLine(const RequestContext& ctx, const QString& vkklId, TVe
     return true;
 }
 
+std::optional<ServerReply> DraftAnswers::readLines(const RequestContext& ctx, const QString& mode,
+                                                   const QString& kdnr, const QString& user,
+                                                   const QString& key, TVerkaufskladdeArray* lines) const {
+    // One query for the whole draft order, however long it is.
+    if (mode == u"0") {
+        *lines = DraftStore(m_store.database()).lines(kdnr, user);
+        return std::nullopt;
+    }
+    if (mode != u"4")
+        return Replies::error(123);
+    // An empty draft order is an answer too (the count "0"); only a single
+    // line that is not there is a failure.
+    TVerkaufskladde one;
+    if (!ownLine(ctx, key, &one))
+        return Replies::error(113);
+    lines->append(one);
+    return std::nullopt;
+}
+
 ServerReply DraftAnswers::read160(const RequestContext& ctx) {
     // "", "0", mode, user, customer, "", key, "0"
     if (ctx.p().size() != 8)
@@ -69,19 +89,8 @@ ServerReply DraftAnswers::read160(const RequestContext& ctx) {
     if (!ctx.customer(ctx.p().at(4), &kdnr) || !ctx.user(ctx.p().at(3), &user))
         return Replies::notYours();
     TVerkaufskladdeArray lines;
-    if (mode == u"0") {
-        lines = DraftStore(m_store.database()).lines(kdnr, user);
-    } else if (mode == u"4") {
-        TVerkaufskladde one;
-        if (ownLine(ctx, ctx.p().at(6), &one))
-            lines.append(one);
-    } else {
-        return Replies::error(123);
-    }
-    // An empty draft order is an answer too: the count line "0". Only a
-    // single line that is not there is a failure.
-    if (lines.isEmpty() && mode != u"0")
-        return Replies::error(113);
+    if (std::optional<ServerReply> failed = readLines(ctx, mode, kdnr, user, ctx.p().at(6), &lines))
+        return *failed;
     return Replies::ok(VkklCodec::encodeShortForm(lines));
 }
 
@@ -100,18 +109,8 @@ ServerReply DraftAnswers::read169(const RequestContext& ctx) {
     if (!ctx.customer(kdnr, &kdnr) || !ctx.user(user, &user))
         return Replies::notYours();
     TVerkaufskladdeArray lines;
-    if (mode == u"0") {
-        lines = DraftStore(m_store.database()).lines(kdnr, user);
-    } else if (mode == u"4") {
-        TVerkaufskladde one;
-        if (ownLine(ctx, key, &one))
-            lines.append(one);
-    } else {
-        return Replies::error(123);
-    }
-    // As 160: an empty draft order is the count "0", a missing single line a failure.
-    if (lines.isEmpty() && mode != u"0")
-        return Replies::error(113);
+    if (std::optional<ServerReply> failed = readLines(ctx, mode, kdnr, user, key, &lines))
+        return *failed;
     QStringList out = VkklCodec::encodeFullForm(lines);
     if (ctx.soap())
         return Replies::ok(QStringList{QStringLiteral("NUMKLADDEN"), QString::number(lines.size())} + out);
@@ -119,11 +118,24 @@ ServerReply DraftAnswers::read169(const RequestContext& ctx) {
 }
 
 ServerReply DraftAnswers::remove(const RequestContext& ctx) {
-    if (ctx.p().size() != 1 || ctx.p().at(0).trimmed().isEmpty())
+    // One key or several ("Alle Zeilen löschen" sends them all at once), as
+    // parameters of their own or in one separated by ";", "," or blanks.
+    static const QRegularExpression separators(QStringLiteral("[;,\\s]+"));
+    QStringList keys;
+    for (const QString& p : ctx.p())
+        keys += p.split(separators, Qt::SkipEmptyParts);
+    keys.removeDuplicates();
+    if (keys.isEmpty())
         return Replies::badRequest(QStringLiteral("IVKKLDelete braucht den Schlüssel"));
+    // All or none go: a key that is unknown or not the session's deletes nothing.
     Transaction t(m_store.database());
-    TVerkaufskladde line;
-    if (!ownLine(ctx, ctx.p().at(0), &line) || !DraftRules(m_store).remove(line) || !t.commit())
+    DraftRules rules(m_store);
+    for (const QString& key : std::as_const(keys)) {
+        TVerkaufskladde line;
+        if (!ownLine(ctx, key, &line) || !rules.remove(line))
+            return Replies::error(121, QStringLiteral("VKKL_ID %1 nicht gefunden").arg(key));
+    }
+    if (!t.commit())
         return Replies::error(121);
     return Replies::ok();
 }
@@ -245,19 +257,28 @@ ServerReply DraftAnswers::massUpdate(const RequestContext& ctx) {
     return r;
 }
 
+std::optional<ServerReply> DraftAnswers::userAndCustomer(const RequestContext& ctx, qsizetype rest,
+                                                         const QString& name, QString* kdnr,
+                                                         QString* user) const {
+    const qsizetype n = (ctx.soap() ? 1 : 2) + rest;
+    if (ctx.p().size() != n)
+        return Replies::badRequest(QStringLiteral("%1 braucht %2 Parameter").arg(name).arg(n));
+    if (!ctx.customer(ctx.p().at(ctx.soap() ? 0 : 1), kdnr) ||
+        !ctx.user(ctx.soap() ? QString() : ctx.p().at(0), user))
+        return Replies::notYours();
+    if (user->isEmpty())
+        return Replies::badRequest(QStringLiteral("Benutzer fehlt"));
+    return std::nullopt;
+}
+
 ServerReply DraftAnswers::init(const RequestContext& ctx) {
     // TCP: user, customer, address code. SOAP: customer, address code.
-    const qsizetype n = ctx.soap() ? 2 : 3;
-    if (ctx.p().size() != n)
-        return Replies::badRequest(QStringLiteral("Init2 braucht %1 Parameter").arg(n));
     QString kdnr, user;
-    if (!ctx.customer(ctx.p().at(n - 2), &kdnr) || !ctx.user(ctx.soap() ? QString() : ctx.p().at(0), &user))
-        return Replies::notYours();
-    if (user.isEmpty())
-        return Replies::badRequest(QStringLiteral("Benutzer fehlt"));
+    if (std::optional<ServerReply> refused = userAndCustomer(ctx, 1, QStringLiteral("Init2"), &kdnr, &user))
+        return *refused;
     Transaction t(m_store.database());
     const QString id = DraftStore(m_store.database())
-                           .init(kdnr, user, ctx.p().at(n - 1).trimmed(),
+                           .init(kdnr, user, ctx.p().last().trimmed(),
                                  FormatDE::formatDateTime(QDateTime::currentDateTime()));
     if (id.isEmpty() || !t.commit())
         return Replies::error(114);
@@ -266,15 +287,11 @@ ServerReply DraftAnswers::init(const RequestContext& ctx) {
 
 ServerReply DraftAnswers::book(const RequestContext& ctx) {
     // TCP: user, customer. SOAP: customer.
-    const qsizetype n = ctx.soap() ? 1 : 2;
-    if (ctx.p().size() != n)
-        return Replies::badRequest(QStringLiteral("IVKKLBuchen braucht %1 Parameter").arg(n));
     QString kdnr, user;
-    if (!ctx.customer(ctx.p().at(n - 1), &kdnr) || !ctx.user(ctx.soap() ? QString() : ctx.p().at(0), &user))
-        return Replies::notYours();
-    if (user.isEmpty())
-        return Replies::badRequest(QStringLiteral("Benutzer fehlt"));
-    Transaction t(m_store.database());
+    if (std::optional<ServerReply> refused =
+            userAndCustomer(ctx, 0, QStringLiteral("IVKKLBuchen"), &kdnr, &user))
+        return *refused;
+    Transaction t(m_store.database(), Transaction::Sync::Full);
     const DraftRules::Booking b = DraftRules(m_store).book(kdnr, user, FormatDE::formatDate(ctx.today));
     if (b.status != 0)
         return Replies::error(b.status, b.error);

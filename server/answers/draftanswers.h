@@ -28,6 +28,14 @@ private:
     ServerReply massUpdate(const RequestContext& ctx);
     ServerReply init(const RequestContext& ctx);
     ServerReply book(const RequestContext& ctx);
+    // Mode "0" all lines of the customer and user, "4" the line with the key.
+    std::optional<ServerReply> readLines(const RequestContext& ctx, const QString& mode, const QString& kdnr,
+                                         const QString& user, const QString& key,
+                                         TVerkaufskladdeArray* lines) const;
+    // 164 and 167 begin with the user and the customer on TCP, with the
+    // customer alone on SOAP; `rest` lines follow.
+    std::optional<ServerReply> userAndCustomer(const RequestContext& ctx, qsizetype rest, const QString& name,
+                                               QString* kdnr, QString* user) const;
     // The line with this key when the session may touch it.
     bool ownLine(const RequestContext& ctx, const QString& vkklId, TVerkaufskladde* line) const;
 

@@ -4,6 +4,8 @@
 #include "model/formatde.h"
 #include "replies.h"
 #include "serverstore.h"
+#include "store/documentstore.h"
+#include "store/offerstore.h"
 #include "store/servicestore.h"
 #include "store/transaction.h"
 
@@ -48,19 +50,9 @@ std::optional<ServerReply> ServiceAnswers::answer(const RequestContext& ctx) {
     case 401:
         return checkMail(ctx);
     case 411:
-        if (ctx.p().isEmpty())
-            return Replies::badRequest(QStringLiteral("DokumentVersenden ohne Zeilen"));
-        return Replies::ok({QStringLiteral("OK")});
+        return sendDocument(ctx);
     case 412:
         return teccom(ctx);
-    case 420:
-        return priceFile(ctx);
-    case 421:
-        return filter(ctx);
-    case 422:
-        return setFilter(ctx);
-    case 423:
-        return batch(ctx);
     default:
         return std::nullopt;
     }
@@ -164,106 +156,69 @@ ServerReply ServiceAnswers::teccom(const RequestContext& ctx) {
         {QString::number(confirmed), date + QStringLiteral(" 18:30:00"), date + QStringLiteral(" 15:00:00")});
 }
 
-ServerReply ServiceAnswers::priceFile(const RequestContext& ctx) {
-    // "", "0", mode, customer, file name, extension, "0"
-    if (ctx.p().size() != 7)
-        return Replies::badRequest(QStringLiteral("IGetPreisdatei braucht 7 Zeilen"));
-    QString kdnr;
-    if (!ctx.customer(ctx.p().at(3), &kdnr))
-        return Replies::notYours();
-    const QString mode = ctx.p().at(2).trimmed();
-    ServiceStore services(m_store.database());
-    const QString extension =
-        ctx.p().at(5).trimmed().isEmpty() ? QStringLiteral("zip") : ctx.p().at(5).trimmed();
-    const QString name =
-        QStringLiteral("PD_%1.%2")
-            .arg(kdnr, extension.startsWith(QLatin1String("_M_")) ? QStringLiteral("zip") : extension);
-    Transaction t(m_store.database());
-    if (mode == u"0") {
-        std::optional<ServiceStore::PriceFile> f = services.priceFile(kdnr);
-        if (!f) {
-            f = ServiceStore::PriceFile{name, QStringLiteral("bereit"), nowText()};
-            services.setPriceFile(kdnr, *f);
-            t.commit();
-        }
-        return Replies::ok(
-            {m_store.config(QStringLiteral("WEBDAV_ROOT"), QStringLiteral("https://127.0.0.1/dav/")), f->name,
-             QStringLiteral("1048576"), f->created});
-    }
-    if (mode == u"1") {
-        const QString copy = QStringLiteral("DL_") + name;
-        services.setPriceFile(kdnr, ServiceStore::PriceFile{copy, QStringLiteral("kopiert"), nowText()});
-        if (!t.commit())
-            return Replies::error(1);
-        return Replies::ok({QStringLiteral("OK"), copy, QStringLiteral("1048576"), nowText()});
-    }
-    if (mode == u"2") {
-        if (ctx.p().at(4).trimmed().isEmpty())
-            return Replies::badRequest(QStringLiteral("Dateiname fehlt"));
-        services.deletePriceFile(kdnr);
-        if (!t.commit())
-            return Replies::error(1);
-        return Replies::ok({QStringLiteral("OK")});
-    }
-    return Replies::badRequest(QStringLiteral("Unbekannte Funktion WebDAV-Preisdatei: ") + mode);
-}
+namespace {
 
-ServerReply ServiceAnswers::filter(const RequestContext& ctx) {
-    // "0", customer, "0"
-    if (ctx.p().size() != 3)
-        return Replies::badRequest(QStringLiteral("GetPreisdateifilter braucht 3 Zeilen"));
-    QString kdnr;
-    if (!ctx.customer(ctx.p().at(1), &kdnr))
-        return Replies::notYours();
-    const QStringList active = ServiceStore(m_store.database()).filter(kdnr);
-    QSqlQuery q(m_store.database());
-    q.exec(QStringLiteral("SELECT BUCH_GR, min(BEZEICHNUNG) FROM ARTIKEL GROUP BY BUCH_GR ORDER BY BUCH_GR"));
-    QStringList out;
-    int n = 0;
-    while (q.next()) {
-        const QString group = q.value(0).toString();
-        out << QString() << group << group << q.value(1).toString() << q.value(1).toString().left(10)
-            << (active.isEmpty() || active.contains(group) ? QStringLiteral("1") : QStringLiteral("0"));
-        ++n;
-    }
-    return Replies::ok(Replies::counted(n, out));
-}
+struct DocumentKind {
+    const char16_t* name;
+    const char16_t* table; // the head table; empty for open items and offers
+    bool byPost;           // dispatch by post may be chosen
+};
 
-ServerReply ServiceAnswers::setFilter(const RequestContext& ctx) {
-    // "0", customer, N, N times (id, checked, one-shot), "0"
-    int n = 0;
-    if (ctx.p().size() < 4 || !Convert::tryToInt(ctx.p().at(2), n) || n < 0 ||
-        ctx.p().size() != 4 + qsizetype(n) * 3)
-        return Replies::badRequest(QStringLiteral("SetPreisdateifilter: Zeilen passen nicht"));
-    QString kdnr;
-    if (!ctx.customer(ctx.p().at(1), &kdnr))
-        return Replies::notYours();
-    QStringList groups;
-    bool oneShot = false;
-    for (int i = 0; i < n; ++i) {
-        if (ctx.p().at(3 + i * 3 + 1).trimmed() == u"1")
-            groups.append(ctx.p().at(3 + i * 3).trimmed());
-        oneShot = oneShot || ctx.p().at(3 + i * 3 + 2).trimmed() == u"1";
-    }
-    Transaction t(m_store.database());
-    // A one-shot filter is kept apart from the standard filter.
-    if (!ServiceStore(m_store.database()).setFilter(oneShot ? kdnr + QStringLiteral("#1") : kdnr, groups) ||
-        !t.commit())
-        return Replies::error(1);
-    return Replies::ok({QStringLiteral("OK")});
-}
+// By type code "0" to "5".
+const DocumentKind documentKinds[] = {
+    {u"Auftragsbestätigung", u"VERKAUFSKOPF", false},
+    {u"Lieferschein", u"DEBITORLIEFERKOPF", false},
+    {u"Rechnung", u"DEBITORRECHNUNGSKOPF", true},
+    {u"Gutschrift", u"DEBITORGUTSCHRIFTSKOPF", true},
+    {u"Offene Posten", u"", false},
+    {u"Angebot", u"", true},
+};
 
-ServerReply ServiceAnswers::batch(const RequestContext& ctx) {
-    if (ctx.p().size() != 3)
-        return Replies::badRequest(QStringLiteral("Preisdateibatch braucht 3 Zeilen"));
+} // namespace
+
+ServerReply ServiceAnswers::sendDocument(const RequestContext& ctx) {
+    // type, customer, number, way ("2" e-mail, "0" post), background flag, address, "",
+    // then a date, or for offers "J"/"N" (serial ids on the document)
+    const QStringList& p = ctx.p();
+    if (p.size() != 8)
+        return Replies::badRequest(QStringLiteral("DokumentVersenden braucht 8 Zeilen"));
+    int type = -1;
+    if (!Convert::tryToInt(p.at(0), type) || type < 0 || type >= int(std::size(documentKinds)))
+        return Replies::badRequest(QStringLiteral("Dokumentenart \"%1\" ist unbekannt").arg(p.at(0)));
+    const DocumentKind& kind = documentKinds[type];
+    const QString name = QString::fromUtf16(kind.name);
     QString kdnr;
-    if (!ctx.customer(ctx.p().at(1), &kdnr))
+    if (!ctx.customer(p.at(1), &kdnr))
         return Replies::notYours();
+    const QString number = p.at(2).trimmed();
+    const QString way = p.at(3).trimmed();
+    const QString address = p.at(5).trimmed();
+    const QString extra = p.at(7).trimmed();
+    if ((type == 4) != number.isEmpty())
+        return Replies::badRequest(QStringLiteral("Belegnummer \"%1\" passt nicht zu %2").arg(number, name));
+    if ((way != u"2" && way != u"0") || (way == u"0" && !kind.byPost))
+        return Replies::badRequest(
+            QStringLiteral("Versandart \"%1\" ist für %2 nicht möglich").arg(way, name));
+    if (p.at(4).trimmed() != u"0" && p.at(4).trimmed() != u"1")
+        return Replies::badRequest(QStringLiteral("Dokumentenhintergrund \"%1\"").arg(p.at(4)));
+    if (way == u"2" && (!address.contains(QLatin1Char('@')) || !address.contains(QLatin1Char('.'))))
+        return Replies::error(1, QStringLiteral("Emailadresse ungültig: ") + address);
+    const bool extraOk = type == 5 ? (extra == u"J" || extra == u"N") : FormatDE::parseDate(extra).isValid();
+    if (!extraOk)
+        return Replies::badRequest(QStringLiteral("Zeile 8 \"%1\" passt nicht zu %2").arg(extra, name));
+    const bool found =
+        type == 4 ? true
+        : type == 5
+            ? OfferStore(m_store.database()).head(kdnr, number).has_value()
+            : DocumentStore(m_store.database()).headExists(QString::fromUtf16(kind.table), kdnr, number);
+    if (!found)
+        return Replies::error(1, QStringLiteral("%1 mit Belegnummer %2 nicht gefunden.").arg(name, number));
     Transaction t(m_store.database());
-    ServiceStore(m_store.database())
-        .setPriceFile(kdnr, ServiceStore::PriceFile{QStringLiteral("PD_%1.zip").arg(kdnr),
-                                                    QStringLiteral("in Arbeit"), nowText()});
-    if (!t.commit())
-        return Replies::error(1);
-    return Replies::ok({QStringLiteral("OK")});
+    const QString id = ServiceStore(m_store.database())
+                           .addDispatch(kdnr, QString::number(type), number, way, p.at(4).trimmed(),
+                                        way == u"2" ? address : QString(), extra, nowText());
+    if (id.isEmpty() || !t.commit())
+        return Replies::error(1, QStringLiteral("DokumentVersenden: Auftrag nicht gespeichert"));
+    // The first line is the status; the rest is the id of the document produced.
+    return Replies::ok({QStringLiteral("OK"), id});
 }

@@ -7,8 +7,7 @@
 class ServerStore;
 
 // Update answer 300, files 301, batch 302, newsletter 303, help 304,
-// statistics 305, mails 400/401, document dispatch 411, TecCom 412 and the
-// price file 420 to 423.
+// statistics 305, mails 400/401, document dispatch 411 and TecCom 412.
 class ServiceAnswers {
 public:
     explicit ServiceAnswers(ServerStore& store)
@@ -23,10 +22,7 @@ private:
     ServerReply sendMail(const RequestContext& ctx);
     ServerReply checkMail(const RequestContext& ctx);
     ServerReply teccom(const RequestContext& ctx);
-    ServerReply priceFile(const RequestContext& ctx);
-    ServerReply filter(const RequestContext& ctx);
-    ServerReply setFilter(const RequestContext& ctx);
-    ServerReply batch(const RequestContext& ctx);
+    ServerReply sendDocument(const RequestContext& ctx);
 
     ServerStore& m_store;
 };

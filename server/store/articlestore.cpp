@@ -168,3 +168,20 @@ QList<QPair<int, double>> ArticleStore::graduated(const QString& artikelnr) cons
     }
     return out;
 }
+
+QStringList ArticleStore::remarks(const QString& artikelnr, const QString& kdnr,
+                                  const QString& parameter) const {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT TEXT FROM KARTEIBEMERKUNG WHERE ARTIKELNR = ? AND KDNR IN ('', ?) "
+                             "AND (? = '' OR PARAMETER = ?) ORDER BY KDNR <> '', PARAMETER, LFD_NR"));
+    q.addBindValue(RecordTable::text(artikelnr));
+    q.addBindValue(RecordTable::text(kdnr));
+    q.addBindValue(RecordTable::text(parameter));
+    q.addBindValue(RecordTable::text(parameter));
+    QStringList out;
+    if (q.exec()) {
+        while (q.next())
+            out.append(q.value(0).toString());
+    }
+    return out;
+}

@@ -47,6 +47,10 @@ public:
     // Graduated discounts: quantity from which, discount in percent.
     QList<QPair<int, double>> graduated(const QString& artikelnr) const;
 
+    // Card-note lines of an article: those for every customer, then the
+    // customer's own; of one kind when a parameter is given.
+    QStringList remarks(const QString& artikelnr, const QString& kdnr, const QString& parameter) const;
+
 private:
     std::optional<TArtikelInfo> one(const QString& where, const QStringList& values) const;
     QSqlDatabase m_db;

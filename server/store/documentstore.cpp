@@ -28,3 +28,12 @@ QList<TVerkaufsZeile> DocumentStore::backorders(const QString& kdnr) const {
         return {};
     return RecordTable::readAll<TVerkaufsZeile>(q);
 }
+
+bool DocumentStore::headExists(const QString& table, const QString& kdnr, const QString& number) const {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT 1 FROM ") + table +
+              QStringLiteral(" WHERE NUMMER = ? AND KUNDENNR = ?"));
+    q.addBindValue(RecordTable::text(number.trimmed()));
+    q.addBindValue(RecordTable::text(kdnr.trimmed()));
+    return q.exec() && q.next();
+}

@@ -76,6 +76,9 @@ public:
         return RecordTable::readAll<R>(q);
     }
 
+    // Whether the customer has a head with this number in the table.
+    bool headExists(const QString& table, const QString& kdnr, const QString& number) const;
+
     // Open backorder lines of a customer (order lines with a remaining quantity).
     QList<TVerkaufsZeile> backorders(const QString& kdnr) const;
 

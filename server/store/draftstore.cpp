@@ -6,6 +6,8 @@
 
 TVerkaufskladdeArray DraftStore::lines(const QString& kdnr, const QString& user) const {
     QSqlQuery q(m_db);
+    // Read once, front to back: no cache of every row's values on the way.
+    q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TVerkaufskladde>() +
               QStringLiteral(" FROM VERKAUFSKLADDE WHERE KUNDENNR = ? AND upper(BENUTZER) = upper(?) "
                              "ORDER BY ROW_ID"));

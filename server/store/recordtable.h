@@ -16,13 +16,20 @@ inline QString quoted(QLatin1StringView name) {
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
-// "NUMMER", "TECDOCNR", ... with a prefix for joins ("a." + name).
+// "NUMMER", "TECDOCNR", ... with a prefix for joins ("a." + name). The plain
+// list is built once per type: most requests select a whole record.
 template <class R> QString columns(const QString& prefix = QString()) {
-    QStringList names;
-    names.reserve(RecordCodec::fieldCount<R>());
-    for (qsizetype k = 0; k < RecordCodec::fieldCount<R>(); ++k)
-        names.append(prefix + quoted(RecordCodec::fieldName<R>(k)));
-    return names.join(QStringLiteral(", "));
+    const auto build = [](const QString& p) {
+        QStringList names;
+        names.reserve(RecordCodec::fieldCount<R>());
+        for (qsizetype k = 0; k < RecordCodec::fieldCount<R>(); ++k)
+            names.append(p + quoted(RecordCodec::fieldName<R>(k)));
+        return names.join(QStringLiteral(", "));
+    };
+    if (!prefix.isEmpty())
+        return build(prefix);
+    static const QString plain = build(QString());
+    return plain;
 }
 
 // CREATE TABLE with the key columns (full SQL declarations) in front.

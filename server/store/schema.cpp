@@ -1,6 +1,7 @@
 #include "store/schema.h"
 
 #include "model/records.h"
+#include "store/offerstore.h"
 #include "store/recordtable.h"
 
 #include <QSqlDatabase>
@@ -73,7 +74,10 @@ QStringList statements() {
             "BENUTZER TEXT NOT NULL, LIEFERADR TEXT NOT NULL DEFAULT '', ERSTELLT TEXT NOT NULL)"),
         createSql<TVerkaufskladde>(QStringLiteral("VERKAUFSKLADDE"),
                                    QStringLiteral("ROW_ID INTEGER PRIMARY KEY AUTOINCREMENT")),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSKLADDE_KD ON VERKAUFSKLADDE (KUNDENNR)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSKLADDE_KD_LFD ON VERKAUFSKLADDE (KUNDENNR, "
+                       "CAST(LFD_NR AS INTEGER))"),
+        // Every change and delete finds its line by the key.
+        QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSKLADDE_ID ON VERKAUFSKLADDE (VKKL_ID)"),
         // Documents: orders, delivery notes, invoices, credit notes, offers.
         createSql<TVerkaufsKopf>(QStringLiteral("VERKAUFSKOPF"),
                                  QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
@@ -89,6 +93,14 @@ QStringList statements() {
         createSql<TDebitorGutschriftsKopf>(QStringLiteral("DEBITORGUTSCHRIFTSKOPF"),
                                            QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
         createSql<TDebitorGutschriftsZeile>(QStringLiteral("DEBITORGUTSCHRIFTSZEILE"), QString()),
+        createSql<TAngebotsKopfSatz>(QStringLiteral("ANGEBOTSKOPF"),
+                                     QStringLiteral("ROW_ID INTEGER PRIMARY KEY, SORTDATUM TEXT NOT NULL, "
+                                                    "GUELTIG_SORT TEXT NOT NULL")),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ANGEBOTSKOPF_KD ON ANGEBOTSKOPF (kundennr, GUELTIG_SORT)"),
+        createSql<TAngebotsZeileSatz>(
+            QStringLiteral("ANGEBOTSZEILE"),
+            QStringLiteral("ROW_ID INTEGER PRIMARY KEY, KOPF_VAK_ID TEXT NOT NULL")),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ANGEBOTSZEILE_KOPF ON ANGEBOTSZEILE (KOPF_VAK_ID)"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS NUMMERNKREIS (ART TEXT PRIMARY KEY, NAECHSTE INTEGER NOT "
                        "NULL)"),
         // Returnable articles and old parts.
@@ -100,7 +112,12 @@ QStringList statements() {
             "BEZEICHNUNG TEXT NOT NULL, ZUM_ATV TEXT NOT NULL DEFAULT '0', "
             "ALTWERT TEXT NOT NULL, OELIWERT TEXT NOT NULL DEFAULT '0', DATUM TEXT NOT NULL, "
             "VKKL_ID TEXT NOT NULL DEFAULT '')"),
-        // Statistics, mails, files, texts, price file and TecCom.
+        // Card notes of articles: for every customer (KDNR empty) or for one.
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS KARTEIBEMERKUNG (ARTIKELNR TEXT NOT NULL, KDNR TEXT NOT NULL "
+            "DEFAULT '', PARAMETER TEXT NOT NULL DEFAULT '', LFD_NR INTEGER NOT NULL, "
+            "TEXT TEXT NOT NULL, PRIMARY KEY (ARTIKELNR, KDNR, PARAMETER, LFD_NR))"),
+        // Statistics, mails, document dispatch, files, texts, price file and TecCom.
         QStringLiteral("CREATE TABLE IF NOT EXISTS STATISTIK (ID INTEGER PRIMARY KEY, KDNR TEXT NOT NULL, "
                        "BENUTZER TEXT NOT NULL, EMPFANGEN TEXT NOT NULL, WERTE TEXT NOT NULL)"),
         QStringLiteral(
@@ -111,10 +128,23 @@ QStringList statements() {
         QStringLiteral("CREATE TABLE IF NOT EXISTS TEXTE (ART TEXT NOT NULL, SCHLUESSEL TEXT NOT NULL, "
                        "TEXT TEXT NOT NULL, PRIMARY KEY (ART, SCHLUESSEL))"),
         QStringLiteral(
-            "CREATE TABLE IF NOT EXISTS PREISDATEI (KDNR TEXT PRIMARY KEY, DATEINAME TEXT NOT NULL, "
-            "STATUS TEXT NOT NULL, ERSTELLT TEXT NOT NULL)"),
-        QStringLiteral("CREATE TABLE IF NOT EXISTS WARENGRUPPENFILTER (KDNR TEXT NOT NULL, WARENGRUPPE TEXT "
-                       "NOT NULL, PRIMARY KEY (KDNR, WARENGRUPPE))"),
+            "CREATE TABLE IF NOT EXISTS DOKUMENTVERSAND (VERSAND_ID INTEGER PRIMARY KEY, KDNR TEXT "
+            "NOT NULL, TYP TEXT NOT NULL, BELEGNR TEXT NOT NULL, VERSANDART TEXT NOT NULL, "
+            "HINTERGRUND TEXT NOT NULL, EMPFAENGER TEXT NOT NULL, ZUSATZ TEXT NOT NULL, "
+            "STATUS TEXT NOT NULL DEFAULT 'Ok', ERSTELLT TEXT NOT NULL)"),
+        // Price file: the file offered to a customer with its provided copy, the
+        // product groups, the standard and one-shot filters, and the one-shot jobs.
+        QStringLiteral("CREATE TABLE IF NOT EXISTS DEBITOR_PREISDATEI (KDNR TEXT PRIMARY KEY, DATEINAME TEXT "
+                       "NOT NULL, GROESSE INTEGER NOT NULL, ERSTELLT TEXT NOT NULL, "
+                       "KOPIE TEXT NOT NULL DEFAULT '')"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS WARENGRUPPE (WGR_ID TEXT PRIMARY KEY, BUCHGRUPPE TEXT NOT "
+                       "NULL, BEZEICHNUNG TEXT NOT NULL, KURZBEZ TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS DEBITOR_WARENGRUPPENFILTER (KDNR TEXT NOT NULL, FILTERART "
+                       "TEXT NOT NULL, WGR_ID TEXT NOT NULL, AKTIV TEXT NOT NULL, "
+                       "PRIMARY KEY (KDNR, FILTERART, WGR_ID))"),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS DEBITOR_PD_BATCH (BATCH_ID INTEGER PRIMARY KEY, KDNR TEXT NOT "
+            "NULL, WARENGRUPPEN TEXT NOT NULL, STATUS TEXT NOT NULL, ERSTELLT TEXT NOT NULL)"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS TECCOM_VERFUEGBARKEIT (EINSPEISER TEXT NOT NULL, "
                        "ARTIKELNR TEXT NOT NULL, MENGE INTEGER NOT NULL, LIEFERDATUM TEXT NOT NULL, "
                        "PRIMARY KEY (EINSPEISER, ARTIKELNR))"),
@@ -125,9 +155,10 @@ QStringList statements() {
 
 bool create(QSqlDatabase& db, QString* error) {
     QSqlQuery q(db);
-    // WAL with full sync: a booking that was answered is on disk.
+    // WAL: readers never wait for a writer. Bookings sync their commit in
+    // full (see Transaction); the rest survives a crash of the server.
     q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-    q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     for (const QString& s : statements()) {
         if (!q.exec(s)) {
             if (error)

@@ -48,6 +48,17 @@ std::optional<QString> ServiceStore::mailStatus(const QString& kdnr, const QStri
     return q.value(0).toString();
 }
 
+QString ServiceStore::addDispatch(const QString& kdnr, const QString& type, const QString& number,
+                                  const QString& way, const QString& background, const QString& address,
+                                  const QString& extra, const QString& when) {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("INSERT INTO DOKUMENTVERSAND (KDNR, TYP, BELEGNR, VERSANDART, HINTERGRUND, "
+                             "EMPFAENGER, ZUSATZ, ERSTELLT) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const QString& value : {kdnr, type, number, way, background, address, extra, when})
+        q.addBindValue(RecordTable::text(value));
+    return q.exec() ? q.lastInsertId().toString() : QString();
+}
+
 std::optional<QString> ServiceStore::text(const QString& art, const QString& key) const {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("SELECT TEXT FROM TEXTE WHERE ART = ? AND SCHLUESSEL = ?"));
@@ -65,62 +76,6 @@ bool ServiceStore::setText(const QString& art, const QString& key, const QString
     q.addBindValue(RecordTable::text(key));
     q.addBindValue(text);
     return q.exec();
-}
-
-std::optional<ServiceStore::PriceFile> ServiceStore::priceFile(const QString& kdnr) const {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT DATEINAME, STATUS, ERSTELLT FROM PREISDATEI WHERE KDNR = ?"));
-    q.addBindValue(RecordTable::text(kdnr));
-    if (!q.exec() || !q.next())
-        return std::nullopt;
-    return PriceFile{q.value(0).toString(), q.value(1).toString(), q.value(2).toString()};
-}
-
-bool ServiceStore::setPriceFile(const QString& kdnr, const PriceFile& file) {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral(
-        "INSERT OR REPLACE INTO PREISDATEI (KDNR, DATEINAME, STATUS, ERSTELLT) VALUES (?, ?, ?, ?)"));
-    q.addBindValue(RecordTable::text(kdnr));
-    q.addBindValue(RecordTable::text(file.name));
-    q.addBindValue(RecordTable::text(file.status));
-    q.addBindValue(RecordTable::text(file.created));
-    return q.exec();
-}
-
-bool ServiceStore::deletePriceFile(const QString& kdnr) {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("DELETE FROM PREISDATEI WHERE KDNR = ?"));
-    q.addBindValue(RecordTable::text(kdnr));
-    return q.exec();
-}
-
-QStringList ServiceStore::filter(const QString& kdnr) const {
-    QSqlQuery q(m_db);
-    q.prepare(
-        QStringLiteral("SELECT WARENGRUPPE FROM WARENGRUPPENFILTER WHERE KDNR = ? ORDER BY WARENGRUPPE"));
-    q.addBindValue(RecordTable::text(kdnr));
-    QStringList out;
-    if (q.exec()) {
-        while (q.next())
-            out.append(q.value(0).toString());
-    }
-    return out;
-}
-
-bool ServiceStore::setFilter(const QString& kdnr, const QStringList& groups) {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("DELETE FROM WARENGRUPPENFILTER WHERE KDNR = ?"));
-    q.addBindValue(RecordTable::text(kdnr));
-    if (!q.exec())
-        return false;
-    q.prepare(QStringLiteral("INSERT OR IGNORE INTO WARENGRUPPENFILTER (KDNR, WARENGRUPPE) VALUES (?, ?)"));
-    for (const QString& g : groups) {
-        q.addBindValue(RecordTable::text(kdnr));
-        q.addBindValue(RecordTable::text(g));
-        if (!q.exec())
-            return false;
-    }
-    return true;
 }
 
 std::optional<QPair<int, QString>> ServiceStore::teccom(const QString& einspeiser,

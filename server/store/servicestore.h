@@ -6,8 +6,8 @@
 
 #include <optional>
 
-// Statistics, outgoing mails, texts (newsletter, help, batch, update answer),
-// price-file info, product-group filters, TecCom availability, returns and old parts.
+// Statistics, outgoing mails, document dispatch, texts (newsletter, help,
+// batch, update answer), TecCom availability, returns and old parts.
 class ServiceStore {
 public:
     explicit ServiceStore(QSqlDatabase db)
@@ -23,20 +23,14 @@ public:
     // Status of a mail of the customer; nullopt when there is none.
     std::optional<QString> mailStatus(const QString& kdnr, const QString& mailId) const;
 
+    // A document the customer asked to be sent (411); its id, empty on failure.
+    QString addDispatch(const QString& kdnr, const QString& type, const QString& number, const QString& way,
+                        const QString& background, const QString& address, const QString& extra,
+                        const QString& when);
+
     // Texts by kind ("NEWSLETTER", "HILFE", "BATCH", "UPDATE") and key.
     std::optional<QString> text(const QString& art, const QString& key) const;
     bool setText(const QString& art, const QString& key, const QString& text);
-
-    struct PriceFile {
-        QString name;
-        QString status;
-        QString created;
-    };
-    std::optional<PriceFile> priceFile(const QString& kdnr) const;
-    bool setPriceFile(const QString& kdnr, const PriceFile& file);
-    bool deletePriceFile(const QString& kdnr);
-    QStringList filter(const QString& kdnr) const;
-    bool setFilter(const QString& kdnr, const QStringList& groups);
 
     // Supplier availability: quantity and date, nullopt when the supplier does not know it.
     std::optional<QPair<int, QString>> teccom(const QString& einspeiser, const QString& artikelnr) const;

@@ -1,6 +1,11 @@
 # The reference server: dispatcher in-process, and qtx-server processes over both transports.
 qtx_add_test(NAME tst_serverdispatcher LABEL integration
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_serverdispatcher.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/tst_serverfixture.h ${CMAKE_CURRENT_LIST_DIR}/tst_serverfixture.cpp
+  LIBS qtx_server_lib qtx_testsupport)
+qtx_add_test(NAME tst_serverdocuments LABEL integration
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_serverdocuments.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/tst_serverfixture.h ${CMAKE_CURRENT_LIST_DIR}/tst_serverfixture.cpp
   LIBS qtx_server_lib qtx_testsupport)
 qtx_add_test(NAME tst_serverwire LABEL integration TIMEOUT 300
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_serverwire.cpp

@@ -1,6 +1,5 @@
-#include "dispatcher.h"
-#include "serverstore.h"
 #include "support/fakes.h"
+#include "tst_serverfixture.h"
 
 #include "model/answerlayouts.h"
 #include "model/compositerecords.h"
@@ -12,8 +11,6 @@
 #include "model/vkklrequests.h"
 #include "platform/logger.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -44,16 +41,17 @@ private slots:
     void emptyDraftIsAnAnswer();
 
 private:
-    ServerReply tcp(const QString& code, const QStringList& parameters, const QString& session = u"c1"_s);
-    ServerReply soap(const QString& code, const QStringList& parameters, const QStringList& header);
+    ServerReply tcp(const QString& code, const QStringList& parameters, const QString& session = u"c1"_s) {
+        return m_server.tcp(code, parameters, session);
+    }
+    ServerReply soap(const QString& code, const QStringList& parameters, const QStringList& header) {
+        return m_server.soap(code, parameters, header);
+    }
     QString insertLine(const QString& artikel, const QString& menge);
     TVerkaufskladdeArray readDraft();
     void openServer();
 
-    QTemporaryDir m_template; // a seeded store, copied for each test: seeding is the slow part
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ServerStore> m_store;
-    std::unique_ptr<Dispatcher> m_dispatcher;
+    ServerFixture m_server;
     ManualClock m_clock;
     Logger m_logger{m_clock};
     RecordingEnding m_ending;
@@ -62,50 +60,23 @@ private:
 };
 
 void TestServerDispatcher::openServer() {
-    m_dispatcher.reset();
-    m_store = std::make_unique<ServerStore>();
     QString error;
-    QVERIFY2(m_store->open(m_dir->filePath(u"server.sqlite"_s), &error), qPrintable(error));
-    m_dispatcher = std::make_unique<Dispatcher>(*m_store);
+    QVERIFY2(m_server.reopen(&error), qPrintable(error));
 }
 
 void TestServerDispatcher::initTestCase() {
     QString error;
-    ServerStore seeded;
-    QVERIFY2(seeded.open(m_template.filePath(u"server.sqlite"_s), &error), qPrintable(error));
+    QVERIFY2(m_server.seedTemplate(&error), qPrintable(error));
 }
 
 void TestServerDispatcher::init() {
     m_logger.setWriteLogFile(false);
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(QFile::copy(m_template.filePath(u"server.sqlite"_s), m_dir->filePath(u"server.sqlite"_s)));
-    openServer();
+    QString error;
+    QVERIFY2(m_server.open(&error), qPrintable(error));
 }
 
 void TestServerDispatcher::cleanup() {
-    m_dispatcher.reset();
-    m_store.reset();
-    m_dir.reset();
-}
-
-ServerReply TestServerDispatcher::tcp(const QString& code, const QStringList& parameters,
-                                      const QString& session) {
-    ServerRequest r;
-    r.code = code;
-    r.parameters = parameters;
-    r.front = ServerRequest::Front::Tcp;
-    r.session = session;
-    return m_dispatcher->handle(r);
-}
-
-ServerReply TestServerDispatcher::soap(const QString& code, const QStringList& parameters,
-                                       const QStringList& header) {
-    ServerRequest r;
-    r.code = code;
-    r.parameters = parameters;
-    r.loginHeader = header;
-    r.front = ServerRequest::Front::Soap;
-    return m_dispatcher->handle(r);
+    m_server.close();
 }
 
 QString TestServerDispatcher::insertLine(const QString& artikel, const QString& menge) {
@@ -466,7 +437,7 @@ void TestServerDispatcher::listAnswersDecode_data() {
         << u"204"_s << QStringList{e, z, e, u"10000"_s, u"$F"_s, u"$T"_s, u"-1"_s, e, z};
     QTest::newRow("215 credit-note lines")
         << u"215"_s << QStringList{e, z, e, u"10000"_s, u"$F"_s, u"$T"_s, u"-1"_s, e, z};
-    QTest::newRow("425 card note") << u"425"_s << QStringList{e, z, u"10000"_s, u"$A"_s, z};
+    QTest::newRow("425 card note") << u"425"_s << QStringList{e, z, u"10000"_s, u"$A"_s, e, z};
     QTest::newRow("426 logistics") << u"426"_s << QStringList{e, z, u"10000"_s, u"$A"_s, z};
 }
 

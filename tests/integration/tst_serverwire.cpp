@@ -6,6 +6,8 @@
 #include "link/tcpconnection.h"
 #include "link/tcpframings.h"
 #include "model/answerlayouts.h"
+#include "model/conversions.h"
+#include "model/formatde.h"
 #include "model/records.h"
 #include "model/vkklanswers.h"
 #include "model/vkklrequests.h"
@@ -91,11 +93,21 @@ private slots:
     void initTestCase();
     void families_data();
     void families();
+    void largeDraftOrderTravelsWhole();
+    void changedLinesComeBackWithServerValues();
     void concurrentClientsLoseNothing();
     void initDemoIsFast();
 
 private:
-    Answer call(bool soap, const QString& code, const QStringList& p);
+    Answer call(bool soap, const QString& code, const QStringList& p,
+                const QStringList& header = {u"10000"_s, u"DEMO"_s, u"demo"_s, u"0"_s});
+    // A TCP client logged in as 10002 / LAGER, whose draft order the draft
+    // tests use, and the articles a short search finds.
+    bool openLager(TcpClient& client, const QString& search, TArtikelShortInfoArray* hits);
+    // Inserts lines of quantity 1 with the articles in turn and the reference "Zeile <i>";
+    // their keys, as far as the inserts succeeded.
+    QStringList insertLagerLines(TcpClient& client, const TArtikelShortInfoArray& articles, int count);
+    static QStringList lagerHeader() { return {u"10002"_s, u"LAGER"_s, u"lager"_s, u"0"_s}; }
 
     SoapServerProcess m_server;
     FakeSeams m_seams;
@@ -121,11 +133,12 @@ void TestServerWire::initTestCase() {
     m_proxy->setUrl(m_server.soapUrl());
 }
 
-Answer TestServerWire::call(bool soap, const QString& code, const QStringList& p) {
+Answer TestServerWire::call(bool soap, const QString& code, const QStringList& p,
+                            const QStringList& loginHeader) {
     if (!soap)
         return m_tcp.call(code, p);
     Answer a;
-    const QStringList header = code == u"104"_s ? p : QStringList{u"10000"_s, u"DEMO"_s, u"demo"_s, u"0"_s};
+    const QStringList header = code == u"104"_s ? p : loginHeader;
     m_requester->strings2request(*m_proxy,
                                  header + QStringList{code} + (code == u"104"_s ? QStringList() : p), a.lines,
                                  a.status, a.error);
@@ -225,10 +238,187 @@ void TestServerWire::families() {
         call(soap, u"412"_s, {QString(), u"4"_s, u"0"_s, nummer, {}, {}, u"2"_s, u"0"_s, today});
     QCOMPARE(teccom.lines.size(), 3);
 
+    // Offers (asked on TCP only), document dispatch, price file, card notes.
+    if (!soap) {
+        const Answer offers = call(false, u"184"_s, {u"0"_s, u"0"_s, u"10000"_s, u"0"_s});
+        const qsizetype n = offers.lines.value(0).toInt();
+        QVERIFY(n > 0);
+        QCOMPARE((offers.lines.size() - 1) / n, 15);
+        const Answer offerLines = call(false, u"185"_s, {u"0"_s, offers.lines.at(1), u"10000"_s, u"0"_s});
+        QVERIFY(offerLines.lines.value(0).toInt() > 0);
+    }
+    const Answer sent =
+        call(soap, u"411"_s,
+             {u"4"_s, u"10000"_s, QString(), u"2"_s, u"1"_s, u"k@example.org"_s, QString(), today});
+    QCOMPARE(sent.status, 0);
+    QCOMPARE(sent.lines.size(), 2);
+    const Answer priceFile =
+        call(soap, u"420"_s, {QString(), u"0"_s, u"0"_s, u"10000"_s, {}, u".zip"_s, u"0"_s});
+    QCOMPARE(priceFile.lines.value(1), u"PD_10000.zip"_s);
+    const Answer note = call(soap, u"425"_s, {QString(), u"0"_s, u"10000"_s, nummer, QString(), u"0"_s});
+    QCOMPARE(note.status, 0);
+    QCOMPARE(note.lines.size() - 1, note.lines.value(0).toInt());
+
     // Unknown code and malformed request: error answers, and the server goes on.
     QVERIFY(call(soap, u"777"_s, {u"x"_s}).status != 0 || !call(soap, u"777"_s, {u"x"_s}).error.isEmpty());
     QVERIFY(call(soap, u"153"_s, {u"nur eine Zeile"_s}).status != 0);
     QCOMPARE(call(soap, u"131"_s, {u"Filter"_s}).status, 0);
+}
+
+bool TestServerWire::openLager(TcpClient& client, const QString& search, TArtikelShortInfoArray* hits) {
+    QString error;
+    return client.open(m_server.tcpPort(), &error) &&
+           client.call(u"104"_s, {u"0"_s, u"10002"_s, u"LAGER"_s, u"lager"_s}).status == 0 &&
+           RecordCodec::decodeCounted(client.call(u"131"_s, {search}).lines, 0, 16, *hits);
+}
+
+QStringList TestServerWire::insertLagerLines(TcpClient& client, const TArtikelShortInfoArray& articles,
+                                             int count) {
+    VkklEnvironment env{m_seams.log, m_seams.ending, m_context};
+    QStringList ids;
+    for (int i = 0; i < count; ++i) {
+        LineValues v;
+        v.set(LineValues::ARTIKELNR, articles.at(i % articles.size()).NUMMER);
+        v.set(LineValues::MENGE, u"1"_s);
+        v.set(LineValues::REFERENZ, u"Zeile %1"_s.arg(i));
+        const VkklAnswer a = VkklAnswers::readInsert165(
+            client.call(u"165"_s, VkklRequests::insert165(u"LAGER"_s, u"10002"_s, v)).lines, env);
+        if (a.code != 0 || a.vkklId.isEmpty())
+            break;
+        ids.append(a.vkklId);
+    }
+    return ids;
+}
+
+void TestServerWire::largeDraftOrderTravelsWhole() {
+    constexpr int count = 2000;
+    TcpClient tcp;
+    TArtikelShortInfoArray hits;
+    QVERIFY(openLager(tcp, u"Filter"_s, &hits));
+    QVERIFY(hits.size() >= 10);
+    VkklEnvironment env{m_seams.log, m_seams.ending, m_context};
+    QElapsedTimer timer;
+    timer.start();
+    const QStringList ids = insertLagerLines(tcp, hits.mid(0, 10), count);
+    QCOMPARE(ids.size(), count);
+    const qint64 insertMs = timer.restart();
+
+    // The whole draft in one answer each way.
+    const Answer overTcp =
+        tcp.call(u"160"_s, VkklRequests::get160Tcp(u"0"_s, u"LAGER"_s, u"10002"_s, QString()));
+    const qint64 tcpMs = timer.restart();
+    const Answer overSoap = call(true, u"169"_s, VkklRequests::get169Soap(QString()), lagerHeader());
+    const qint64 soapMs = timer.restart();
+    qInfo("%d lines: inserted in %lld ms, read in %lld ms (TCP 160) and %lld ms (SOAP 169)", count, insertMs,
+          tcpMs, soapMs);
+    for (const VkklAnswer& draft : {VkklAnswers::readGet160Tcp(overTcp.lines, env),
+                                    VkklAnswers::readGetKladdenSoap(overSoap.lines, env)}) {
+        QCOMPARE(draft.code, 0);
+        QCOMPARE(draft.lines.size(), count);
+        for (int i = 0; i < count; ++i) {
+            QCOMPARE(draft.lines.at(i).VKKL_ID, ids.at(i));
+            QCOMPARE(draft.lines.at(i).REFERENZ, u"Zeile %1"_s.arg(i));
+        }
+    }
+    // Reading is one query, not one per line: far below a second even in a debug build.
+    QVERIFY2(tcpMs < 1000 && soapMs < 1000, qPrintable(u"%1 / %2 ms"_s.arg(tcpMs).arg(soapMs)));
+
+    // A key that is not there fails the delete, and the others stay.
+    QVERIFY(tcp.call(u"161"_s, {ids.first() + u";999999"_s}).status != 0);
+    QCOMPARE(
+        VkklAnswers::readGet160Tcp(
+            tcp.call(u"160"_s, VkklRequests::get160Tcp(u"4"_s, u"LAGER"_s, u"10002"_s, ids.first())).lines,
+            env)
+            .lines.size(),
+        1);
+    // "Delete all": half the keys in one TCP request, the other half in one SOAP request.
+    QCOMPARE(tcp.call(u"161"_s, {ids.mid(0, count / 2).join(u';')}).status, 0);
+    QCOMPARE(call(true, u"161"_s, ids.mid(count / 2), lagerHeader()).status, 0);
+    // Keys that are gone: nothing is deleted and the request fails.
+    QVERIFY(tcp.call(u"161"_s, {ids.first()}).status != 0);
+    QCOMPARE(tcp.call(u"160"_s, VkklRequests::get160Tcp(u"0"_s, u"LAGER"_s, u"10002"_s, QString())).lines,
+             QStringList{u"0"_s});
+    QCOMPARE(call(true, u"169"_s, VkklRequests::get169Soap(QString()), lagerHeader()).lines,
+             (QStringList{u"NUMKLADDEN"_s, u"0"_s}));
+    tcp.close();
+}
+
+void TestServerWire::changedLinesComeBackWithServerValues() {
+    TcpClient tcp;
+    TArtikelShortInfoArray hits;
+    QVERIFY(openLager(tcp, u"Bremsscheibe"_s, &hits));
+    QVERIFY(hits.size() >= 2);
+    VkklEnvironment env{m_seams.log, m_seams.ending, m_context};
+    const QStringList ids = insertLagerLines(tcp, hits.mid(0, 1), 3);
+    QCOMPARE(ids.size(), 3);
+    const auto consistent = [](const TVerkaufskladde& l) {
+        const double netto = Convert::toFloatDef(l.NETTOPREIS, -1);
+        return netto > 0 && l.FEHLERNUMMER == u"0"_s && l.FEHLERTEXT.isEmpty() &&
+               l.NETTOBETRAG == FormatDE::formatFloat(netto * l.MENGE.toInt(), 2) &&
+               l.ZU_LIEFERN.toInt() + l.NICHT_VERFUEGBAR.toInt() == l.MENGE.toInt();
+    };
+
+    // 163: article, quantity and mark at once.
+    LineValues change = LineValues::forLine(ids.at(0));
+    change.set(LineValues::ARTIKELNR, hits.at(1).NUMMER);
+    change.set(LineValues::MENGE, u"4"_s);
+    change.set(LineValues::BESTELLEN, u"0"_s);
+    const VkklAnswer changed = VkklAnswers::readUpdate163(
+        tcp.call(u"163"_s, VkklRequests::update163(u"LAGER"_s, u"10002"_s, change)).lines, env);
+    QCOMPARE(changed.code, 0);
+    const TVerkaufskladde line = changed.lines.value(0);
+    QCOMPARE(line.ARTIKELNR, hits.at(1).NUMMER);
+    QCOMPARE(line.MENGE, u"4"_s);
+    QCOMPARE(line.BESTELLEN, u"0"_s);
+    QVERIFY2(consistent(line), qPrintable(line.NETTOPREIS + u" "_s + line.NETTOBETRAG));
+    // A refused change says why in the line and stores nothing.
+    LineValues refused = LineValues::forLine(ids.at(0));
+    refused.set(LineValues::MENGE, u"-5"_s);
+    const VkklAnswer no = VkklAnswers::readUpdate163(
+        tcp.call(u"163"_s, VkklRequests::update163(u"LAGER"_s, u"10002"_s, refused)).lines, env);
+    QCOMPARE(no.code, 120);
+    QVERIFY(!no.message.isEmpty());
+    const VkklAnswer stored = VkklAnswers::readGet160Tcp(
+        tcp.call(u"160"_s, VkklRequests::get160Tcp(u"4"_s, u"LAGER"_s, u"10002"_s, ids.at(0))).lines, env);
+    QCOMPARE(stored.lines.value(0).MENGE, u"4"_s);
+
+    // 168 on both fronts.
+    for (const bool soap : {false, true}) {
+        const VkklRequests::FieldUpdate menge{VkklRequests::FieldCode::Menge, soap ? u"6"_s : u"5"_s,
+                                              QString(), ids.at(1)};
+        const Answer a = soap ? call(true, u"168"_s, VkklRequests::update168Soap(menge), lagerHeader())
+                              : tcp.call(u"168"_s, VkklRequests::update168Tcp(menge));
+        const VkklAnswer field = VkklAnswers::readUpdate168(a.lines, env);
+        QCOMPARE(field.code, 0);
+        QCOMPARE(field.lines.value(0).MENGE, menge.value);
+        QVERIFY(consistent(field.lines.value(0)));
+    }
+
+    // The SOAP bulk update: every quadruple answered, the unknown key counted as failed.
+    const QList<VkklRequests::MassUpdateItem> items{
+        {ids.at(1), VkklRequests::FieldCode::Menge, u"0"_s, u"0"_s},
+        {ids.at(2), VkklRequests::FieldCode::Bestellen, u"0"_s, u"0"_s},
+        {u"999999"_s, VkklRequests::FieldCode::Menge, u"1"_s, u"0"_s}};
+    Answer bulk;
+    m_requester->strings2request(
+        *m_proxy, lagerHeader() + QStringList{VkklRequests::MassUpdateCode} + VkklRequests::massUpdate(items),
+        bulk.lines, bulk.status, bulk.error);
+    QCOMPARE(bulk.status, 1);
+    const VkklAnswer mass = VkklAnswers::readMassUpdate(bulk.lines, bulk.status);
+    QCOMPARE(mass.lines.size(), 3);
+    QVERIFY(mass.message.startsWith(u"1 Fehler"_s));
+    // The quantity reset: nothing to deliver, nothing reserved, nothing to pay.
+    QCOMPARE(mass.lines.at(0).MENGE, u"0"_s);
+    QCOMPARE(mass.lines.at(0).ZU_LIEFERN, u"0"_s);
+    QCOMPARE(mass.lines.at(0).NETTOBETRAG, u"0,00"_s);
+    QCOMPARE(mass.lines.at(1).BESTELLEN, u"0"_s);
+    const VkklAnswer after = VkklAnswers::readGet160Tcp(
+        tcp.call(u"160"_s, VkklRequests::get160Tcp(u"0"_s, u"LAGER"_s, u"10002"_s, QString())).lines, env);
+    QCOMPARE(after.lines.size(), 3);
+    QCOMPARE(after.lines.at(1).MENGE, u"0"_s);
+    QCOMPARE(after.lines.at(2).BESTELLEN, u"0"_s);
+    QCOMPARE(tcp.call(u"161"_s, {ids.join(u' ')}).status, 0);
+    tcp.close();
 }
 
 void TestServerWire::concurrentClientsLoseNothing() {
