@@ -93,6 +93,7 @@ public:
     // The supplier grid sgEinspeiser (row 0: headers, found by "Code", "Name", "Kurz").
     const StringGrid& einspeiser() const { return m_data.sgEinspeiser; }
     StringGrid& einspeiser() { return m_data.sgEinspeiser; }
+    int tenant() const { return m_config.tenant; }
     const TenantTexts& tenantTexts() const { return m_tenantTexts; }
     bool tenantLibraryLoaded() const { return m_tenantLibraryOk; }
     // Refusal text for articles that can only be ordered by phone (booking group "HX80").

@@ -44,7 +44,8 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole)
+    // Headers are cut to the column's template width; the tip shows them whole.
+    if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && orientation == Qt::Horizontal))
         return QVariant();
     if (orientation == Qt::Horizontal)
         return section >= 0 && section < columnCount() ? QVariant(m_grid.header(section)) : QVariant();

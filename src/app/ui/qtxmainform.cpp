@@ -7,6 +7,8 @@
 #include "app/stringgridmodel.h"
 #include "app/tenantresources.h"
 #include "app/ui/secondaryforms.h"
+#include "app/ui/shoptab.h"
+#include "order/ui/shoppage.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/ending.h"
@@ -117,8 +119,9 @@ void TQTXMainForm::createMenu() {
     addItem(hilfe, QStringLiteral("miVkklHelp"), QStringLiteral("Hilfe"));
     m_miEinspeiser = addItem(hilfe, QStringLiteral("miEinspeiser"), QStringLiteral("&Einspeiser"));
     connect(m_miEinspeiser, &QAction::triggered, this, &TQTXMainForm::showEinspeiser);
-    Q_UNUSED(zeile);
-    Q_UNUSED(fenster);
+    m_zeileMenu = zeile;
+    m_fensterMenu = fenster;
+    m_miVKKLBestellen = bestellen;
     Q_UNUSED(autoOrder);
     Q_UNUSED(tests);
 }
@@ -153,8 +156,9 @@ void TQTXMainForm::createPages() {
     m_tsBelege = page(QStringLiteral("tsBelege"), QStringLiteral("Belege"));
     m_pageControl->setTabVisible(m_pageControl->indexOf(m_tsAutoOrder), false);
 
-    auto* shopLayout = new QVBoxLayout(m_tsVerkaufskladde);
-    shopLayout->addStretch();
+    m_shopLayout = new QVBoxLayout(m_tsVerkaufskladde);
+    m_shopLayout->setContentsMargins(2, 2, 2, 2);
+    QVBoxLayout* shopLayout = m_shopLayout;
     m_vkklStatusBar = new QLabel(m_tsVerkaufskladde);
     m_vkklStatusBar->setObjectName(QStringLiteral("VKKLStatusBar"));
     m_vkklStatusBar->setAutoFillBackground(true);
@@ -298,6 +302,19 @@ void TQTXMainForm::createSession() {
         m_loggedIn = false;
         m_btDisConnect->setEnabled(false);
     };
+    createShopTab();
+}
+
+void TQTXMainForm::createShopTab() {
+    m_shop = std::make_unique<ShopTab>(ShopTab::Seams{m_s.log, m_s.dialogs, m_s.ending, m_s.clock},
+                                       *m_session, m_tsVerkaufskladde, &m_startUp->ini());
+    m_shopLayout->insertWidget(0, &m_shop->page(), 1);
+    m_shop->setStatusSink([this](int panel, const QString& text) { showStatusPanel(panel, text); });
+    connect(&m_shop->page(), &ShopPage::statusTextChanged, m_vkklStatusBar, &QLabel::setText);
+    m_zeileMenu->addActions(m_shop->page().zeileActions());
+    m_fensterMenu->addActions(m_shop->page().createFensterActions());
+    connect(m_miVKKLBestellen, &QAction::triggered, &m_shop->page(), &ShopPage::bookOrder);
+    m_session->loadDraftOrder = [this] { m_shop->loadDraftOrder(); };
 }
 
 void TQTXMainForm::showStatusPanel(int panel, const QString& text) {

@@ -21,6 +21,8 @@ class QPushButton;
 class QTabWidget;
 class QWidget;
 class Session;
+class ShopTab;
+class QVBoxLayout;
 class StartUp;
 
 // The main window: page control with the six tabs, main menu, status bar
@@ -46,6 +48,8 @@ public:
     const StartUp& startUp() const { return *m_startUp; }
     // The session behind the login page; null before FormCreate.
     Session* session() const { return m_session.get(); }
+    // The "Shop" tab's logic and widgets; null before FormCreate.
+    ShopTab* shop() const { return m_shop.get(); }
 
     void Enable_MainMenuItems(bool doit);
     bool loggedIn() const { return m_loggedIn; }
@@ -83,6 +87,7 @@ private:
     // Switches the tab from code: no PageControlChanging, as with a user click.
     void setActivePage(QWidget* page);
     void createSession();
+    void createShopTab();
     void applyLogin();
     void showStatusPanel(int panel, const QString& text);
     void LogoClick();
@@ -96,6 +101,11 @@ private:
     QStringList m_args;
     std::unique_ptr<StartUp> m_startUp;
     std::unique_ptr<Session> m_session;
+    std::unique_ptr<ShopTab> m_shop;
+    QMenu* m_zeileMenu = nullptr;
+    QMenu* m_fensterMenu = nullptr;
+    QAction* m_miVKKLBestellen = nullptr;
+    QVBoxLayout* m_shopLayout = nullptr;
 
     QTabWidget* m_pageControl = nullptr;
     QWidget* m_tsVerkaufskladde = nullptr;

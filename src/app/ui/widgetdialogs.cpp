@@ -1,6 +1,8 @@
 #include "widgetdialogs.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTextStream>
 
@@ -71,4 +73,14 @@ QString WidgetDialogs::getSaveFileName(const QString& caption, const QString& di
 
 QString WidgetDialogs::getExistingDirectory(const QString& caption, const QString& dir) {
     return m_auto ? QString() : QFileDialog::getExistingDirectory(m_parent, caption, dir);
+}
+
+bool WidgetDialogs::inputText(const QString& title, const QString& prompt, QString& text) {
+    if (m_auto)
+        return false;
+    bool ok = false;
+    const QString typed = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, text, &ok);
+    if (ok)
+        text = typed;
+    return ok;
 }

@@ -17,6 +17,7 @@ public:
     QString getOpenFileName(const QString& caption, const QString& dir, const QString& filter) override;
     QString getSaveFileName(const QString& caption, const QString& dir, const QString& filter) override;
     QString getExistingDirectory(const QString& caption, const QString& dir) override;
+    bool inputText(const QString& title, const QString& prompt, QString& text) override;
 
 private:
     QWidget* m_parent;

@@ -1,0 +1,295 @@
+#include "order/draftcellactions.h"
+
+#include "app/customerdata.h"
+#include "link/requests/draftrequests.h"
+#include "link/serverlink.h"
+#include "model/codetables.h"
+#include "model/conversions.h"
+#include "model/linevalues.h"
+#include "order/draftlineops.h"
+#include "order/draftorder.h"
+#include "order/vkklcolumns.h"
+#include "platform/dialogs.h"
+
+using namespace Qt::StringLiterals;
+using namespace VkklColumns;
+
+void DraftCellActions::toggleMark(int row) {
+    if (m_o.m_grid.cell(iBestellen, row) == u"JA")
+        m_o.set_Bestellen(row, false, false, true, QString(), QString(), u"0"_s);
+    else
+        m_o.set_Bestellen(row, false, false, true, QString(), QString(), u"1"_s);
+}
+
+void DraftCellActions::applyJaNein(int row, bool ja) {
+    if (row < 1 || row >= m_o.m_grid.rowCount())
+        return;
+    if (!ja) {
+        m_o.set_Bestellen(row, false, false, false, QString(), QString(), u"0"_s);
+        return;
+    }
+    if (!m_o.lineReady(row, true))
+        return;
+    const QString code = m_o.m_grid.cell(iLieferungscode, row).trimmed();
+    if ((code == u"97" || code == u"98") && m_o.pruefeNexFilialen && !m_o.pruefeNexFilialen(row))
+        return;
+    m_o.set_Bestellen(row, false, m_o.isLastRow(row), false, QString(), QString(), u"1"_s);
+}
+
+void DraftCellActions::enterOnRow(int column, int row) {
+    if (column < iLieferungsart)
+        return;
+    m_o.set_Bestellen(row, true, m_o.isLastRow(row), false, QString(), m_o.m_grid.cell(iMenge, row), u"1"_s);
+}
+
+void DraftCellActions::copyFromRowAbove(int column, int row) {
+    if (row < 2 || row >= m_o.m_grid.rowCount())
+        return;
+    const QString above = m_o.m_grid.cell(column, row - 1);
+    switch (column) {
+    case iBestellen:
+        applyJaNein(row, above == u"JA");
+        break;
+    case iArtikelnummer:
+    case iMenge:
+        m_o.m_grid.setCell(column, row, above);
+        m_o.reopenEditor(m_o.m_grid.header(column), row);
+        break;
+    case iLieferungsart:
+    case iLieferadresse:
+        if (m_o.setLieferung)
+            m_o.setLieferung(column, row, above);
+        break;
+    default:
+        break;
+    }
+}
+
+void DraftCellActions::commitCell(int column, int row, const QString& text) {
+    if (row < 1 || row >= m_o.m_grid.rowCount())
+        return;
+    switch (column) {
+    case iArtikelnummer:
+        if (m_o.m_resolver) {
+            const QString error = m_o.m_resolver->set_Artikel(row, text, QString(), true);
+            if (!error.isEmpty())
+                m_o.restoreCell(column, row);
+        }
+        break;
+    case iMenge: {
+        if (m_o.setMenge) {
+            m_o.setMenge(row, text);
+            break;
+        }
+        LineValues values = LineValues::forLine(m_o.m_grid.cell(iVkklId, row));
+        values.set(LineValues::MENGE, text.trimmed());
+        values.set(LineValues::Rueckstand, LineValues::backorderFlag(text, m_o.m_grid.cell(iZuLiefern, row)));
+        if (!m_o.sendChange(values, row, Menge))
+            m_o.report(m_o.m_grid.cell(iErrorMessage, row));
+        break;
+    }
+    case iBestellInfo:
+        commitBestellInfo(row, text);
+        break;
+    case iBestellen:
+        applyJaNein(row, text.trimmed().toUpper() == u"JA");
+        break;
+    default:
+        if (m_o.setLieferung &&
+            (column == iLieferungsart || column == iLieferadresse || column == iBeschaffung))
+            m_o.setLieferung(column, row, text);
+        else
+            m_o.restoreCell(column, row);
+        break;
+    }
+}
+
+void DraftCellActions::commitBestellInfo(int row, const QString& text) {
+    const QString note = text == u"." ? QString() : text;
+    if (!m_o.set_ZeilenReferenz(m_o.m_grid.cell(iVkklId, row), note, row))
+        return;
+    if (!m_o.lineReady(row, false)) {
+        m_o.reopenEditor(m_o.m_grid.cell(iArtikelnummer, row).isEmpty() ? Artikelnummer : Menge, row);
+        return;
+    }
+    if (m_o.m_grid.cell(iBestellen, row) != u"JA")
+        m_o.set_Bestellen(row, true, m_o.isLastRow(row), false, QString(), m_o.m_grid.cell(iMenge, row),
+                          u"1"_s);
+    if (m_o.isLastRow(row))
+        m_o.Neue_Zeile();
+}
+
+QString DraftCellActions::selectionStatus(int column, int row) const {
+    QString text = m_o.m_grid.header(column) + u": \""_s + m_o.m_grid.cell(column, row) + u'"';
+    const QString code = m_o.m_grid.cell(iErrorCode, row).trimmed();
+    const QString message = m_o.m_grid.cell(iErrorMessage, row);
+    if (!code.isEmpty() && code != u"0")
+        text += u"  ERR ["_s + code + u"]: "_s + message;
+    else if (!message.isEmpty())
+        text += u"  "_s + message;
+    return text;
+}
+
+QString DraftCellActions::hintFor(int column, int row) {
+    if (m_o.m_settings.importRunning)
+        return QString();
+    if (row == 0 || column == iLoeschen) {
+        if (m_o.m_settings.priceDisplay < 2 && (column == iNettopreis || column == iNettobetrag))
+            return QString();
+        return description(column);
+    }
+    if (row >= m_o.m_grid.rowCount())
+        return QString();
+    if (column == iLogo) {
+        const QString name =
+            m_o.m_customer ? CodeTables::filialName(m_o.m_grid.cell(iFiliale, row), m_o.m_customer->branches)
+                           : m_o.m_grid.cell(iFiliale, row);
+        QString hint = u"Entnahme aus %1"_s.arg(name);
+        if (m_o.m_grid.cell(iLogo, row).startsWith(u"ext. Z"))
+            hint += u"\r\n"_s + m_o.m_grid.cell(iLogo, row);
+        return hint;
+    }
+    if (m_o.m_settings.priceDisplay == 1 && column == iEmpfVkPreis)
+        return m_o.m_grid.cell(iNettopreis, row);
+    const QString message = m_o.m_grid.cell(iErrorMessage, row);
+    if (!message.isEmpty() && column < iBruttobetrag) {
+        QString hint = u"Zeile "_s + m_o.m_grid.cell(iPos, row) + u":\r\n"_s;
+        const QString code = m_o.m_grid.cell(iErrorCode, row).trimmed();
+        if (code != u"0")
+            hint += u" ["_s + code + u"]"_s;
+        return hint + message;
+    }
+    if (column == iLieferungsart) {
+        if (m_o.m_grid.cell(iArt, row) == u"RL")
+            return m_o.m_grid.cell(iBestellInfo, row);
+        const QString code = m_o.m_grid.cell(iLieferungscode, row).trimmed();
+        QString hint = m_o.rowContext().deliveryText
+                           ? m_o.rowContext().deliveryText(code, m_o.m_grid.cell(iFiliale, row))
+                           : code;
+        if (code != u"20" && code != u"97" && code != u"98")
+            hint += u" ["_s + code + u"]"_s;
+        return hint;
+    }
+    if (column == iArtikelnummer && !m_o.m_grid.cell(iBezeichnung, row).isEmpty())
+        return QString();
+    if (column > iBruttobetrag)
+        return u"Art="_s + m_o.m_grid.cell(iArt, row) + u" Beschaffungscode=\""_s +
+               m_o.m_grid.cell(iBeschaffung, row) + u"\" "_s + m_o.m_grid.cell(iFiliale, row) + u' ' +
+               m_o.m_grid.cell(iReferenz, row);
+    return QString();
+}
+
+void DraftCellActions::logoClicked(int row) {
+    if (row < 1 || row >= m_o.m_grid.rowCount())
+        return;
+    const QString logo = m_o.m_grid.cell(iLogo, row);
+    const ModelContext& context = m_o.m_link.vkklEnvironment().context;
+    const QString artikel = m_o.m_grid.cell(iArtikelnummer, row);
+    if (logo == context.text(u"_KeinArtikel"_s, u"Artikel nicht gefunden"_s)) {
+        if (!artikel.isEmpty() && m_o.startErweiterteSuche)
+            m_o.startErweiterteSuche(artikel);
+        return;
+    }
+    const bool decision = logo == u"KEINEMENGE" ||
+                          logo == context.text(u"_Expressauftrag"_s, u"Expressauftrag"_s) ||
+                          (m_o.m_grid.cell(iArt, row) == u"BE" && m_o.m_grid.cell(iExtLager, row).isEmpty());
+    if (decision && m_o.openBeschaffung)
+        m_o.openBeschaffung(row);
+}
+
+bool DraftCellActions::lineReady(int row, bool report) {
+    const int menge = Convert::toIntDef(m_o.m_grid.cell(iMenge, row), 0);
+    const QString logo = m_o.m_grid.cell(iLogo, row);
+    const ModelContext& context = m_o.m_link.vkklEnvironment().context;
+    const QString nichtGefunden = context.text(u"_KeinArtikel"_s, u"Artikel nicht gefunden"_s);
+    const QString keinBestand = context.text(u"_KeinBestand"_s, u"Kein Bestand"_s);
+    QString reason;
+    if (menge <= 0) {
+        reason = u"Keine Menge eingegeben"_s;
+    } else if (logo == nichtGefunden) {
+        reason = nichtGefunden;
+    } else if (logo == keinBestand) {
+        VkklAnswer answer;
+        const QString id = m_o.m_grid.cell(iVkklId, row);
+        const LinkAnswer a = MyVKKLGet(m_o.m_link, u"4"_s, QString(), QString(), QString(), id, answer);
+        if (!a.ok() || answer.lines.isEmpty() || answer.lines.first().MENGE.trimmed() == u"0")
+            reason = context.text(u"_KeinArtikelBestand"_s, u"Kein Bestand für Artikel %1"_s)
+                         .arg(m_o.m_grid.cell(iArtikelnummer, row));
+    }
+    if (reason.isEmpty())
+        return true;
+    if (report) {
+        const QString text =
+            reason +
+            u"\r\nDie ausgewählte Zeile ist noch nicht fertig zum Buchen!\r\nEvtl. Menge erneut eingeben."_s;
+        m_o.log(text);
+        m_o.m_s.dialogs.message(QString(), text);
+    }
+    return false;
+}
+
+bool DraftCellActions::set_Bestellen(int row, bool mitverkauf, bool neueZeile, bool nurBestellen,
+                                     const QString& rueckstand, const QString& mitverkaufMenge,
+                                     const QString& mark) {
+    if (row < 1 || row >= m_o.m_grid.rowCount())
+        return false;
+    const bool setting = mark == u"1";
+    if (setting && !lineReady(row, true))
+        return false;
+    const QString id = m_o.m_grid.cell(iVkklId, row);
+    LineValues values = LineValues::forLine(id);
+    values.set(LineValues::Rueckstand,
+               setting ? (rueckstand.isEmpty() ? m_o.IsRueckstand(row) : rueckstand) : u"1"_s);
+    values.set(LineValues::BESTELLEN, mark);
+    VkklAnswer out;
+    const LinkAnswer a = MyVKKLUpdate(m_o.m_link, values, out);
+    m_o.linesChanged();
+    if (!a.ok()) {
+        if (!out.lines.isEmpty())
+            m_o.UpdateVKKL(Bestellen, out.lines, row, id, u"4"_s);
+        if (m_o.m_settings.messagesEnabled())
+            m_o.m_s.dialogs.message(QString(), a.errorText);
+        const QString message =
+            m_o.m_grid.cell(iErrorMessage, row).isEmpty() ? a.errorText : m_o.m_grid.cell(iErrorMessage, row);
+        m_o.status(0, u"ERR: \""_s + message + u'"');
+        m_o.log(u"set_Bestellen Zeile %1: %2"_s.arg(row).arg(a.errorText));
+        return false;
+    }
+    if (!setting && m_o.m_settings.tenant != 1)
+        m_o.m_grid.setCell(iLoeschen, row, QString());
+    m_o.m_grid.setCell(iErrorMessage, row, QString());
+    m_o.m_shadow.setCell(iErrorMessage, row, QString());
+    m_o.UpdateVKKL(Bestellen, out.lines, row, id, u"4"_s);
+    if (setting)
+        m_o.checkFahrt ? m_o.checkFahrt(row) : (m_o.m_grid.setCell(iFahrt, row, u"0"_s), 0);
+
+    if (nurBestellen)
+        return true;
+    const QString artikel = m_o.m_grid.cell(iArtikelnummer, row);
+    if (neueZeile)
+        m_o.Neue_Zeile();
+    else
+        m_o.m_grid.setCurrentCell(iArtikelnummer, std::min(row + 1, m_o.m_grid.rowCount() - 1));
+    if (mitverkauf && setting)
+        m_o.m_ops->addMitverkauf(artikel, row, mitverkaufMenge);
+    return true;
+}
+
+bool DraftCellActions::set_ZeilenReferenz(const QString& vkklId, const QString& text, int row) {
+    LineValues values = LineValues::forLine(vkklId);
+    values.set(LineValues::KUNDENNOTIZ, text);
+    values.set(LineValues::Rueckstand, m_o.IsRueckstand(row));
+    VkklAnswer out;
+    const LinkAnswer a = MyVKKLUpdate(m_o.m_link, values, out);
+    m_o.linesChanged();
+    if (!out.lines.isEmpty())
+        m_o.UpdateVKKL(BestellInfo, out.lines, row, vkklId, u"4"_s);
+    m_o.m_grid.setCell(iLogo, row, u"..."_s);
+    if (a.ok())
+        return true;
+    if (m_o.m_settings.messagesEnabled() && !m_o.m_settings.importRunning)
+        m_o.m_s.dialogs.message(QString(), a.errorText);
+    m_o.status(0, u"ERR: \""_s + a.errorText + u'"');
+    m_o.log(a.errorText);
+    return false;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class DraftOrder;
+
+// What is done to one row: its order mark and note, and what the keys, the
+// mouse and the cell editor ask (committed cells, J/N, F8, Enter, status and
+// hint texts, clicks on "Logo").
+class DraftCellActions {
+public:
+    explicit DraftCellActions(DraftOrder& order)
+        : m_o(order) {}
+
+    bool lineReady(int row, bool report);
+    bool set_Bestellen(int row, bool mitverkauf, bool neueZeile, bool nurBestellen, const QString& rueckstand,
+                       const QString& mitverkaufMenge, const QString& mark);
+    bool set_ZeilenReferenz(const QString& vkklId, const QString& text, int row);
+    void toggleMark(int row);
+    void applyJaNein(int row, bool ja);
+    void enterOnRow(int column, int row);
+    void copyFromRowAbove(int column, int row);
+    void commitCell(int column, int row, const QString& text);
+    QString selectionStatus(int column, int row) const;
+    QString hintFor(int column, int row);
+    void logoClicked(int row);
+
+private:
+    void commitBestellInfo(int row, const QString& text);
+
+    DraftOrder& m_o;
+};

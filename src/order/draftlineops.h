@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class DraftOrder;
+struct TStatistik;
+
+// The operations on several lines or on the grid's shape: new lines,
+// copies, deletes, marks and references for all lines, the quantity fill.
+class DraftLineOps {
+public:
+    explicit DraftLineOps(DraftOrder& order)
+        : m_o(order) {}
+
+    void neueZeile();
+    int neueZeileMitCopy(const QString& artikel, bool bestellen, const QString& mark, const QString& menge,
+                         const QString& filiale);
+    void copyRow(int row);
+    void deleteLine(int row);
+    void deleteAll();
+    // Marks every ready line (set) or clears every mark.
+    void markAll(bool set);
+    void setReference(const QString& referenz, bool onlyMarked);
+    void fillQuantities();
+    int chkVKKL(bool show);
+    // Co-sale articles of a just marked article into new lines.
+    void addMitverkauf(const QString& artikel, int row, const QString& menge);
+
+private:
+    void fixTourlessDelivery();
+    TStatistik deletion(int row) const;
+    void writeDeleted(const TStatistik& data);
+    // One 161 with all keys; result code, message in *error.
+    int deleteKeys(const QStringList& keys, QString* error);
+
+    DraftOrder& m_o;
+    bool m_deleting = false;
+};

@@ -1,0 +1,72 @@
+#include "order/draftlinestate.h"
+
+#include "app/stringgrid.h"
+#include "model/conversions.h"
+#include "model/modelcontext.h"
+#include "order/vkklcolumns.h"
+
+using namespace Qt::StringLiterals;
+using namespace VkklColumns;
+
+namespace DraftLineState {
+
+namespace {
+
+int wholeNumber(const QString& text) {
+    int value = -1;
+    if (text.contains(u'.') || !Convert::tryToInt(text, value))
+        return -1;
+    return value;
+}
+
+} // namespace
+
+QString word(StringGrid& grid, int row, const QString& menge, const ModelContext& context) {
+    const QString message = grid.cell(iErrorMessage, row);
+    const QString nichtGefunden = context.text(u"_KeinArtikel"_s, u"Artikel nicht gefunden"_s);
+    if (message.contains(u"ERR_ARTIKEL_NOT_FOUND") || message.contains(nichtGefunden)) {
+        grid.setCell(iBestellen, row, QString());
+        return nichtGefunden;
+    }
+    if (grid.cell(iArt, row) == u"RL")
+        return context.text(u"_LogoRuecklieferung"_s, u"Rücklieferung"_s);
+    if (grid.cell(iBezeichnung, row).isEmpty())
+        return u"..."_s;
+
+    const int q = wholeNumber(grid.cell(iMenge, row));
+    const int m = wholeNumber(menge);
+    const QString code = grid.cell(iErrorCode, row).trimmed();
+    const QString rueckstand =
+        context.text(u"_Rueck_Erfolg2"_s, u"Der Artikel wird bei Bestellung in Rückstand genommen."_s);
+    QString result = u"..."_s;
+    const bool clean = code.compare(u"0") <= 0 && (message.isEmpty() || message.contains(rueckstand));
+    if (!clean) {
+        grid.setCell(iBestellen, row, QString());
+        if (message.contains(context.text(u"_KeinBestand"_s, u"Kein Bestand"_s)) ||
+            message.contains(u"Es kann nicht die") ||
+            message.contains(u"Artikel kann über Beschaffung bestellt werden, bitte anrufen:"))
+            return u"KEINEMENGE"_s;
+        if (code == u"0" || q < 0)
+            return result;
+        if (q > 0 && q < m) {
+            result = u"TEILMENGE"_s;
+            if (!message.contains(u"Filiale=0"))
+                return result;
+        } else {
+            return result;
+        }
+    }
+    if (!(m > 0 && q > 0))
+        return u"..."_s;
+    if (grid.cell(iBestellen, row) != u"JA")
+        return result;
+    const QString art = grid.cell(iArt, row);
+    const bool extern_ = !grid.cell(iExtLager, row).trimmed().isEmpty();
+    if (art == u"BE" && !extern_)
+        return context.text(u"_Expressauftrag"_s, u"Expressauftrag"_s);
+    if (grid.cell(iMenge, row) == grid.cell(iZuLiefern, row) && art == u"BE")
+        return grid.cell(iExterneFiliale, row);
+    return u"BESTELLT"_s;
+}
+
+} // namespace DraftLineState

@@ -1,0 +1,180 @@
+#pragma once
+
+#include "app/stringgrid.h"
+#include "order/draftinterfaces.h"
+#include "order/draftsettings.h"
+#include "order/drafttotals.h"
+#include "order/statistikevent.h"
+#include "order/vkklrow.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class Clock;
+class CustomerData;
+class Dialogs;
+class DraftCellActions;
+class DraftLineOps;
+class Ending;
+class Logger;
+class LineValues;
+class ServerLink;
+struct VkklAnswer;
+
+// The customer's draft order as the grid sgVKKL shows it, with its shadow
+// sgVKKLState holding the last confirmed value of every cell. Every change
+// goes to the server; the server's answer is written back into the row.
+class DraftOrder : public QObject, public DraftGridActions, public DraftLineAccess {
+    Q_OBJECT
+public:
+    struct Seams {
+        Logger& log;
+        Dialogs& dialogs;
+        Clock& clock;
+        Ending& ending;
+    };
+
+    DraftOrder(ServerLink& link, Seams seams, QObject* parent = nullptr);
+    ~DraftOrder() override;
+
+    // The settings; changing tenant or note option sets the columns up again.
+    const DraftSettings& settings() const { return m_settings; }
+    void setSettings(const DraftSettings& settings);
+    // Addresses, branches and delivery codes of the logged-in customer.
+    void setCustomerData(const CustomerData* data) { m_customer = data; }
+    const CustomerData* customerData() const { return m_customer; }
+    // The quick search, for articles typed into the grid and the multiple-login check.
+    void setArticleResolver(ArticleResolver* resolver) { m_resolver = resolver; }
+
+    // Reads the whole draft order into the grid (the login's call).
+    void load();
+
+    QString summenLabel() const { return m_summenLabel; }
+    // True while the co-sale question of the order mark is open; the grid drops keys then.
+    bool mitverkaufFrageOffen() const { return m_mitverkaufFrage; }
+    // Font of the hint over a cell: the graduated prices line up in "Courier New".
+    static QString hintFont(int column);
+
+    // --- DraftLineAccess
+    StringGrid& visibleGrid() override { return m_grid; }
+    StringGrid& shadowGrid() override { return m_shadow; }
+    int UpdateVKKL(const QString& changedColumn, const TVerkaufskladdeArray& lines, int row,
+                   const QString& vkklId, const QString& mode) override;
+    bool lineReady(int row, bool report) override;
+    bool set_Bestellen(int row, bool mitverkauf, bool neueZeile, bool nurBestellen, const QString& rueckstand,
+                       const QString& mitverkaufMenge, const QString& mark) override;
+    void Neue_Zeile() override;
+    void reopenEditor(const QString& header, int row) override;
+
+    // --- DraftGridActions
+    void newLineWithCopy(int row) override;
+    void newLine() override;
+    void deleteLine(int row) override;
+    void deleteAllLines() override;
+    void toggleMark(int row) override;
+    void markAll() override;
+    void clearAllMarks() override;
+    void fillQuantities() override;
+    void setReferenceForAll() override;
+    void applyJaNein(int row, bool ja) override;
+    void enterOnRow(int column, int row) override;
+    void copyFromRowAbove(int column, int row) override;
+    void commitCell(int column, int row, const QString& text) override;
+    void restoreCell(int column, int row) override;
+    bool isEnterable(int column) const override;
+    bool opensEditor(int column, int row) const override;
+    QString selectionStatus(int column, int row) const override;
+    QString hintFor(int column, int row) override;
+    void logoClicked(int row) override;
+
+    // --- Further operations on lines
+    // Puts an article into the last empty row: 0 done, 2 branch or quantity
+    // missing, 3 branch refused, 4 quantity "0" or refused, 5 marking refused.
+    int Neue_Zeile_mit_copy(const QString& artikel, bool bestellen, const QString& mark, const QString& menge,
+                            const QString& filiale);
+    bool set_ZeilenReferenz(const QString& vkklId, const QString& text, int row);
+    // The reference of every line, or of the marked ones only (booking).
+    void setReference(const QString& referenz, bool onlyMarked);
+    // 1 when a row's "GEAENDERT_AM" differs from the server's.
+    int ChkVKKL(bool show);
+    QString extract_kladde(int row) const;
+    QString IsRueckstand(int row) const;
+
+    // --- Calls into later work. Each has a plain default; the module that
+    // owns the rule replaces it.
+    // Status panels of the main window.
+    std::function<void(int panel, const QString& text)> showStatus;
+    // Usage statistics.
+    std::function<void(const StatistikEvent& event)> writeStatistik;
+    // The line-state rule: the state word of a row's "Logo" cell.
+    std::function<QString(int row, const QString& menge)> lineState;
+    // The tour check after a mark was set (checkFahrt); result 0.
+    std::function<int(int row)> checkFahrt;
+    // Night-express branch check before marking a line of code "97"/"98".
+    std::function<bool(int row)> pruefeNexFilialen;
+    // Delivery text of a code on a branch.
+    std::function<QString(const QString& code, const QString& filiale)> deliveryText;
+    // A price of a line as shown (price factors).
+    std::function<QString(const QString& price, const TVerkaufskladde& line)> priceText;
+    // First character of the graduated-price answer; only asked while the column is visible.
+    std::function<QString(const TVerkaufskladde& line)> staffelpreis;
+    // Co-sale articles of an article.
+    std::function<QStringList(const QString& artikel)> mitverkaufsArtikel;
+    // Technical unit of an article for the quantity fill.
+    std::function<QString(const QString& artikel)> technischeEinheit;
+    // Default delivery code of an address for a new line.
+    std::function<QString(const QString& lieferadresse)> standardLieferungscode;
+    // Quantity committed in the "Menge" cell; true when accepted.
+    std::function<bool(int row, const QString& menge)> setMenge;
+    // "Lieferungsart", "Lieferadresse" and "-->" committed or copied from above.
+    std::function<void(int column, int row, const QString& text)> setLieferung;
+    // Click on "Logo": the backorder and procurement decision of a row.
+    std::function<void(int row)> openBeschaffung;
+    // Click on "Logo" of an unknown article: the extended search.
+    std::function<void(const QString& artikel)> startErweiterteSuche;
+
+Q_SIGNALS:
+    void summenLabelChanged(const QString& text);
+    // The cell editor should open again on a cell (TimerActivateCell).
+    void editorRequested(const QString& header, int row);
+
+private:
+    friend class DraftCellActions;
+    friend class DraftLineOps;
+
+    int column(const QString& header) const { return m_grid.column(header); }
+    bool isLastRow(int row) const { return row == m_grid.rowCount() - 1; }
+    void status(int panel, const QString& text);
+    // Empties the draft-order answer cache after a change was sent.
+    void linesChanged();
+    void log(const QString& text);
+    // Logged, and shown when messages are enabled.
+    void report(const QString& text, bool force = false);
+    VkklRow::Context rowContext() const;
+    QString defaultLineState(int row, const QString& menge);
+    void recomputeLogo(int row, const QString& menge);
+    int rebuildAll();
+    int rebuildRow(const QString& changedColumn, TVerkaufskladde line, int row);
+    void propagateError(QStringList& shadowRow, const TVerkaufskladde& line);
+    void refreshTotals();
+    void finishRebuild();
+    // Sends one change of a line and writes the answer back; false when refused.
+    bool sendChange(const LineValues& values, int row, const QString& changedColumn,
+                    VkklAnswer* answer = nullptr);
+
+    ServerLink& m_link;
+    Seams m_s;
+    DraftSettings m_settings;
+    const CustomerData* m_customer = nullptr;
+    ArticleResolver* m_resolver = nullptr;
+    StringGrid m_grid;
+    StringGrid m_shadow;
+    DraftTotals m_totals;
+    QString m_summenLabel;
+    std::unique_ptr<DraftLineOps> m_ops;
+    std::unique_ptr<DraftCellActions> m_cells;
+    bool m_creatingLine = false;
+    bool m_mitverkaufFrage = false;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// The settings that steer the draft grid; the owner copies them from the
+// local options and the tenant. Defaults are those of a fresh install.
+struct DraftSettings {
+    int tenant = 6;
+    // SHOWMESSAGE: 0 none, 1 important, 2 all.
+    int messageLevel = 2;
+    // SHOWPREIS: 0 never, 1 on mouse-over, 2 always.
+    int priceDisplay = 2;
+    // ARTIKELREFERENZ: the note column takes the input focus.
+    bool artikelReferenz = false;
+    // MITVERKAUFEN: 0 add co-sale articles, 1 ask, 2 never.
+    int mitverkaufen = 1;
+    // A language file replaces the UI texts (the gross totals read "exkl.").
+    bool languageFile = false;
+    // Silent import mode: no status text after a rebuild.
+    bool silentImport = false;
+    // An import is running.
+    bool importRunning = false;
+    // Outside tenant 6: keep the shadow's "Löschen" and "Logo" on a one-row rebuild.
+    bool keepDeleteIcon = false;
+    // The line-state rule recomputes "Logo" on every rebuild.
+    bool lineState = true;
+    // Do not take the previous row's branch for a new line.
+    bool noBranchFromPreviousRow = false;
+    // Client identification (P1 of an insert).
+    QString clientIdent;
+
+    bool messagesEnabled() const { return messageLevel > 0; }
+    bool pricesShown() const { return priceDisplay >= 2; }
+};

@@ -1,0 +1,532 @@
+#include "app/lokalini.h"
+#include "app/session.h"
+#include "link/requests/articlerequests.h"
+#include "link/requests/draftrequests.h"
+#include "order/draftorder.h"
+#include "order/vkklcolumns.h"
+#include "soapserverprocess.h"
+#include "support/fakes.h"
+
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace VkklColumns;
+
+namespace {
+
+// A logged-in session against qtx-server with the draft order on top.
+struct Harness : FakeSeams {
+    LokalIni ini{beside(u".ini"_s)};
+    std::unique_ptr<Session> session;
+    std::unique_ptr<DraftOrder> order;
+    QList<StatistikEvent> events;
+    QStringList articles;
+
+    Harness(const SoapServerProcess& server, bool soap) {
+        Session::Config c;
+        c.soap = soap;
+        c.connectUrl = server.soapUrl();
+        c.tcpHost = u"127.0.0.1"_s;
+        c.tcpPort = QString::number(server.tcpPort());
+        c.programFolder = dir.path();
+        c.ini = &ini;
+        c.connection.readTimeout = 20000;
+        session = std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock}, c);
+        order = std::make_unique<DraftOrder>(link(), DraftOrder::Seams{log, dialogs, clock, ending});
+        order->writeStatistik = [this](const StatistikEvent& e) { events.append(e); };
+    }
+    ServerLink& link() { return session->link(); }
+    StringGrid& grid() { return order->visibleGrid(); }
+    StringGrid& shadow() { return order->shadowGrid(); }
+
+    bool login() {
+        if (!session->login({u"10000"_s, u"DEMO"_s, u"demo"_s, QString()}))
+            return false;
+        order->setCustomerData(&session->customerData());
+        TArtikelShortInfoArray hits;
+        if (!MySucheArtikelKurz(link(), u"Bremsbelagsatz"_s, hits).ok())
+            return false;
+        for (const TArtikelShortInfo& a : hits)
+            articles.append(a.NUMMER);
+        return articles.size() >= 3;
+    }
+    TVerkaufskladdeArray serverLines() {
+        link().vkklCache().clear();
+        VkklAnswer out;
+        MyVKKLGet(link(), u"0"_s, QString(), QString(), QString(), u"0"_s, out);
+        return out.lines;
+    }
+    // An empty draft order on the server, then n lines with articles.
+    void prepare(int n, const QString& menge = u"2"_s) {
+        for (const TVerkaufskladde& l : serverLines())
+            MyVKKLDelete(link(), l.VKKL_ID);
+        for (int i = 0; i < n; ++i) {
+            LineValues v;
+            v.set(LineValues::ART, u"2"_s);
+            v.set(LineValues::ARTIKELNR, articles.at(i % articles.size()));
+            v.set(LineValues::MENGE, menge);
+            v.set(LineValues::BESTELLEN, u"0"_s);
+            VkklAnswer out;
+            MyVKKLInsert(link(), v, out);
+        }
+        link().vkklCache().clear();
+        dialogs.shown.clear();
+    }
+    QString shown() const {
+        QStringList texts;
+        for (const auto& s : dialogs.shown)
+            texts << s.text;
+        return texts.join(u" | "_s);
+    }
+};
+
+} // namespace
+
+class TestDraftOrder : public QObject {
+    Q_OBJECT
+private:
+    SoapServerProcess m_server;
+
+    void transports() {
+        QTest::addColumn<bool>("soap");
+        QTest::newRow("TCP") << false;
+        QTest::newRow("SOAP") << true;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.error())); }
+
+    void loadBuildsRows_data() { transports(); }
+    void loadBuildsRows() {
+        QFETCH(bool, soap);
+        Harness h(m_server, soap);
+        QVERIFY(h.login());
+        h.prepare(3);
+        h.order->load();
+        QCOMPARE(h.grid().rowCount(), 4);
+        QCOMPARE(h.shadow().rowCount(), 4);
+        QCOMPARE(h.shadow().columnCount(), h.grid().columnCount() + 1);
+        const TVerkaufskladdeArray lines = h.serverLines();
+        for (int r = 1; r <= 3; ++r) {
+            QCOMPARE(h.grid().value(Pos, r), QString::number(r).rightJustified(4));
+            QCOMPARE(h.grid().value(VkklId, r), lines.at(r - 1).VKKL_ID);
+            QCOMPARE(h.grid().value(Artikelnummer, r), lines.at(r - 1).ARTIKELNR);
+            QCOMPARE(h.grid().value(Menge, r), u"2"_s);
+            QCOMPARE(h.grid().value(Art, r), u"PL"_s);
+            QCOMPARE(h.shadow().row(r).mid(0, count), h.grid().row(r));
+        }
+        // What the client keeps of a line survives a reload.
+        h.shadow().setValue(Fahrt, 2, u"1"_s);
+        h.grid().setValue(Fahrt, 2, u"1"_s);
+        h.order->load();
+        QCOMPARE(h.grid().value(Fahrt, 2), u"1"_s);
+        QVERIFY(h.order->summenLabel().startsWith(u"  Gesamt netto EUR "_s));
+    }
+
+    void emptyDraftGetsOneLine_data() { transports(); }
+    void emptyDraftGetsOneLine() {
+        QFETCH(bool, soap);
+        Harness h(m_server, soap);
+        QVERIFY(h.login());
+        h.prepare(0);
+        h.order->load();
+        QCOMPARE(h.grid().rowCount(), 2);
+        QVERIFY(!h.grid().value(VkklId, 1).isEmpty());
+        QVERIFY(h.grid().value(Artikelnummer, 1).isEmpty());
+        QCOMPARE(h.serverLines().size(), 1);
+    }
+
+    void refusedChangeKeepsConfirmedValues_data() { transports(); }
+    void refusedChangeKeepsConfirmedValues() {
+        QFETCH(bool, soap);
+        Harness h(m_server, soap);
+        QVERIFY(h.login());
+        h.prepare(2);
+        h.order->load();
+        const QString text = h.grid().value(Bezeichnung, 1);
+
+        // The server refuses a negative quantity: the typed value goes, the error stays.
+        h.grid().setValue(Menge, 1, u"-5"_s);
+        h.order->commitCell(h.grid().column(Menge), 1, u"-5"_s);
+        QCOMPARE(h.grid().value(Menge, 1), u"2"_s);
+        QCOMPARE(h.shadow().value(Menge, 1), u"2"_s);
+        QVERIFY(h.grid().value(ErrorCode, 1) != u"0");
+        QVERIFY(!h.grid().value(ErrorMessage, 1).isEmpty());
+
+        // A refused line given to mode "4": only the shadow's values show.
+        TVerkaufskladde refused = h.serverLines().at(1);
+        refused.TEXT = u"Anderer Text"_s;
+        refused.MENGE = u"9"_s;
+        refused.FEHLERNUMMER = u"115"_s;
+        refused.FEHLERTEXT = u"ERR_VERKAUFSKLADDE_UPDATE"_s;
+        QCOMPARE(h.order->UpdateVKKL(Bestellen, {refused}, 2, refused.VKKL_ID, u"4"_s), 0);
+        QCOMPARE(h.grid().value(Menge, 2), u"2"_s);
+        QCOMPARE(h.grid().value(Bezeichnung, 2), h.shadow().value(Bezeichnung, 2));
+        QVERIFY(h.grid().value(Bezeichnung, 2) != u"Anderer Text"_s);
+        QCOMPARE(h.grid().value(ErrorCode, 2), u"115"_s);
+        QVERIFY(h.grid().value(ErrorMessage, 2).contains(u"ERR_VERKAUFSKLADDE_UPDATE"_s));
+
+        // An accepted one replaces the row.
+        TVerkaufskladde accepted = h.serverLines().at(1);
+        accepted.TEXT = u"Neuer Text"_s;
+        QCOMPARE(h.order->UpdateVKKL(Bestellen, {accepted}, 2, accepted.VKKL_ID, u"4"_s), 0);
+        QCOMPARE(h.grid().value(Bezeichnung, 2), u"Neuer Text"_s);
+        QCOMPARE(h.grid().value(ErrorCode, 2), u"0"_s);
+        QCOMPARE(h.grid().value(Bezeichnung, 1), text);
+    }
+
+    void reloadKeepsRefusedRow_data() { transports(); }
+    void reloadKeepsRefusedRow() {
+        QFETCH(bool, soap);
+        Harness h(m_server, soap);
+        QVERIFY(h.login());
+        h.prepare(1);
+        // A line the server keeps with its own error: an unknown branch.
+        LineValues v;
+        v.set(LineValues::ART, u"2"_s);
+        v.set(LineValues::ARTIKELNR, h.articles.first());
+        v.set(LineValues::MENGE, u"2"_s);
+        v.set(LineValues::FILIALE, u"XQ9"_s);
+        VkklAnswer out;
+        MyVKKLInsert(h.link(), v, out);
+        h.link().vkklCache().clear();
+        h.order->load();
+        QCOMPARE(h.grid().rowCount(), 3);
+        QCOMPARE(h.grid().value(ErrorCode, 2), u"89"_s);
+        const QString branchError = h.grid().value(ErrorMessage, 2);
+        QVERIFY(branchError.contains(u"XQ9"_s));
+
+        // A refused change on that row, then a reload: the row keeps the
+        // confirmed values and both messages, once each.
+        h.grid().setValue(Menge, 2, u"-5"_s);
+        h.order->commitCell(h.grid().column(Menge), 2, u"-5"_s);
+        QCOMPARE(h.grid().value(Menge, 2), u"2"_s);
+        h.order->load();
+        h.order->load();
+        QCOMPARE(h.grid().value(Menge, 2), u"2"_s);
+        QCOMPARE(h.grid().value(Filiale, 2), u"XQ9"_s);
+        const QString message = h.grid().value(ErrorMessage, 2);
+        QCOMPARE(message.count(branchError), 1);
+        QVERIFY(message.contains(u"-5"_s));
+        QCOMPARE(h.shadow().value(ErrorMessage, 2), message);
+
+        // Selecting a cell of the row names the error; the hint too.
+        const QString status = h.order->selectionStatus(h.grid().column(Menge), 2);
+        const QString code = h.grid().value(ErrorCode, 2);
+        QCOMPARE(status, u"Menge: \"2\"  ERR ["_s + code + u"]: "_s + message);
+        QCOMPARE(h.order->hintFor(h.grid().column(Menge), 2),
+                 u"Zeile    2:\r\n ["_s + code + u"]"_s + message);
+        QCOMPARE(h.order->hintFor(h.grid().column(Menge), 0), u"Bestellmenge"_s);
+
+        // The clean row shows no error after the reload.
+        QCOMPARE(h.grid().value(ErrorCode, 1), u"0"_s);
+        QCOMPARE(h.grid().value(ErrorMessage, 1), QString());
+    }
+
+    void fillQuantities() {
+        Harness h(m_server, false);
+        QVERIFY(h.login());
+        h.prepare(2, u"0"_s);
+        h.order->load();
+        h.order->Neue_Zeile();
+        QCOMPARE(h.grid().value(Menge, 1), u"0"_s);
+        h.order->fillQuantities();
+        for (int r = 1; r <= 2; ++r) {
+            QCOMPARE(h.grid().value(Menge, r), u"1"_s);
+            QCOMPARE(h.grid().value(Bestellen, r), u"JA"_s);
+        }
+        // The empty line has no article and stays as it is.
+        QCOMPARE(h.grid().value(Menge, 3), u"0"_s);
+        QCOMPARE(h.grid().value(Bestellen, 3), QString());
+    }
+
+    void updateRefusesBadArguments_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no number") << u"x"_s << 1 << u"5"_s
+                                   << u"StrToInt of Mode \"x\" failed (UpdateVKKL)!"_s;
+        QTest::newRow("mode 3") << u"3"_s << 1 << u"5"_s << u"Mode \"3\" not supported (UpdateVKKL)."_s;
+        QTest::newRow("header") << u"4"_s << 0 << u"5"_s
+                                << u"Header Zeile kann nicht geändert werden (UpdateVKKL)."_s;
+        QTest::newRow("no key") << u"4"_s << 1 << QString() << u"sVKKL_ID \"\" ist leer (UpdateVKKL)."_s;
+    }
+    void updateRefusesBadArguments() {
+        QFETCH(QString, mode);
+        QFETCH(int, row);
+        QFETCH(QString, id);
+        QFETCH(QString, message);
+        Harness h(m_server, false);
+        QVERIFY(h.order->UpdateVKKL(QString(), {}, row, id, mode) != 0);
+        QCOMPARE(h.shown(), message);
+    }
+
+    void zeroQuantityShowsNoAmounts() {
+        Harness h(m_server, false);
+        QVERIFY(h.login());
+        h.prepare(1);
+        h.order->load();
+        TVerkaufskladde l = h.serverLines().first();
+        l.MENGE = u"0"_s;
+        l.NETTOBETRAG = u"12,50"_s;
+        l.BRUTTOBETRAG = u"14,88"_s;
+        h.order->UpdateVKKL(Menge, {l}, 1, l.VKKL_ID, u"4"_s);
+        QCOMPARE(h.grid().value(Nettobetrag, 1), u"0,00"_s);
+        QCOMPARE(h.grid().value(Bruttobetrag, 1), u"0,00"_s);
+    }
+
+    void oneRowTakesNoOtherLinesCells() {
+        Harness h(m_server, false);
+        QVERIFY(h.login());
+        h.prepare(2);
+        h.order->load();
+        const TVerkaufskladde second = h.serverLines().at(1);
+        // Row 1 gets the second line (rows moved under the grid): none of
+        // the first line's confirmed cells may stay in it.
+        TVerkaufskladde moved = second;
+        moved.MENGE = u"7"_s;
+        h.order->UpdateVKKL(Artikelnummer, {moved}, 1, moved.VKKL_ID, u"4"_s);
+        QCOMPARE(h.grid().value(VkklId, 1), second.VKKL_ID);
+        QCOMPARE(h.grid().value(Menge, 1), u"7"_s);
+        QCOMPARE(h.shadow().value(VkklId, 1), second.VKKL_ID);
+
+        // A row appended without a line yet takes the whole first answer.
+        h.grid().appendRow();
+        h.shadow().appendRow();
+        h.order->UpdateVKKL(Bestellen, {second}, 3, second.VKKL_ID, u"4"_s);
+        QCOMPARE(h.grid().value(Menge, 3), u"2"_s);
+        QCOMPARE(h.grid().value(Artikelnummer, 3), second.ARTIKELNR);
+    }
+
+    void hiddenPricesGiveZeroTotals_data() {
+        QTest::addColumn<int>("priceDisplay");
+        QTest::addColumn<bool>("zero");
+        QTest::newRow("never") << 0 << true;
+        QTest::newRow("mouse-over") << 1 << true;
+        QTest::newRow("always") << 2 << false;
+    }
+    void hiddenPricesGiveZeroTotals() {
+        QFETCH(int, priceDisplay);
+        QFETCH(bool, zero);
+        Harness h(m_server, false);
+        QVERIFY(h.login());
+        h.prepare(2);
+        DraftSettings s = h.order->settings();
+        s.priceDisplay = priceDisplay;
+        h.order->setSettings(s);
+        h.order->load();
+        double netto = 0;
+        for (int r = 1; r < h.grid().rowCount(); ++r)
+            netto += h.grid().value(Nettobetrag, r).replace(u',', u'.').toDouble();
+        QVERIFY(netto > 0);
+        const QString first = h.order->summenLabel().section(u'\n', 0, 0);
+        const QString expected = zero ? u"0,00"_s : QString::number(netto, 'f', 2).replace(u'.', u',');
+        QCOMPARE(first, u"  Gesamt netto EUR "_s + expected.rightJustified(8));
+    }
+
+    void deleteLastLineLeavesOneEmptyRow_data() { transports(); }
+    void deleteLastLineLeavesOneEmptyRow() {
+        QFETCH(bool, soap);
+        Harness h(m_server, soap);
+        QVERIFY(h.login());
+        h.prepare(1);
+        h.order->load();
+        const QString id = h.grid().value(VkklId, 1);
+        h.order->deleteLine(1);
+        QCOMPARE(h.grid().rowCount(), 2);
+        QVERIFY(h.grid().value(Artikelnummer, 1).isEmpty());
+        QVERIFY(!h.grid().value(VkklId, 1).isEmpty());
+        QVERIFY(h.grid().value(VkklId, 1) != id);
+        const TVerkaufskladdeArray lines = h.serverLines();
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(lines.first().ARTIKELNR.isEmpty());
+        QCOMPARE(h.events.size(), 1);
+        QCOMPARE(h.events.first().name, u"Gelöscht"_s);
+        QCOMPARE(h.events.first().data._VKKL_ID, id);
+        QCOMPARE(h.events.first().data._Info, u"ROW=1 TOTAL=1"_s);
+    }
+
+    void copyRow_data() { transports(); }
+    void copyRow() {
+        QFETCH(bool, soap);
+        Harness h(m_server, soap);
+        QVERIFY(h.login());
+        h.prepare(0);
+        h.order->load();
+        const QString before = h.serverLines().first().GEAENDERT_AM;
+        h.order->newLineWithCopy(1);
+        QCOMPARE(h.shown(), u"Leere Zeile kann nicht kopiert werden."_s);
+        QCOMPARE(h.grid().rowCount(), 2);
+        QCOMPARE(h.serverLines().size(), 1);
+        QCOMPARE(h.serverLines().first().GEAENDERT_AM, before);
+
+        h.prepare(1, u"3"_s);
+        h.order->load();
+        h.order->newLineWithCopy(1);
+        QCOMPARE(h.shown(), QString());
+        QCOMPARE(h.grid().rowCount(), 4);
+        QCOMPARE(h.grid().value(Artikelnummer, 2), h.grid().value(Artikelnummer, 1));
+        QCOMPARE(h.grid().value(Menge, 2), u"3"_s);
+        QCOMPARE(h.grid().value(Bestellen, 2), u"JA"_s);
+        QVERIFY(h.grid().value(Artikelnummer, 3).isEmpty());
+    }
+
+    void markNeedsQuantity_data() { transports(); }
+    void markNeedsQuantity() {
+        QFETCH(bool, soap);
+        Harness h(m_server, soap);
+        QVERIFY(h.login());
+        h.prepare(0);
+        h.order->load();
+        h.order->applyJaNein(1, true);
+        QCOMPARE(h.shown(),
+                 u"Keine Menge eingegeben\r\nDie ausgewählte Zeile ist noch nicht fertig zum Buchen!\r\n"
+                 "Evtl. Menge erneut eingeben."_s);
+        QCOMPARE(h.grid().value(Bestellen, 1), QString());
+        QCOMPARE(h.serverLines().first().BESTELLEN, u"0"_s);
+        QCOMPARE(h.serverLines().first().GEAENDERT_AM, QString());
+
+        // A line with a quantity is marked and unmarked on the server.
+        h.prepare(1);
+        h.order->load();
+        h.order->toggleMark(1);
+        QCOMPARE(h.shown(), QString());
+        QCOMPARE(h.grid().value(Bestellen, 1), u"JA"_s);
+        QCOMPARE(h.serverLines().first().BESTELLEN, u"1"_s);
+        h.order->toggleMark(1);
+        QCOMPARE(h.grid().value(Bestellen, 1), QString());
+        QCOMPARE(h.serverLines().first().BESTELLEN, u"0"_s);
+    }
+
+    void enterMarksWithCoSale_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("added") << true;
+        QTest::newRow("declined") << false;
+    }
+    void enterMarksWithCoSale() {
+        QFETCH(bool, yes);
+        Harness h(m_server, false);
+        QVERIFY(h.login());
+        h.prepare(1);
+        h.order->load();
+        const QString companion = h.articles.at(1);
+        h.order->mitverkaufsArtikel = [&](const QString& artikel) {
+            return artikel == h.articles.first() ? QStringList{companion} : QStringList();
+        };
+        h.dialogs.answers.enqueue(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        h.order->enterOnRow(h.grid().column(Lieferungsart), 1);
+        QCOMPARE(h.dialogs.shown.first().title, u"Mitverkaufs-Artikel wurden gefunden."_s);
+        QCOMPARE(h.grid().value(Bestellen, 1), u"JA"_s);
+        QCOMPARE(h.grid().rowCount(), yes ? 4 : 3);
+        if (yes) {
+            QCOMPARE(h.grid().value(Artikelnummer, 2), companion);
+            QCOMPARE(h.grid().value(Menge, 2), u"2"_s);
+            QCOMPARE(h.grid().value(Bestellen, 2), u"JA"_s);
+        }
+        QVERIFY(h.grid().value(Artikelnummer, h.grid().rowCount() - 1).isEmpty());
+        QVERIFY(!h.order->mitverkaufFrageOffen());
+    }
+
+    void markAndClearAll_data() { transports(); }
+    void markAndClearAll() {
+        QFETCH(bool, soap);
+        Harness h(m_server, soap);
+        QVERIFY(h.login());
+        h.prepare(3);
+        h.order->load();
+        h.order->Neue_Zeile();
+        QCOMPARE(h.grid().rowCount(), 5);
+        h.order->markAll();
+        QCOMPARE(h.shown(), QString());
+        for (int r = 1; r <= 3; ++r)
+            QCOMPARE(h.grid().value(Bestellen, r), u"JA"_s);
+        QCOMPARE(h.grid().value(Bestellen, 4), QString());
+        h.order->clearAllMarks();
+        for (const TVerkaufskladde& l : h.serverLines())
+            QCOMPARE(l.BESTELLEN, u"0"_s);
+    }
+
+    void referenceForAll_data() { transports(); }
+    void referenceForAll() {
+        QFETCH(bool, soap);
+        Harness h(m_server, soap);
+        QVERIFY(h.login());
+        h.prepare(3);
+        h.order->load();
+        h.dialogs.inputs.enqueue(u"REF-77"_s);
+        h.order->setReferenceForAll();
+        QCOMPARE(h.dialogs.shown.first().text, u"Bestellnummer/Ihre Referenz"_s);
+        for (const TVerkaufskladde& l : h.serverLines())
+            QCOMPARE(l.REFERENZ, u"REF-77"_s);
+        for (int r = 1; r <= 3; ++r)
+            QCOMPARE(h.grid().value(Referenz, r), u"REF-77"_s);
+
+        // Cancelled: nothing changes.
+        h.order->setReferenceForAll();
+        QCOMPARE(h.serverLines().first().REFERENZ, u"REF-77"_s);
+    }
+
+    void deleteAllWritesStatistics_data() {
+        QTest::addColumn<bool>("soap");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("events");
+        QTest::newRow("TCP 12") << false << 12 << 1;
+        QTest::newRow("TCP 10") << false << 10 << 10;
+        QTest::newRow("SOAP 12") << true << 12 << 1;
+    }
+    void deleteAllWritesStatistics() {
+        QFETCH(bool, soap);
+        QFETCH(int, lines);
+        QFETCH(int, events);
+        Harness h(m_server, soap);
+        QVERIFY(h.login());
+        h.prepare(lines);
+        h.order->load();
+        QCOMPARE(h.grid().rowCount(), lines + 1);
+        h.order->deleteAllLines();
+        QCOMPARE(h.dialogs.shown.first().text, u"Möchten Sie wirklich alle Zeilen löschen?"_s);
+        QCOMPARE(h.events.size(), events);
+        for (const StatistikEvent& e : h.events)
+            QCOMPARE(e.name, u"Gelöscht"_s);
+        if (events == 1)
+            QCOMPARE(h.events.first().data._Info, u"%1 Zeilen"_s.arg(lines));
+        else
+            QVERIFY(!h.events.last().data._VKKL_ID.isEmpty());
+        QCOMPARE(h.grid().rowCount(), 2);
+        QCOMPARE(h.serverLines().size(), 1);
+        QVERIFY(h.serverLines().first().ARTIKELNR.isEmpty());
+    }
+
+    void deleteAllAsksFirst() {
+        Harness h(m_server, false);
+        QVERIFY(h.login());
+        h.prepare(2);
+        h.order->load();
+        h.dialogs.answers.enqueue(Dialogs::Answer::No);
+        h.order->deleteAllLines();
+        QVERIFY(h.events.isEmpty());
+        QCOMPARE(h.serverLines().size(), 2);
+    }
+
+    void extractAndBackorder() {
+        Harness h(m_server, false);
+        QVERIFY(h.login());
+        h.prepare(1);
+        h.order->load();
+        QCOMPARE(h.order->extract_kladde(1).count(u';'), 11);
+        QVERIFY(h.order->extract_kladde(1).startsWith(u"   1;"_s));
+        h.grid().setValue(ZuLiefern, 1, u"1"_s);
+        QCOMPARE(h.order->IsRueckstand(1), u"1"_s);
+        h.grid().setValue(ZuLiefern, 1, u"2"_s);
+        QCOMPARE(h.order->IsRueckstand(1), u"0"_s);
+        QCOMPARE(h.order->ChkVKKL(false), 0);
+        h.grid().setValue(GeaendertAm, 1, u"01.01.2000 00:00:00"_s);
+        QCOMPARE(h.order->ChkVKKL(false), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDraftOrder)
+#include "tst_draftorder.moc"
