@@ -1,8 +1,11 @@
 #include "demodata.h"
 
 #include "demodocuments.h"
+#include "demonetwork.h"
 #include "demoservices.h"
+#include "demospecials.h"
 
+#include "app/scramble.h"
 #include "model/conversions.h"
 #include "model/formatde.h"
 #include "model/records.h"
@@ -146,11 +149,16 @@ bool DemoData::generate(Size size, QString* error) {
     DemoDocuments documents(db, m_random, m_articleNumbers);
     DemoServices services(m_store, m_random, m_articleNumbers);
     const int days = full ? 365 : 90;
-    if (!branches(db) || !suppliers(db) || !articles(db, full ? 6000 : 400) || !customers(db) ||
-        !documents.documents(days) || !documents.offers(days) || !services.cardNotes() ||
-        !services.priceFiles() || !services.texts()) {
+    DemoSpecials specials(db);
+    DemoNetwork network(db, m_articleNumbers);
+    if (!branches(db) || !suppliers(db) || !articles(db, full ? 6000 : 400) || !specials.insert() ||
+        !network.generate() || !customers(db) || !documents.documents(days) || !documents.offers(days) ||
+        !services.cardNotes() || !services.priceFiles() || !services.texts()) {
         if (m_error.isEmpty())
-            m_error = documents.error().isEmpty() ? services.error() : documents.error();
+            m_error = !specials.error().isEmpty()    ? specials.error()
+                      : !network.error().isEmpty()   ? network.error()
+                      : !documents.error().isEmpty() ? documents.error()
+                                                     : services.error();
         if (error)
             *error = m_error;
         if (error && error->isEmpty())
@@ -214,7 +222,7 @@ bool DemoData::suppliers(QSqlDatabase& db) {
 }
 
 bool DemoData::articles(QSqlDatabase& db, int count) {
-    QSqlQuery art(db), stock(db), price(db), grad(db), net(db), deposit(db), teccom(db);
+    QSqlQuery art(db), stock(db), price(db), grad(db), deposit(db), teccom(db);
     art.prepare(
         RecordTable::insertSql<TArtikelInfo>(QStringLiteral("ARTIKEL"), {QStringLiteral("SUCHTEXT")}));
     stock.prepare(
@@ -223,7 +231,6 @@ bool DemoData::articles(QSqlDatabase& db, int count) {
     price.prepare(
         QStringLiteral("INSERT INTO NETTOPREIS (ARTIKELNR, PREISGRUPPENNR, RABATT_P) VALUES (?, ?, ?)"));
     grad.prepare(QStringLiteral("INSERT INTO STAFFELPREIS (ARTIKELNR, AB_MENGE, RABATT_P) VALUES (?, ?, ?)"));
-    net.prepare(RecordTable::insertSql<TArtikelnetz>(QStringLiteral("ARTIKELNETZ"), {}));
     deposit.prepare(QStringLiteral("INSERT INTO PFAND (ARTIKELNR, PFAND, ALTTEILWERT) VALUES (?, ?, ?)"));
     teccom.prepare(
         QStringLiteral("INSERT OR IGNORE INTO TECCOM_VERFUEGBARKEIT (EINSPEISER, ARTIKELNR, MENGE, "
@@ -290,12 +297,10 @@ bool DemoData::articles(QSqlDatabase& db, int count) {
             return false;
         m_articleNumbers.append(a.NUMMER);
 
-        int total = 0;
         for (const BranchSeed& b : branchSeeds) {
             if (b.stockFactor == 0 || m_random.bounded(100) < 35)
                 continue;
             const int available = m_random.bounded(b.stockFactor + 1);
-            total += available;
             stock.addBindValue(a.NUMMER);
             stock.addBindValue(QLatin1String(b.code));
             stock.addBindValue(available);
@@ -327,23 +332,6 @@ bool DemoData::articles(QSqlDatabase& db, int count) {
                                                                       : QStringLiteral("0,00"));
             deposit.addBindValue(a.TAUSCHWERT);
             if (!exec(deposit))
-                return false;
-        }
-        if (i > 10 && m_random.bounded(100) < 20) {
-            TArtikelnetz n;
-            n.ARTIKELNR = a.NUMMER;
-            n.NETZARTIKELNR = m_articleNumbers.at(m_random.bounded(i));
-            n.TYP = m_random.bounded(3) == 0 ? QStringLiteral("N") : QStringLiteral("A");
-            n.HINWEIS_BEZEICHNUNG =
-                n.TYP == u"N" ? QStringLiteral("Nachfolger") : QStringLiteral("Alternative");
-            n.DATUM = today;
-            n.MENGE = QStringLiteral("1");
-            n.QUELLE = QStringLiteral("TECDOC");
-            n.BESTAND = QString::number(total);
-            n.MAND_ID = QStringLiteral("6");
-            n.ARTN_ID = QString::number(900000 + i);
-            RecordTable::bindFields(net, n);
-            if (!exec(net))
                 return false;
         }
         if (m_random.bounded(100) < 10) {
@@ -454,6 +442,9 @@ bool DemoData::customers(QSqlDatabase& db) {
         {QStringLiteral("_M_PREISANZEIGE"), QStringLiteral("1")},
         {QStringLiteral("_M_BESTELLEN_ERLAUBT"), QStringLiteral("1")},
         {QStringLiteral("BESTAND_FILTER_ALLGEMEIN"), QStringLiteral("0")},
+        // The administration mode, off; a login without it complains. Its
+        // name stands in the programs only scrambled.
+        {Scramble::unscramble(QStringLiteral("035082889A929CBE9A9E88AAA6")), QStringLiteral("0")},
     };
     for (const QStringList& login : logins()) {
         for (const auto& [key, value] : options) {

@@ -121,10 +121,19 @@ ServerReply ArticleAnswers::network(const RequestContext& ctx) {
     const QString selector = ctx.p().at(1).trimmed();
     if (selector != u"1" && selector != u"2" && selector != u"4")
         return Replies::badRequest(QStringLiteral("Auswahl \"%1\"").arg(selector));
+    // "1" and "4": the net articles of an article, by number or by ARTI_ID.
+    // "2": a number that is no article of ours, looked up among the related
+    // articles; NETZARTIKELNR then names the article to take instead.
     const ArticleStore articles(m_store.database());
-    std::optional<TArtikelInfo> a =
-        selector == u"4" ? articles.byId(ctx.p().at(0)) : articles.byNumber(ctx.p().at(0));
-    const TArtikelnetzArray net = a ? articles.network(a->NUMMER) : TArtikelnetzArray();
+    TArtikelnetzArray net;
+    if (selector == u"2") {
+        net = articles.networkNaming(ctx.p().at(0));
+    } else {
+        const std::optional<TArtikelInfo> a =
+            selector == u"4" ? articles.byId(ctx.p().at(0)) : articles.byNumber(ctx.p().at(0));
+        if (a)
+            net = articles.network(a->NUMMER);
+    }
     if (net.isEmpty())
         return Replies::error(61);
     return Replies::ok(Replies::counted(net.size(), RecordCodec::encode(net)));
@@ -244,8 +253,8 @@ ServerReply ArticleAnswers::graduated(const RequestContext& ctx) {
 
 namespace {
 
-// Lines of one net article inside the info list: number, note, type, key,
-// the article it belongs to, four reserve lines.
+// Lines of one net article inside the info list: the related article, note,
+// type 1 to 9, key, the article it belongs to, four reserve lines.
 constexpr qsizetype netLines = 9;
 
 bool isFlag(const QString& text) {
@@ -314,7 +323,7 @@ ServerReply ArticleAnswers::infoList(const RequestContext& ctx) {
         x.NetzartikelIndex = QString::number(liste.Netzartikel.size());
         x.NumNetzartikel = QString::number(net.size());
         for (const TArtikelnetz& n : net) {
-            liste.Netzartikel << n.NETZARTIKELNR << n.HINWEIS_BEZEICHNUNG << n.TYP << n.ARTN_ID << a.NUMMER;
+            liste.Netzartikel << n.ARTIKELNR << n.HINWEIS_BEZEICHNUNG << n.TYP << n.ARTN_ID << a.NUMMER;
             for (qsizetype k = 5; k < netLines; ++k)
                 liste.Netzartikel.append(QString());
         }

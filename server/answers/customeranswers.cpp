@@ -49,7 +49,8 @@ std::optional<ServerReply> CustomerAnswers::answer(const RequestContext& ctx) {
         const QStringList suppliers = ArticleStore(m_store.database()).suppliers();
         if (suppliers.isEmpty())
             return Replies::error(74);
-        return Replies::ok(suppliers);
+        // The client finds its columns by these headers.
+        return Replies::ok(QStringList{QStringLiteral("Code;Name;Kurz;Mini;Micro")} + suppliers);
     }
     case 175:
         return deadlines(ctx);

@@ -2,7 +2,10 @@
 
 #include "store/recordtable.h"
 
+#include <QRegularExpression>
 #include <QSqlQuery>
+
+#include <utility>
 
 std::optional<TArtikelInfo> ArticleStore::one(const QString& where, const QStringList& values) const {
     QSqlQuery q(m_db);
@@ -66,25 +69,46 @@ TArtikelArray ArticleStore::search(const QString& text, int limit) const {
     return RecordTable::readAll<TArtikelInfo>(q);
 }
 
-TArtikelnetzArray ArticleStore::network(const QString& artikelnr) const {
+TArtikelnetzArray ArticleStore::networkWhere(const QString& column, const QString& artikelnr) const {
+    // The table files each entry under the article it belongs to (ARTIKELNR)
+    // with the related article in NETZARTIKELNR; the answer record names the
+    // related article in ARTIKELNR, which is where the client looks for a successor.
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TArtikelnetz>() +
-              QStringLiteral(" FROM ARTIKELNETZ WHERE ARTIKELNR = ? ORDER BY NETZARTIKELNR"));
+              QStringLiteral(" FROM ARTIKELNETZ WHERE ") + column +
+              QStringLiteral(" = ? ORDER BY NETZARTIKELNR, ARTIKELNR"));
     q.addBindValue(artikelnr.trimmed().toUpper());
     if (!q.exec())
         return {};
-    return RecordTable::readAll<TArtikelnetz>(q);
+    TArtikelnetzArray out = RecordTable::readAll<TArtikelnetz>(q);
+    for (TArtikelnetz& n : out)
+        std::swap(n.ARTIKELNR, n.NETZARTIKELNR);
+    return out;
+}
+
+TArtikelnetzArray ArticleStore::network(const QString& artikelnr) const {
+    return networkWhere(QStringLiteral("ARTIKELNR"), artikelnr);
+}
+
+TArtikelnetzArray ArticleStore::networkNaming(const QString& artikelnr) const {
+    return networkWhere(QStringLiteral("NETZARTIKELNR"), artikelnr);
 }
 
 QStringList ArticleStore::suppliers() const {
     QSqlQuery q(m_db);
     QStringList out;
-    if (!q.exec(QStringLiteral("SELECT CODE, NAME, ORT, TECCOM FROM EINSPEISER ORDER BY CODE")))
+    if (!q.exec(QStringLiteral("SELECT CODE, NAME FROM EINSPEISER ORDER BY CODE")))
         return out;
-    while (q.next())
-        out.append(QStringList{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                               q.value(3).toString()}
-                       .join(QLatin1Char(';')));
+    // The short names that catalogue baskets and order files carry: the first
+    // word of the name, then ever shorter cuts of it.
+    static const QRegularExpression separators(QStringLiteral("[^\\w]+"),
+                                               QRegularExpression::UseUnicodePropertiesOption);
+    while (q.next()) {
+        const QString name = q.value(1).toString();
+        const QString kurz = name.section(separators, 0, 0, QString::SectionSkipEmpty).toUpper().left(10);
+        out.append(QStringList{q.value(0).toString(), name, kurz, kurz.left(5), kurz.left(3)}.join(
+            QLatin1Char(';')));
+    }
     return out;
 }
 

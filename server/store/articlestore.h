@@ -18,9 +18,13 @@ public:
     std::optional<TArtikelInfo> byEan(const QString& ean) const;
     // Number, short number, catalogue number or description; at most limit hits.
     TArtikelArray search(const QString& text, int limit) const;
-    // Alternatives and successors of an article.
+    // The net articles of an article as the client reads them: ARTIKELNR is
+    // the related article, NETZARTIKELNR the article asked for, TYP 1 to 9.
     TArtikelnetzArray network(const QString& artikelnr) const;
-    // "CODE;NAME;ORT;TECCOM" per supplier.
+    // The other way round: the entries that name artikelnr as related
+    // article; NETZARTIKELNR tells whose net articles they are.
+    TArtikelnetzArray networkNaming(const QString& artikelnr) const;
+    // "CODE;NAME;KURZ;MINI;MICRO" per supplier.
     QStringList suppliers() const;
 
     struct Stock {
@@ -53,5 +57,6 @@ public:
 
 private:
     std::optional<TArtikelInfo> one(const QString& where, const QStringList& values) const;
+    TArtikelnetzArray networkWhere(const QString& column, const QString& artikelnr) const;
     QSqlDatabase m_db;
 };

@@ -28,6 +28,7 @@ QStringList statements() {
                        "ORT TEXT NOT NULL DEFAULT '', TECCOM TEXT NOT NULL DEFAULT '0')"),
         createSql<TArtikelnetz>(QStringLiteral("ARTIKELNETZ"), QString()),
         QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKELNETZ_NR ON ARTIKELNETZ (ARTIKELNR)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKELNETZ_NETZ ON ARTIKELNETZ (NETZARTIKELNR)"),
         QStringLiteral(
             "CREATE TABLE IF NOT EXISTS ARTIKEL_EAN (EAN TEXT PRIMARY KEY, ARTIKELNR TEXT NOT NULL)"),
         // Branches: the login's branch record plus the flags of the stock answer.

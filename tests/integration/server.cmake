@@ -3,6 +3,10 @@ qtx_add_test(NAME tst_serverdispatcher LABEL integration
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_serverdispatcher.cpp
           ${CMAKE_CURRENT_LIST_DIR}/tst_serverfixture.h ${CMAKE_CURRENT_LIST_DIR}/tst_serverfixture.cpp
   LIBS qtx_server_lib qtx_testsupport)
+qtx_add_test(NAME tst_serverarticles LABEL integration
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_serverarticles.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/tst_serverfixture.h ${CMAKE_CURRENT_LIST_DIR}/tst_serverfixture.cpp
+  LIBS qtx_server_lib qtx_testsupport)
 qtx_add_test(NAME tst_serverdocuments LABEL integration
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_serverdocuments.cpp
           ${CMAKE_CURRENT_LIST_DIR}/tst_serverfixture.h ${CMAKE_CURRENT_LIST_DIR}/tst_serverfixture.cpp

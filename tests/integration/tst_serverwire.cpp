@@ -187,6 +187,12 @@ void TestServerWire::families() {
         call(soap, u"121"_s, {QString(), QString(), u"F03"_s, u"0"_s, u"1"_s, nummer, u"0"_s, QString()});
     QCOMPARE(AnswerLayouts::decodeBestandsInfo(stock.lines, &m_seams.log).FilialBestand.size(), 12);
     QCOMPARE(call(soap, u"110"_s, {u"10000"_s, nummer, u"1"_s, u"HEUTE"_s}).lines.size(), 11);
+    // Net articles name the related article in ARTIKELNR; the supplier list starts with its header.
+    TArtikelnetzArray net;
+    QVERIFY(RecordCodec::decodeCounted(call(soap, u"135"_s, {u"TL 300"_s, u"1"_s}).lines, 0, 15, net));
+    QCOMPARE(net.value(0).ARTIKELNR, u"TL 300#1"_s);
+    QCOMPARE(net.value(0).TYP, u"1"_s);
+    QCOMPARE(call(soap, u"170"_s, {}).lines.value(0), u"Code;Name;Kurz;Mini;Micro"_s);
 
     // Draft line, booking, documents.
     LineValues v;
@@ -353,9 +359,13 @@ void TestServerWire::changedLinesComeBackWithServerValues() {
     QCOMPARE(ids.size(), 3);
     const auto consistent = [](const TVerkaufskladde& l) {
         const double netto = Convert::toFloatDef(l.NETTOPREIS, -1);
+        const int menge = l.MENGE.toInt();
+        const int zuLiefern = l.ZU_LIEFERN.toInt();
+        // The short line form leaves NICHT_VERFUEGBAR out: then only the deliverable part is known.
+        const int missing = l.NICHT_VERFUEGBAR.isEmpty() ? menge - zuLiefern : l.NICHT_VERFUEGBAR.toInt();
         return netto > 0 && l.FEHLERNUMMER == u"0"_s && l.FEHLERTEXT.isEmpty() &&
-               l.NETTOBETRAG == FormatDE::formatFloat(netto * l.MENGE.toInt(), 2) &&
-               l.ZU_LIEFERN.toInt() + l.NICHT_VERFUEGBAR.toInt() == l.MENGE.toInt();
+               l.NETTOBETRAG == FormatDE::formatFloat(netto * menge, 2) && zuLiefern >= 0 && missing >= 0 &&
+               zuLiefern + missing == menge;
     };
 
     // 163: article, quantity and mark at once.
