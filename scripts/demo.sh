@@ -25,10 +25,19 @@ chmod 700 "$demo/runtime"
 db=$demo/demo.sqlite
 server=$build/bin/qtx-server
 
-# A fresh checkout has no database yet: build the demo data (fixed seed).
-[ -f "$db" ] || "$server" --init-demo "$db"
+# Build the demo data (fixed seed) when there is none yet, or when the server
+# is newer than the database: its schema or demo data may have changed.
+if [ ! -f "$db" ] || [ "$server" -nt "$db" ]; then
+  "$server" --init-demo "$db"
+fi
 
-"$server" --db "$db" --tcp-port "$tcp_port" --soap-port "$soap_port" >"$demo/server.log" 2>&1 &
+# The tenant's resource library, served for the login to fetch.
+files=()
+for lib in "$build"/tenantlib/6/*Resource.dll; do
+  [ -f "$lib" ] && files+=(--add-file "RESOURCE/MANDANT6/DURNAK.DLL=$lib")
+done
+
+"$server" --db "$db" --tcp-port "$tcp_port" --soap-port "$soap_port" "${files[@]}" >"$demo/server.log" 2>&1 &
 server_pid=$!
 pids=("$server_pid")
 cleanup() { kill "${pids[@]}" 2>/dev/null || true; }
