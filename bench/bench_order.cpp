@@ -4,6 +4,7 @@
 
 #include "app/lokalini.h"
 #include "app/session.h"
+#include "integration/serversession.h"
 #include "integration/soapserverprocess.h"
 #include "link/requests/articlerequests.h"
 #include "link/requests/draftrequests.h"
@@ -30,14 +31,8 @@ struct Rig : FakeSeams {
 
     bool start(const SoapServerProcess& server) {
         log.setWriteLogFile(false);
-        Session::Config c;
-        c.connectUrl = server.soapUrl();
-        c.tcpHost = u"127.0.0.1"_s;
-        c.tcpPort = QString::number(server.tcpPort());
-        c.programFolder = dir.path();
-        c.ini = &ini;
-        c.connection.readTimeout = 60000;
-        session = std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock}, c);
+        session = std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock},
+                                            serverSessionConfig(server, false, dir.path(), &ini, 60000));
         if (!session->login({u"10000"_s, u"DEMO"_s, u"demo"_s, QString()}))
             return false;
         order = std::make_unique<DraftOrder>(session->link(), DraftOrder::Seams{log, dialogs, clock, ending});

@@ -70,10 +70,13 @@ void DraftCellActions::commitCell(int column, int row, const QString& text) {
         return;
     switch (column) {
     case iArtikelnummer:
-        if (m_o.m_resolver) {
-            const QString error = m_o.m_resolver->set_Artikel(row, text, QString(), true);
-            if (!error.isEmpty())
-                m_o.restoreCell(column, row);
+        // A typed number or search text is resolved like one from the quick
+        // search; the resolver writes the article into the line of the current row.
+        if (m_o.m_resolver && !text.trimmed().isEmpty()) {
+            m_o.m_grid.setCurrentCell(column, row);
+            m_o.m_resolver->ArtikelNummerChange(u"sgVKKL"_s, text.trimmed());
+        } else {
+            m_o.restoreCell(column, row);
         }
         break;
     case iMenge: {

@@ -1,5 +1,7 @@
 #include "articlefixture.h"
 
+#include "serversession.h"
+
 #include "link/requests/draftrequests.h"
 
 #include <QSqlDatabase>
@@ -117,15 +119,8 @@ bool addSpecialArticles(const SoapServerProcess& server, QString* error) {
 }
 
 ArticleHarness::ArticleHarness(const SoapServerProcess& server, bool soap) {
-    Session::Config c;
-    c.soap = soap;
-    c.connectUrl = server.soapUrl();
-    c.tcpHost = QStringLiteral("127.0.0.1");
-    c.tcpPort = QString::number(server.tcpPort());
-    c.programFolder = dir.path();
-    c.ini = &ini;
-    c.connection.readTimeout = 20000;
-    session = std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock}, c);
+    session = std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock},
+                                        serverSessionConfig(server, soap, dir.path(), &ini));
     entry = std::make_unique<ArticleEntry>(*session, draft, ArticleEntry::Seams{dialogs, ending, log}, &ini);
     entry->hooks.statistik = [this](const TStatistik& e) { events.append(e); };
     entry->option = [this](const QString& key) {

@@ -3,6 +3,7 @@
 #include "app/session.h"
 #include "app/tenantlibrary.h"
 #include "link/requests/customerrequests.h"
+#include "serversession.h"
 #include "soapserverprocess.h"
 #include "support/fakes.h"
 
@@ -26,14 +27,7 @@ struct Harness : FakeSeams {
             const std::function<void(Session::Config&)>& tweak = {}) {
         log.setLogFile(beside(u".log"_s));
         log.setWriteLogFile(true);
-        Session::Config c;
-        c.soap = soap;
-        c.connectUrl = server.soapUrl();
-        c.tcpHost = u"127.0.0.1"_s;
-        c.tcpPort = QString::number(server.tcpPort());
-        c.programFolder = dir.path();
-        c.ini = &ini;
-        c.connection.readTimeout = 20000;
+        Session::Config c = serverSessionConfig(server, soap, dir.path(), &ini);
         if (tweak)
             tweak(c);
         session = std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock}, c);

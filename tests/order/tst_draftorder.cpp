@@ -4,6 +4,7 @@
 #include "link/requests/draftrequests.h"
 #include "order/draftorder.h"
 #include "order/vkklcolumns.h"
+#include "serversession.h"
 #include "soapserverprocess.h"
 #include "support/fakes.h"
 
@@ -25,15 +26,8 @@ struct Harness : FakeSeams {
     QStringList articles;
 
     Harness(const SoapServerProcess& server, bool soap) {
-        Session::Config c;
-        c.soap = soap;
-        c.connectUrl = server.soapUrl();
-        c.tcpHost = u"127.0.0.1"_s;
-        c.tcpPort = QString::number(server.tcpPort());
-        c.programFolder = dir.path();
-        c.ini = &ini;
-        c.connection.readTimeout = 20000;
-        session = std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock}, c);
+        session = std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock},
+                                            serverSessionConfig(server, soap, dir.path(), &ini));
         order = std::make_unique<DraftOrder>(link(), DraftOrder::Seams{log, dialogs, clock, ending});
         order->writeStatistik = [this](const StatistikEvent& e) { events.append(e); };
     }

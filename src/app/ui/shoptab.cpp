@@ -4,9 +4,11 @@
 #include "articles/articleentry.h"
 #include "articles/quicksearch.h"
 #include "articles/ui/quicksearchwidgets.h"
+#include "order/draftchangeguard.h"
 #include "order/draftorder.h"
 #include "order/ui/draftgridview.h"
 #include "order/ui/shoppage.h"
+#include "platform/logger.h"
 
 #include <QTabWidget>
 
@@ -40,9 +42,15 @@ ShopTab::ShopTab(Seams seams, Session& session, QWidget* page, const LokalIni* i
         session, *m_draft, ArticleEntry::Seams{seams.dialogs, seams.ending, seams.log}, ini);
     m_draft->setArticleResolver(m_entry.get());
 
-    m_page = new ShopPage(page, m_draft->visibleGrid(), *m_draft, seams.log);
+    m_guard = std::make_unique<DraftChangeGuard>(
+        *m_draft, [this](const QString& action) { return changedElsewhere(action); });
+
+    m_page = new ShopPage(page, m_draft->visibleGrid(), *m_guard, seams.log);
     m_quick = std::make_unique<QuickSearchWidgets>(&m_page->schnellsuchePanel(), &m_page->grid(), *m_entry);
-    m_page->placeOverGrid(m_quick->lvArtikelsuche(), Qt::AlignTop | Qt::AlignLeft);
+    // The pop-ups of the quick search lie over the grid at their own places
+    // (the hit list as wide as the grid); while the hit list shows, the cell
+    // editor is not reopened.
+    m_page->grid().setReopenBlocker([this] { return m_entry->hitListVisible(); });
 
     DraftGridHooks& hooks = m_page->hooks();
     hooks.coSaleQuestionOpen = [this] { return m_draft->mitverkaufFrageOffen(); };
@@ -50,8 +58,8 @@ ShopTab::ShopTab(Seams seams, Session& session, QWidget* page, const LokalIni* i
     hooks.alternatives = [this](int row) { m_quick->search().alternativesForRow(row, QPoint()); };
     hooks.hideStockPopup = [this] { m_entry->hidePopups(); };
 
-    connect(m_draft.get(), &DraftOrder::summenLabelChanged, m_page, &ShopPage::setSummen);
-    connect(m_draft.get(), &DraftOrder::editorRequested, m_page, &ShopPage::reopenEditor);
+    connect(m_draft.get(), &DraftOrder::summenLabelChanged, m_page.data(), &ShopPage::setSummen);
+    connect(m_draft.get(), &DraftOrder::editorRequested, m_page.data(), &ShopPage::reopenEditor);
     connect(m_entry.get(), &ArticleEntry::statusText, this, [this](int panel, const QString& text) {
         if (m_status)
             m_status(panel, text);
@@ -67,7 +75,11 @@ ShopTab::ShopTab(Seams seams, Session& session, QWidget* page, const LokalIni* i
     };
 }
 
-ShopTab::~ShopTab() = default;
+ShopTab::~ShopTab() {
+    // The page's views read the grids and the hit list of the draft order and
+    // the quick search: they go before those.
+    delete m_page;
+}
 
 void ShopTab::setStatusSink(std::function<void(int panel, const QString& text)> sink) {
     m_status = std::move(sink);
@@ -81,6 +93,20 @@ DraftSettings ShopTab::settingsFromOptions() const {
     s.artikelReferenz =
         m_entry->option(QStringLiteral("ARTIKELREFERENZ")).compare(u"ON", Qt::CaseInsensitive) == 0;
     return s;
+}
+
+bool ShopTab::changedElsewhere(const QString& action) {
+    if (!m_page)
+        return false;
+    const QWidget* tab = m_page->parentWidget();
+    if (!m_entry->mehrfach_gefunden(action, tab ? tab->objectName() : QString(), true, false))
+        return false;
+    m_s.log.Log(1,
+                QStringLiteral("Der Warenkorb hat sich geändert.\r\nBenutzer \"%1\" ist vermutlich mehrfach "
+                               "angemeldet!")
+                    .arg(m_session.link().login().User),
+                1);
+    return true;
 }
 
 void ShopTab::loadDraftOrder() {

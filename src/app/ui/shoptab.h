@@ -1,19 +1,22 @@
 #pragma once
 
+#include "order/ui/shoppage.h"
+
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 
 class ArticleEntry;
 class Clock;
 class Dialogs;
+class DraftChangeGuard;
 class DraftOrder;
 class Ending;
 class LokalIni;
 class Logger;
 class QuickSearchWidgets;
 class Session;
-class ShopPage;
 class QWidget;
 struct DraftSettings;
 
@@ -45,12 +48,15 @@ public:
 
 private:
     DraftSettings settingsFromOptions() const;
+    // The multiple-login check before a change of the draft; true drops the change.
+    bool changedElsewhere(const QString& action);
 
     Seams m_s;
     Session& m_session;
     std::unique_ptr<DraftOrder> m_draft;
     std::unique_ptr<ArticleEntry> m_entry;
-    ShopPage* m_page = nullptr;
+    std::unique_ptr<DraftChangeGuard> m_guard;
+    QPointer<ShopPage> m_page;
     std::unique_ptr<QuickSearchWidgets> m_quick;
     std::function<void(int, const QString&)> m_status;
 };

@@ -1,0 +1,103 @@
+#include "order/draftchangeguard.h"
+
+using namespace Qt::StringLiterals;
+
+DraftChangeGuard::DraftChangeGuard(DraftGridActions& inner,
+                                   std::function<bool(const QString& action)> changedElsewhere)
+    : m_inner(inner)
+    , m_changedElsewhere(std::move(changedElsewhere)) {}
+
+bool DraftChangeGuard::allowed(const QString& action) const {
+    return !m_changedElsewhere || !m_changedElsewhere(action);
+}
+
+void DraftChangeGuard::newLineWithCopy(int row) {
+    if (allowed(u"Neu mit kopieren"_s))
+        m_inner.newLineWithCopy(row);
+}
+
+void DraftChangeGuard::newLine() {
+    if (allowed(u"Neu"_s))
+        m_inner.newLine();
+}
+
+// The deletes go through unchecked.
+void DraftChangeGuard::deleteLine(int row) {
+    m_inner.deleteLine(row);
+}
+
+void DraftChangeGuard::deleteAllLines() {
+    m_inner.deleteAllLines();
+}
+
+void DraftChangeGuard::toggleMark(int row) {
+    if (allowed(u"Eine Markierung ändern"_s))
+        m_inner.toggleMark(row);
+}
+
+void DraftChangeGuard::markAll() {
+    if (allowed(u"Alle zum Bestellen markieren"_s))
+        m_inner.markAll();
+}
+
+void DraftChangeGuard::clearAllMarks() {
+    if (allowed(u"Markierungen alle aufheben"_s))
+        m_inner.clearAllMarks();
+}
+
+void DraftChangeGuard::fillQuantities() {
+    if (allowed(u"Alle Zeilen auf Menge=TE setzen"_s))
+        m_inner.fillQuantities();
+}
+
+void DraftChangeGuard::setReferenceForAll() {
+    if (allowed(u"Referenz setzen"_s))
+        m_inner.setReferenceForAll();
+}
+
+void DraftChangeGuard::applyJaNein(int row, bool ja) {
+    if (allowed(u"sgVKKL Bestellen"_s))
+        m_inner.applyJaNein(row, ja);
+}
+
+void DraftChangeGuard::enterOnRow(int column, int row) {
+    if (allowed(u"sgVKKL Enter"_s))
+        m_inner.enterOnRow(column, row);
+}
+
+void DraftChangeGuard::copyFromRowAbove(int column, int row) {
+    if (allowed(u"sgVKKL F8"_s))
+        m_inner.copyFromRowAbove(column, row);
+}
+
+void DraftChangeGuard::commitCell(int column, int row, const QString& text) {
+    // The cell keeps its last confirmed value when the change is dropped.
+    if (allowed(u"sgVKKL SetEditText"_s))
+        m_inner.commitCell(column, row, text);
+    else
+        m_inner.restoreCell(column, row);
+}
+
+void DraftChangeGuard::restoreCell(int column, int row) {
+    m_inner.restoreCell(column, row);
+}
+
+bool DraftChangeGuard::isEnterable(int column) const {
+    return m_inner.isEnterable(column);
+}
+
+bool DraftChangeGuard::opensEditor(int column, int row) const {
+    return m_inner.opensEditor(column, row);
+}
+
+QString DraftChangeGuard::selectionStatus(int column, int row) const {
+    return m_inner.selectionStatus(column, row);
+}
+
+QString DraftChangeGuard::hintFor(int column, int row) {
+    return m_inner.hintFor(column, row);
+}
+
+void DraftChangeGuard::logoClicked(int row) {
+    m_inner.logoClicked(row);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "order/draftinterfaces.h"
+
+#include <functional>
+
+// Stands between the grid's window and the draft order: before a change of
+// the draft (menu "Zeile" except the deletes, edits committed in the grid) it
+// asks whether the draft on the server was changed from elsewhere, and drops
+// the change when it was. Everything else passes straight through.
+class DraftChangeGuard final : public DraftGridActions {
+public:
+    // changedElsewhere gets the name of the action and answers true when the
+    // draft was found changed.
+    DraftChangeGuard(DraftGridActions& inner, std::function<bool(const QString& action)> changedElsewhere);
+
+    void newLineWithCopy(int row) override;
+    void newLine() override;
+    void deleteLine(int row) override;
+    void deleteAllLines() override;
+    void toggleMark(int row) override;
+    void markAll() override;
+    void clearAllMarks() override;
+    void fillQuantities() override;
+    void setReferenceForAll() override;
+
+    void applyJaNein(int row, bool ja) override;
+    void enterOnRow(int column, int row) override;
+    void copyFromRowAbove(int column, int row) override;
+    void commitCell(int column, int row, const QString& text) override;
+    void restoreCell(int column, int row) override;
+
+    bool isEnterable(int column) const override;
+    bool opensEditor(int column, int row) const override;
+    QString selectionStatus(int column, int row) const override;
+    QString hintFor(int column, int row) override;
+    void logoClicked(int row) override;
+
+private:
+    bool allowed(const QString& action) const;
+
+    DraftGridActions& m_inner;
+    std::function<bool(const QString&)> m_changedElsewhere;
+};
