@@ -264,6 +264,20 @@ private Q_SLOTS:
                  to + QStringLiteral(": \"") + h.grid.value(to, 2) + QLatin1Char('"'));
     }
 
+    // A rewrite of the selected row (the server's answer) refreshes the text;
+    // a change elsewhere leaves it alone.
+    void statusFollowsTheSelectedRow() {
+        DraftPageHarness h;
+        QVERIFY(h.showAndFocus());
+        h.select(QStringLiteral("Menge"), 2);
+        QSignalSpy status(h.page.get(), &ShopPage::statusTextChanged);
+        h.grid.setValue(QStringLiteral("Menge"), 1, QStringLiteral("7"));
+        QVERIFY(status.isEmpty());
+        h.grid.setValue(QStringLiteral("Menge"), 2, QStringLiteral("4"));
+        QCOMPARE(status.size(), 1);
+        QCOMPARE(status.last().first().toString(), QStringLiteral("Menge: \"4\""));
+    }
+
     void clicks_data() {
         QTest::addColumn<QString>("header");
         QTest::addColumn<QStringList>("calls");

@@ -40,6 +40,14 @@ DraftGridView::DraftGridView(StringGrid& grid, DraftGridActions& actions, Logger
     setItemDelegate(m_delegate);
     connect(m_delegate, &DraftGridDelegate::commitRequested, this, &DraftGridView::onCommitRequested);
     connect(m_delegate, &DraftGridDelegate::pasteRequested, this, &DraftGridView::onPasteRequested);
+    // The status text shows the selected cell's value: keep it when the
+    // server's answer rewrites that row.
+    connect(&grid, &StringGrid::cellsChanged, this, [this](int first, int last) {
+        const QModelIndex current = currentIndex();
+        const int row = current.isValid() ? StringGridModel::gridRow(current) : -1;
+        if (row >= first && row <= last)
+            Q_EMIT statusTextChanged(m_actions.selectionStatus(current.column(), row));
+    });
 
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
