@@ -2,36 +2,27 @@
 
 #include "app/counterfile.h"
 #include "app/countingoption.h"
+#include "app/firstcontact.h"
 #include "app/loginrules.h"
 #include "app/lokalini.h"
 #include "app/scramble.h"
 #include "link/requests/customerrequests.h"
 #include "link/requests/sessionrequests.h"
-#include "link/soapendpoints.h"
-#include "link/tcpconnect.h"
 #include "model/recordlayout.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/ending.h"
 #include "platform/logger.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 const QString zero = QStringLiteral("0");
 const QString one = QStringLiteral("1");
-
-QStringList splitAnswer(const QString& text) {
-    QString t = text;
-    t.replace(crlf, QStringLiteral("\n"));
-    return t.split(QLatin1Char('\n'));
-}
 
 } // namespace
 
@@ -44,7 +35,10 @@ Session::Session(Seams seams, Config config, QObject* parent)
     , m_connectivity(m_network, m_s.log, m_s.clock)
     , m_requester(m_s.log, m_s.clock, m_s.dialogs, m_s.ending, m_connectivity)
     , m_connectProxy(m_network)
-    , m_requestProxy(m_network) {
+    , m_requestProxy(m_network)
+    , m_contact(std::make_unique<FirstContact>(
+          m_s, m_config,
+          FirstContact::Links{m_client, m_link, m_requester, m_connectProxy, m_requestProxy, m_context})) {
     m_context.mandant = QString::number(m_config.tenant);
     m_link.setProgramFolder(m_config.programFolder);
     m_link.setTransport(m_config.soap ? ServerLink::Transport::Soap : ServerLink::Transport::Tcp);
@@ -70,209 +64,21 @@ void Session::fail(const QString& text) {
     m_s.dialogs.message(m_config.onlineName, text, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
 }
 
-bool Session::getConnection(const QString& secret, const QString& mode, QStringList* answer) {
-    const QString transport = (m_config.soap ? QStringLiteral("SOAP") : QStringLiteral("TCP")) +
-                              (m_config.internal ? QStringLiteral(" INTERN") : QString());
-    const QStringList info{zero, QString::number(m_config.tenant), m_input.kdnr, m_input.user, secret,
-                           mode, m_config.clientVersion,           transport};
-    QString antwort, exception;
-    int result = -1;
-    const qint64 start = m_s.clock.tickCount();
-    const bool called = m_connectProxy.get_connection(info.join(crlf), antwort, &result, &exception);
-    m_s.log.Log(
-        1, QStringLiteral(" SOAP get_connection ticks=") + QString::number(m_s.clock.tickCount() - start), 1);
-    if (!called) {
-        m_trace += QStringLiteral("ECR Exception2 ");
-        m_s.log.Log(1,
-                    QStringLiteral("Exception get_connection: ") + m_connectProxy.url() + crlf + exception +
-                        QStringLiteral(" RefCount=") + QString::number(++m_connectionExceptions),
-                    1);
-        m_statusText = exception;
-        if (m_config.soap)
-            return false;
-        // TCP can go on with the address it already knows.
-        *answer = QStringList{one, m_config.tcpHost, m_config.tcpPort};
-        return false;
-    }
-    m_trace += QStringLiteral("GET_CONNECT L=") + QString::number(result) + QLatin1Char(' ');
-    *answer = splitAnswer(antwort);
-    m_s.log.Log(1, QStringLiteral("URL=%1 Ergebnis=%2 %3").arg(m_connectProxy.url()).arg(result).arg(antwort),
-                1);
-    if (result != 0) {
-        QStringList notice = *answer;
-        if (!notice.isEmpty() && notice.first().contains(QStringLiteral("WARTUNG")))
-            notice.removeFirst();
-        m_statusText = notice.join(crlf);
-        return false;
-    }
-    if (answer->size() < 12) {
-        m_statusText = QStringLiteral("SOAP-Fehler, eventuell wird die Adresse blockiert: ") +
-                       m_connectProxy.url() + crlf + QStringLiteral("Rückgabezeilen:") + crlf + antwort;
-        return false;
-    }
-    return true;
-}
-
-void Session::getSettings() {
-    QString antwort, exception;
-    int result = -1;
-    const QString info = QStringLiteral("MANDANT") + crlf + QString::number(m_config.tenant);
-    if (!m_connectProxy.get_settings(info, antwort, &result, &exception)) {
-        m_trace += QStringLiteral("EXCEPT GET_SET ");
-        m_s.log.Log(1, QStringLiteral("SOAP get_settings:") + exception, 1);
-        return;
-    }
-    const QStringList lines = splitAnswer(antwort);
-    if (result != 0 || lines.size() < 6)
-        return;
-    m_link.setStatisticsActive(lines.at(1) == one);
-    m_context.vatText = lines.at(5);
-    bool ok = false;
-    const int idle = lines.value(6).trimmed().toInt(&ok);
-    if (ok && idle > 10000)
-        m_settingsIdleTime = idle;
-    m_s.log.Log(1, m_s.log.stampNow() + QStringLiteral(" SOAP get_settings:") + lines.join(QLatin1Char(' ')),
-                1);
-}
-
-bool Session::zielanwendungRefuses(const QString& kdnr, const QString& user, const QString& secret,
-                                   const QString& mode) {
-    QStringList answer;
-    int code = 0;
-    QString message;
-    bool raised = false;
-    m_requester.strings2request(
-        m_connectProxy,
-        {kdnr, user, secret, mode, QStringLiteral("105"), one, QStringLiteral("ZIELANWENDUNG"), QString()},
-        answer, code, message, &raised);
-    if (raised) {
-        m_statusText = QStringLiteral("Ausnahmefehler ZIELANWENDUNG. ") + message;
-        return false;
-    }
-    if (code != 0)
-        return false;
-    QList<TBenutzerOption> options;
-    RecordCodec::decodeCounted(answer, 0, 2, options);
-    const QString value = UserOptions(options).value(QStringLiteral("ZIELANWENDUNG"));
-    if (value.isEmpty())
-        return false;
-    m_s.log.Log(1, QStringLiteral("ZIELANWENDUNG=") + value, 1);
-    m_s.ending.myterminate(QStringLiteral("ZIELANWENDUNG"),
-                           QStringLiteral("Ungültiger Benuzter für Zielanwendung=") + value + crlf +
-                               QStringLiteral("Bitte verwenden Sie anderen Benutzerzugang"));
-    return true;
-}
-
-void Session::removeUpdateLeftovers() {
-    if (m_config.programFolder.isEmpty())
-        return;
-    const QDir dir(m_config.programFolder);
-    const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    for (const QString& name :
-         QStringList{exe + QStringLiteral(".bat"), exe + QStringLiteral(".tmp"),
-                     QStringLiteral("QTX_CLIENT.sfx.exe"), QStringLiteral("QTX_CLIENT_TMP.EXE")})
-        QFile::remove(dir.filePath(name));
-}
-
 bool Session::Erstes_connect_upgrade(bool mitUpgrade, bool* keinUpdate) {
-    *keinUpdate = false;
-    QString host = m_config.tcpHost;
-    QString port = m_config.tcpPort;
-    const bool hashLogin = m_input.password == QStringLiteral("***") && !m_input.storedHash.isEmpty();
-    const QString secret = hashLogin ? m_input.storedHash : m_input.password;
-    const QString mode = hashLogin ? one : zero;
-
-    if (m_firstCall) {
-        m_firstCall = false;
-        m_trace = QStringLiteral("_EC=1 ");
-        QStringList answer;
-        int code = 0;
-        QString message;
-        bool raised = false;
-        const QString dash = QStringLiteral("-");
-        m_requester.strings2request(m_connectProxy, {dash, dash, dash, dash, QStringLiteral("990")}, answer,
-                                    code, message, &raised);
-        m_trace += raised ? QStringLiteral("_EC-Exception0 ") : QStringLiteral("L=%1 ").arg(code);
-        m_s.log.Log(1,
-                    QStringLiteral("Erster SOAPrequest CONNECTID:%1 loopi=%2 URL=%3 %4")
-                        .arg(answer.join(QLatin1Char(' ')))
-                        .arg(0)
-                        .arg(m_connectProxy.url(), message),
-                    1);
-        if (code == -4) {
-            m_statusText = answer.join(crlf);
-            return false;
-        }
-    }
-    SoapEndpoints::firstContact994(m_requester, m_connectProxy, m_config.backupUrl, m_s.log, &m_trace);
-
-    QStringList answer;
-    const bool connection = getConnection(secret, mode, &answer);
-    QString requestUrl = m_config.connectUrl;
-    if (connection) {
-        if (!(m_config.ipVonIni && !m_config.tcpHost.isEmpty())) {
-            host = answer.value(1).trimmed();
-            port = answer.value(2).trimmed();
-        }
-        m_connectionBranch = answer.value(5).trimmed();
-        m_resourceVersion = answer.value(7).trimmed();
-        requestUrl = SoapEndpoints::requestProxyUrl(m_config.connectUrl, m_config.backupUrl, answer.value(4),
-                                                    m_config.iniSoapServerAdr, &host);
-    }
-    getSettings();
-    m_trace += QStringLiteral("OK ");
-    m_s.log.Log(1, QStringLiteral("Erstes_connect_upgrade fertig mit HTTPRIO_Connect ") + m_s.log.stampNow(),
-                1);
-
-    if (connection && answer.value(11).trimmed() == QStringLiteral("KUNDE_KUNDE")) {
-        *keinUpdate = true;
-        m_s.ending.myterminate(QStringLiteral("KUNDE_KUNDE"),
-                               QStringLiteral("Dieser Benutzer gehört zum anderen Client-Programm."));
-        return false;
-    }
-    if (zielanwendungRefuses(m_input.kdnr, m_input.user, secret, mode)) {
-        *keinUpdate = true;
-        return false;
-    }
-
-    SoapEndpoints::setupRequestProxy(m_requestProxy, m_connectProxy, requestUrl);
-    m_link.setSoap(m_requester, m_requestProxy);
-    if (m_config.soap) {
-        m_s.log.Log(1, QStringLiteral("SOAP-URL=") + requestUrl, 1);
-        m_link.setServerLevel(20);
+    const bool ok = m_contact->Erstes_connect_upgrade(m_input, mitUpgrade, keinUpdate);
+    if (m_contact->connectionAnswered())
+        m_connectionBranch = m_contact->connectionBranch();
+    if (ok)
         m_firstContact = true;
-    } else {
-        m_s.log.Log(1, QStringLiteral("ServerIP=") + host + QStringLiteral(" Port=") + port, 1);
-        if (!host.contains(QLatin1Char('.')) || port.size() < 3) {
-            m_statusText = QStringLiteral("\r\nVerbindungsfehler \r\nIP=%1 Port=%2").arg(host, port);
-            return false;
-        }
-        TcpConnect tcp(m_client, m_s.log, m_s.dialogs, m_s.ending, m_s.platform, m_s.clock);
-        const QString caller = QStringLiteral("Erstes_connect nach WAS");
-        const ConnectResult c = tcp.do_connect(host, port, m_config.connection.connectTimeout,
-                                               m_config.connection.readTimeout, caller, true);
-        m_s.log.Log(1, QStringLiteral("Erstes do_connect=") + (c.connected ? one : zero) + m_s.log.stampNow(),
-                    1);
-        if (!c.connected || c.greeting.serverLevel < 10) {
-            m_statusText = QStringLiteral("%1%2IP=%3 Port=%4")
-                               .arg(caller,
-                                    c.connected ? QStringLiteral("\r\nFalscher Server ")
-                                                : QStringLiteral("\r\nVerbindungsfehler \r\n"),
-                                    host, port);
-            if (c.connected)
-                m_client.disconnectFromServer();
-            return false;
-        }
-        m_link.setServerLevel(c.greeting.serverLevel);
-        m_link.setTcpConnectSucceeded(true);
-        m_config.tcpHost = host;
-        m_config.tcpPort = port;
-        m_firstContact = true;
-    }
-    removeUpdateLeftovers();
-    if (mitUpgrade && updateAvailable())
-        *keinUpdate = true;
-    return m_firstContact;
+    return ok;
+}
+
+QString Session::firstContactTrace() const {
+    return m_contact->trace();
+}
+
+QString Session::statusText() const {
+    return m_contact->statusText();
 }
 
 bool Session::importAllowed() const {
@@ -309,8 +115,8 @@ bool Session::login(const LoginInput& input) {
             return false;
         if (!m_firstContact) {
             // The first contact reports in the status line, not in a box.
-            m_s.log.Log(1, m_statusText, 1);
-            status(1, m_statusText);
+            m_s.log.Log(1, statusText(), 1);
+            status(1, statusText());
             return false;
         }
     }
@@ -392,7 +198,7 @@ bool Session::login(const LoginInput& input) {
 
     QList<ConnectionOptions::IniWrite> writes;
     m_config.connection =
-        ConnectionOptions::apply(m_options, m_config.connection, m_settingsIdleTime, &writes);
+        ConnectionOptions::apply(m_options, m_config.connection, m_contact->settingsIdleTime(), &writes);
     if (m_config.ini)
         ConnectionOptions::write(*m_config.ini, writes);
     m_client.setConnectTimeout(m_config.connection.connectTimeout);
@@ -525,7 +331,8 @@ void Session::checkTenantLibrary() {
     if (name.isEmpty() || m_config.programFolder.isEmpty())
         return;
     const QString file = QDir(m_config.programFolder).filePath(name);
-    TenantLibrary::update(m_connectProxy, m_config.tenant, file, m_resourceVersion, m_s.log, m_s.clock);
+    TenantLibrary::update(m_connectProxy, m_config.tenant, file, m_contact->resourceVersion(), m_s.log,
+                          m_s.clock);
     m_tenantLibraryOk = TenantLibrary::GetExternResource(m_logo.isEmpty(), file, m_tenantTexts,
                                                          m_config.languageFileActive, &m_s.log);
     if (m_tenantLibraryOk)

@@ -18,10 +18,12 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
 
 class Clock;
 class Dialogs;
 class Ending;
+class FirstContact;
 class LokalIni;
 class Logger;
 class Platform;
@@ -84,8 +86,8 @@ public:
     bool loggedIn() const { return m_loggedIn; }
     bool loginSuccess() const { return m_loginSuccess; }
     bool firstContactDone() const { return m_firstContact; }
-    QString firstContactTrace() const { return m_trace; }
-    QString statusText() const { return m_statusText; }
+    QString firstContactTrace() const;
+    QString statusText() const;
     QString lastLoginMode() const { return m_lastMode; }
     const TBenutzer2& user() const { return m_user; }
     const UserOptions& options() const { return m_options; }
@@ -134,13 +136,6 @@ private:
     void ClientConnected();
     void ClientDisconnected();
     void ClientStatus(int state, const QString& text);
-    bool getConnection(const QString& secret, const QString& mode, QStringList* answer);
-    void getSettings();
-    bool zielanwendungRefuses(const QString& kdnr, const QString& user, const QString& secret,
-                              const QString& mode);
-    // Until the update check exists, no update is ever offered.
-    bool updateAvailable() { return false; }
-    void removeUpdateLeftovers();
     void writeVersionOptions();
     void applyLocalOptions();
     void applyKeepAlive();
@@ -159,17 +154,15 @@ private:
     SoapRequester m_requester;
     IQTX_SoapServer m_connectProxy;
     IQTX_SoapServer m_requestProxy;
+    std::unique_ptr<FirstContact> m_contact;
 
     LoginInput m_input;
     TBenutzer2 m_user;
     UserOptions m_options;
     CustomerData m_data;
     QByteArray m_logo;
-    QString m_trace;
-    QString m_statusText;
     QString m_lastMode;
     QString m_loginDate;
-    QString m_resourceVersion;
     QString m_connectionBranch;
     QString m_defaultBranch = QStringLiteral("F15");
     QString m_alternativeBranch;
@@ -177,12 +170,9 @@ private:
     TenantTexts m_tenantTexts;
     bool m_tenantLibraryOk = false;
     bool m_lastBranchPriority = false;
-    int m_settingsIdleTime = 180000;
-    bool m_firstCall = true;
     bool m_firstContact = false;
     bool m_loggedIn = false;
     bool m_loginSuccess = false;
     bool m_adminMode = false;
     bool m_adminMissing = false;
-    int m_connectionExceptions = 0;
 };

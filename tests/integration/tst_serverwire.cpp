@@ -96,7 +96,7 @@ private slots:
     void largeDraftOrderTravelsWhole();
     void changedLinesComeBackWithServerValues();
     void concurrentClientsLoseNothing();
-    void initDemoIsFast();
+    void initDemoBuildsTheDatabase();
 
 private:
     Answer call(bool soap, const QString& code, const QStringList& p,
@@ -326,8 +326,7 @@ void TestServerWire::largeDraftOrderTravelsWhole() {
             QCOMPARE(draft.lines.at(i).REFERENZ, u"Zeile %1"_s.arg(i));
         }
     }
-    // Reading is one query, not one per line: far below a second even in a debug build.
-    QVERIFY2(tcpMs < 1000 && soapMs < 1000, qPrintable(u"%1 / %2 ms"_s.arg(tcpMs).arg(soapMs)));
+    // How fast is for bench/, not for a pass or fail here.
 
     // A key that is not there fails the delete, and the others stay.
     QVERIFY(tcp.call(u"161"_s, {ids.first() + u";999999"_s}).status != 0);
@@ -513,15 +512,12 @@ void TestServerWire::concurrentClientsLoseNothing() {
     }
 }
 
-void TestServerWire::initDemoIsFast() {
+void TestServerWire::initDemoBuildsTheDatabase() {
     QProcess process;
-    QElapsedTimer timer;
-    timer.start();
     process.start(qEnvironmentVariable("QTX_BINARY_DIR") + u"/bin/qtx-server"_s,
                   {u"--init-demo"_s, m_seams.dir.filePath(u"demo.sqlite"_s)});
     QVERIFY(process.waitForFinished(30000));
     QCOMPARE(process.exitCode(), 0);
-    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(process.readAllStandardOutput().contains("10000 / DEMO / demo"));
 }
 

@@ -650,7 +650,8 @@ private Q_SLOTS:
         QVERIFY(grid->parentWidget()->childAt(overlay->geometry().center()) != grid->viewport());
     }
 
-    // No per-row widgets, no per-row sizing: ten thousand lines load and scroll quickly.
+    // No per-row widgets, no per-row sizing: what keeps ten thousand lines
+    // smooth (timings belong to bench/).
     void tenThousandRows() {
         DraftPageHarness h(0);
         QVERIFY(h.showAndFocus());
@@ -658,15 +659,13 @@ private Q_SLOTS:
         for (int r = 1; r <= 10000; ++r)
             rows.append(draftRow(h.grid, {{QStringLiteral("Artikelnummer"), QString::number(r)},
                                           {QStringLiteral("Logo"), QStringLiteral("BESTELLT")}}));
-        QElapsedTimer timer;
-        timer.start();
         h.grid.setDataRows(rows);
+        QCOMPARE(h.view().model()->rowCount(), 10000);
         h.view().scrollToBottom();
         h.view().viewport()->repaint();
-        h.view().scrollToTop();
-        h.view().viewport()->repaint();
-        QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(h.view().indexAt(QPoint(2, h.view().viewport()->height() - 2)).row(), 9999);
         QCOMPARE(h.view().verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+        QVERIFY(h.view().findChildren<QWidget*>().size() < 50);
     }
 };
 

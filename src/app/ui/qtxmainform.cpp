@@ -6,6 +6,8 @@
 #include "app/startup.h"
 #include "app/stringgridmodel.h"
 #include "app/tenantresources.h"
+#include "app/ui/loginpage.h"
+#include "app/ui/mainmenu.h"
 #include "app/ui/secondaryforms.h"
 #include "app/ui/shoptab.h"
 #include "order/ui/shoppage.h"
@@ -18,8 +20,8 @@
 #include "platform/singleinstance.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -27,10 +29,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QMenuBar>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include <QMenu>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -40,27 +39,6 @@
 namespace {
 const QString soapColour = QStringLiteral("#FFFFF0"); // $F0FFFF
 const QString tcpColour = QStringLiteral("#A6CAF0");  // $F0CAA6
-
-QAction* topLevelMenu(QMenuBar* bar, const QString& name, const QString& caption, QMenu** menu = nullptr) {
-    QMenu* m = bar->addMenu(caption);
-    m->setObjectName(name);
-    m->menuAction()->setObjectName(name);
-    if (menu)
-        *menu = m;
-    return m->menuAction();
-}
-
-QAction* topLevelAction(QMenuBar* bar, const QString& name, const QString& caption) {
-    QAction* a = bar->addAction(caption);
-    a->setObjectName(name);
-    return a;
-}
-
-QAction* addItem(QMenu* menu, const QString& name, const QString& caption) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    return a;
-}
 } // namespace
 
 TQTXMainForm::TQTXMainForm(Seams seams, const QStringList& arguments, QWidget* parent)
@@ -70,61 +48,13 @@ TQTXMainForm::TQTXMainForm(Seams seams, const QStringList& arguments, QWidget* p
     setObjectName(QStringLiteral("QTXMainForm"));
     setWindowTitle(QStringLiteral("Shop Online"));
     setMinimumSize(800, 560);
-    createMenu();
+    m_menu = std::make_unique<MainMenu>(menuBar());
+    connect(m_menu->einspeiser(), &QAction::triggered, this, &TQTXMainForm::showEinspeiser);
     createPages();
     createStatusBar();
 }
 
 TQTXMainForm::~TQTXMainForm() = default;
-
-void TQTXMainForm::createMenu() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("QTXMainMenu"));
-    QMenu* zeile = nullptr;
-    QMenu* fenster = nullptr;
-    QMenu* import = nullptr;
-    QMenu* autoOrder = nullptr;
-    QMenu* hilfe = nullptr;
-    QMenu* tests = nullptr;
-    m_topLevelItems << topLevelMenu(bar, QStringLiteral("miVKKLZeile"), QStringLiteral("&Zeile"), &zeile);
-    m_miVKKLFenster =
-        topLevelMenu(bar, QStringLiteral("miVKKLFenster"), QStringLiteral("&Fenster"), &fenster);
-    m_topLevelItems << m_miVKKLFenster;
-    m_miVKKLImport = topLevelMenu(bar, QStringLiteral("miVKKLImport"), QStringLiteral("&Import"), &import);
-    m_topLevelItems << m_miVKKLImport;
-    QAction* autoOrderItem =
-        topLevelMenu(bar, QStringLiteral("AutoOrderMenu"), QStringLiteral("AutoOrder"), &autoOrder);
-    autoOrderItem->setVisible(false);
-    QAction* bestellen =
-        topLevelAction(bar, QStringLiteral("miVKKLBestellen"), QStringLiteral("&Bestellen F10"));
-    bestellen->setShortcut(QKeySequence(Qt::Key_F10));
-    m_topLevelItems << bestellen;
-    m_miVKKLOptionen = topLevelAction(bar, QStringLiteral("miVKKLOptionen"), QStringLiteral("&Optionen"));
-    m_topLevelItems << m_miVKKLOptionen;
-    m_topLevelItems << topLevelAction(bar, QStringLiteral("InfoNEX"), QStringLiteral("Info NEX/Paketdienst"));
-    m_miHilfe = topLevelMenu(bar, QStringLiteral("miHilfe"), QStringLiteral("&Hilfe"), &hilfe);
-    m_topLevelItems << m_miHilfe;
-    topLevelMenu(bar, QStringLiteral("miTests"), QStringLiteral("Diverse Tests"), &tests)->setVisible(false);
-
-    // Catalogue baskets; the hidden ones belong to catalogues no longer sold.
-    addItem(import, QStringLiteral("miVKKLImportCCD32"), QStringLiteral("&Coparts DVD"));
-    addItem(import, QStringLiteral("miVKKLImportCCD32OL"), QStringLiteral("Coparts-&Online"));
-    addItem(import, QStringLiteral("miVKKLImportAtris"), QStringLiteral("&Atris DVD"))->setVisible(false);
-    addItem(import, QStringLiteral("miVKKLImportTopTruck"), QStringLiteral("&TopTruck DVD"));
-    addItem(import, QStringLiteral("miVKKLImportAtrisWM"), QStringLiteral("Atris &WM DVD"));
-    m_miVKKLImportGTC = addItem(import, QStringLiteral("miVKKLImportGTC"), QStringLiteral("&GTC"));
-    m_miVKKLImportGTC->setVisible(false);
-    addItem(import, QStringLiteral("miVKKLImportSTAkisOL"), QStringLiteral("STAkis-Online"));
-    addItem(import, QStringLiteral("miVKKLImportProfi"), QStringLiteral("Profi"));
-    addItem(hilfe, QStringLiteral("miVkklHelp"), QStringLiteral("Hilfe"));
-    m_miEinspeiser = addItem(hilfe, QStringLiteral("miEinspeiser"), QStringLiteral("&Einspeiser"));
-    connect(m_miEinspeiser, &QAction::triggered, this, &TQTXMainForm::showEinspeiser);
-    m_zeileMenu = zeile;
-    m_fensterMenu = fenster;
-    m_miVKKLBestellen = bestellen;
-    Q_UNUSED(autoOrder);
-    Q_UNUSED(tests);
-}
 
 void TQTXMainForm::createPages() {
     auto* central = new QWidget(this);
@@ -142,14 +72,16 @@ void TQTXMainForm::createPages() {
 
     m_pageControl = new QTabWidget(central);
     m_pageControl->setObjectName(QStringLiteral("PageControl"));
-    auto page = [this](const QString& name, const QString& caption) {
-        auto* w = new QWidget(m_pageControl);
+    auto page = [this](const QString& name, const QString& caption, QWidget* w = nullptr) {
+        if (!w)
+            w = new QWidget(m_pageControl);
         w->setObjectName(name);
         m_pageControl->addTab(w, caption);
         return w;
     };
     m_tsVerkaufskladde = page(QStringLiteral("tsVerkaufskladde"), QStringLiteral("Shop"));
-    m_tsConnection = page(QStringLiteral("tsConnection"), QStringLiteral("Login"));
+    m_tsConnection = new LoginPage(m_s.log, m_pageControl);
+    page(QStringLiteral("tsConnection"), QStringLiteral("Login"), m_tsConnection);
     m_tsAutoOrder = page(QStringLiteral("tsAutoOrder"), QStringLiteral("AutoOrder"));
     m_tsRuecklieferung = page(QStringLiteral("tsRuecklieferung"), QStringLiteral("Rücklieferung"));
     m_tsAltteile = page(QStringLiteral("tsAltteile"), QStringLiteral("Altteile"));
@@ -174,68 +106,12 @@ void TQTXMainForm::createPages() {
     m_lbLieferungscode->setObjectName(QStringLiteral("lbLieferungscode"));
     m_lbLieferungscode->hide();
 
-    auto* loginLayout = new QVBoxLayout(m_tsConnection);
-    loginLayout->addWidget(createLoginPage());
-    loginLayout->addStretch();
-    m_mainMemo = new QPlainTextEdit(m_tsConnection);
-    m_mainMemo->setObjectName(QStringLiteral("MainMemo"));
-    m_mainMemo->setReadOnly(true);
-    m_mainMemo->viewport()->installEventFilter(this);
-    // The memo panel belongs to the test mode, which no setting reaches.
-    m_mainMemo->setVisible(qEnvironmentVariableIntValue("QTX_TESTMODE") == 1);
-    loginLayout->addWidget(m_mainMemo, 1);
-    connect(&m_s.log, &Logger::memoCleared, m_mainMemo, &QPlainTextEdit::clear);
-    connect(&m_s.log, &Logger::memoAppended, m_mainMemo, &QPlainTextEdit::appendPlainText);
+    connect(m_tsConnection, &LoginPage::loginRequested, this, &TQTXMainForm::btLoginClick);
+    connect(m_tsConnection, &LoginPage::disconnectRequested, this, &TQTXMainForm::btDisConnectClick);
 
     layout->addWidget(m_pageControl, 1);
     setCentralWidget(central);
     connect(m_pageControl, &QTabWidget::currentChanged, this, &TQTXMainForm::pageControlChanged);
-}
-
-QWidget* TQTXMainForm::createLoginPage() {
-    m_loginPanel = new QWidget(m_tsConnection);
-    m_loginPanel->setObjectName(QStringLiteral("PanelLogin"));
-    m_loginPanel->setAutoFillBackground(true);
-    auto* outer = new QHBoxLayout(m_loginPanel);
-    auto* box = new QGroupBox(QStringLiteral("Anmeldung"), m_loginPanel);
-    box->setObjectName(QStringLiteral("gbLogin"));
-    auto* form = new QFormLayout(box);
-    auto edit = [box](const QString& name) {
-        auto* e = new QLineEdit(box);
-        e->setObjectName(name);
-        e->setMinimumWidth(220);
-        return e;
-    };
-    m_edKundennr = edit(QStringLiteral("edKundennr"));
-    m_edKALDO_ID = edit(QStringLiteral("edKALDO_ID"));
-    m_edPasswort = edit(QStringLiteral("edPasswort"));
-    m_edPasswort->setEchoMode(QLineEdit::Password);
-    form->addRow(QStringLiteral("Kundennummer"), m_edKundennr);
-    form->addRow(QStringLiteral("Benutzer"), m_edKALDO_ID);
-    form->addRow(QStringLiteral("Passwort"), m_edPasswort);
-    m_btLogin = new QPushButton(QStringLiteral("Login"), box);
-    m_btLogin->setObjectName(QStringLiteral("btLogin"));
-    m_btLogin->setDefault(true);
-    form->addRow(QString(), m_btLogin);
-    m_btDisConnect = new QPushButton(QStringLiteral("Disconnect"), box);
-    m_btDisConnect->setObjectName(QStringLiteral("btDisConnect"));
-    m_btDisConnect->setEnabled(false);
-    form->addRow(QString(), m_btDisConnect);
-    m_labelWasUrl = new QLabel(box);
-    m_labelWasUrl->setObjectName(QStringLiteral("LabelWAS_url"));
-    m_labelWasUrl->setAutoFillBackground(true);
-    m_labelWasUrl->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    form->addRow(QStringLiteral("Server"), m_labelWasUrl);
-    outer->addWidget(box);
-    outer->addStretch();
-
-    // Enter moves on; in the password field it logs in.
-    connect(m_edKundennr, &QLineEdit::returnPressed, m_edKALDO_ID, qOverload<>(&QWidget::setFocus));
-    connect(m_edKALDO_ID, &QLineEdit::returnPressed, m_edPasswort, qOverload<>(&QWidget::setFocus));
-    connect(m_edPasswort, &QLineEdit::returnPressed, this, &TQTXMainForm::btLoginClick);
-    connect(m_btLogin, &QPushButton::clicked, this, &TQTXMainForm::btLoginClick);
-    connect(m_btDisConnect, &QPushButton::clicked, this, &TQTXMainForm::btDisConnectClick);
-    return m_loginPanel;
 }
 
 void TQTXMainForm::createStatusBar() {
@@ -300,7 +176,7 @@ void TQTXMainForm::createSession() {
     m_session->showStatus = [this](int panel, const QString& text) { showStatusPanel(panel, text); };
     m_session->connectionClosed = [this] {
         m_loggedIn = false;
-        m_btDisConnect->setEnabled(false);
+        m_tsConnection->setDisconnectEnabled(false);
     };
     createShopTab();
 }
@@ -311,9 +187,9 @@ void TQTXMainForm::createShopTab() {
     m_shopLayout->insertWidget(0, &m_shop->page(), 1);
     m_shop->setStatusSink([this](int panel, const QString& text) { showStatusPanel(panel, text); });
     connect(&m_shop->page(), &ShopPage::statusTextChanged, m_vkklStatusBar, &QLabel::setText);
-    m_zeileMenu->addActions(m_shop->page().zeileActions());
-    m_fensterMenu->addActions(m_shop->page().createFensterActions());
-    connect(m_miVKKLBestellen, &QAction::triggered, &m_shop->page(), &ShopPage::bookOrder);
+    m_menu->zeile()->addActions(m_shop->page().zeileActions());
+    m_menu->fenster()->addActions(m_shop->page().createFensterActions());
+    connect(m_menu->bestellen(), &QAction::triggered, &m_shop->page(), &ShopPage::bookOrder);
     m_session->loadDraftOrder = [this] { m_shop->loadDraftOrder(); };
 }
 
@@ -326,7 +202,7 @@ void TQTXMainForm::applyStartUp() {
     const StartUp& s = *m_startUp;
     QGuiApplication::setApplicationDisplayName(s.onlineName());
     if (s.hideImportGtc())
-        m_miVKKLImportGTC->setVisible(false);
+        m_menu->hideImportGtc();
 
     if (SingleInstance* single = s.singleInstance()) {
         connect(single, &SingleInstance::importMessageReceived, this, &TQTXMainForm::handleImportMessage);
@@ -354,23 +230,20 @@ void TQTXMainForm::applyStartUp() {
         setMinimumSize(800, 560);
     else
         setMinimumSize(0, 0);
-    m_edKundennr->setText(settings.kundennr);
-    m_edKALDO_ID->setText(settings.kaldoId);
-    m_edPasswort->setText(s.hasStoredPassword() ? QStringLiteral("***") : QString());
+    m_tsConnection->setKundennr(settings.kundennr);
+    m_tsConnection->setKaldoId(settings.kaldoId);
+    m_tsConnection->setPasswort(s.hasStoredPassword() ? QStringLiteral("***") : QString());
 
-    m_labelWasUrl->setText(s.endpoints().connectUrl);
-    m_labelWasUrl->setToolTip(s.endpoints().labelHint());
+    m_tsConnection->setServer(s.endpoints().connectUrl, s.endpoints().labelHint());
     setWindowTitle(s.caption());
 }
 
 void TQTXMainForm::applyTransportColours(bool soap) {
     if (soap) {
-        for (QWidget* w :
-             {m_loginPanel, static_cast<QWidget*>(m_labelWasUrl), static_cast<QWidget*>(m_vkklStatusBar)}) {
-            QPalette p = w->palette();
-            p.setColor(QPalette::Window, QColor(soapColour));
-            w->setPalette(p);
-        }
+        m_tsConnection->setTransportColour(QColor(soapColour));
+        QPalette p = m_vkklStatusBar->palette();
+        p.setColor(QPalette::Window, QColor(soapColour));
+        m_vkklStatusBar->setPalette(p);
     } else {
         QPalette p = m_vkklStatusBar->palette();
         p.setColor(QPalette::Window, QColor(tcpColour));
@@ -392,8 +265,7 @@ void TQTXMainForm::useArialEverywhere() {
 }
 
 void TQTXMainForm::Enable_MainMenuItems(bool doit) {
-    for (QAction* item : std::as_const(m_topLevelItems))
-        item->setEnabled(doit && (item != m_miVKKLImport || m_importAllowed));
+    m_menu->enableItems(doit, m_importAllowed);
 }
 
 void TQTXMainForm::showEvent(QShowEvent* event) {
@@ -430,17 +302,14 @@ void TQTXMainForm::FormActivate() {
     const bool firstCreate = m_firstActivation;
     m_firstActivation = false;
     const bool inputStarted =
-        m_pageControl->currentWidget() == m_tsConnection && m_btLogin->isEnabled() && m_btLogin->isVisible();
+        m_pageControl->currentWidget() == m_tsConnection && m_tsConnection->loginAvailable();
     m_s.log.Log(0,
                 QStringLiteral("FormActivate firstcreate=%1 input_started=%2")
                     .arg(firstCreate ? QStringLiteral("TRUE") : QStringLiteral("FALSE"),
                          inputStarted ? QStringLiteral("TRUE") : QStringLiteral("FALSE")),
                 1);
     if (inputStarted) {
-        if (m_edKundennr->text().isEmpty())
-            m_edKundennr->setFocus();
-        else
-            m_btLogin->setFocus();
+        m_tsConnection->focusInput();
         if (m_startUp->autoLogin())
             btLoginClick();
     }
@@ -452,12 +321,9 @@ void TQTXMainForm::FormActivate() {
 
 void TQTXMainForm::btLoginClick() {
     const LoginCheck check =
-        LoginCheck::check(m_edKundennr->text(), m_edKALDO_ID->text(), m_edPasswort->text());
+        LoginCheck::check(m_tsConnection->kundennr(), m_tsConnection->kaldoId(), m_tsConnection->passwort());
     if (!check.ok()) {
-        QLineEdit* field = check.focus == LoginCheck::Field::Kundennr  ? m_edKundennr
-                           : check.focus == LoginCheck::Field::KaldoId ? m_edKALDO_ID
-                                                                       : m_edPasswort;
-        field->setFocus();
+        m_tsConnection->focusField(check.focus);
         if (!check.message.isEmpty())
             m_s.dialogs.message(windowTitle(), check.message, Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
         return;
@@ -468,16 +334,16 @@ void TQTXMainForm::btLoginClick() {
 void TQTXMainForm::runLoginSequence() {
     if (!m_session)
         return;
-    m_btLogin->setEnabled(false);
-    QString password = m_edPasswort->text();
+    m_tsConnection->setLoginEnabled(false);
+    QString password = m_tsConnection->passwort();
     const QString hash = m_startUp->settings().hash;
     // "***" without a hash stands for the password kept in the INI file.
     if (password == QStringLiteral("***") && hash.isEmpty() && m_startUp->hasStoredPassword())
         password = Scramble::readStored(m_startUp->storedPasswordScrambled());
-    const bool ok =
-        m_session->login({m_edKundennr->text().trimmed(), m_edKALDO_ID->text().trimmed(), password, hash});
-    m_btLogin->setEnabled(true);
-    m_labelWasUrl->setToolTip(m_session->statusText());
+    const bool ok = m_session->login(
+        {m_tsConnection->kundennr().trimmed(), m_tsConnection->kaldoId().trimmed(), password, hash});
+    m_tsConnection->setLoginEnabled(true);
+    m_tsConnection->setServerHint(m_session->statusText());
     if (ok)
         applyLogin();
 }
@@ -485,9 +351,9 @@ void TQTXMainForm::runLoginSequence() {
 void TQTXMainForm::applyLogin() {
     m_loggedIn = true;
     m_importAllowed = m_session->importAllowed();
-    m_btDisConnect->setEnabled(true);
+    m_tsConnection->setDisconnectEnabled(true);
     if (!m_session->user().DEB_NR.isEmpty())
-        m_edKundennr->setText(m_session->user().DEB_NR);
+        m_tsConnection->setKundennr(m_session->user().DEB_NR);
     // The customer's own logo wins over the tenant library's.
     QPixmap logo;
     const QByteArray picture =
@@ -512,10 +378,10 @@ void TQTXMainForm::applyLogin() {
 void TQTXMainForm::btDisConnectClick() {
     if (!m_session)
         return;
-    m_btDisConnect->setEnabled(false);
+    m_tsConnection->setDisconnectEnabled(false);
     m_session->do_DisConnect(false, false);
     m_loggedIn = false;
-    m_btLogin->setEnabled(true);
+    m_tsConnection->setLoginEnabled(true);
     setActivePage(m_tsConnection);
 }
 
@@ -559,11 +425,7 @@ void TQTXMainForm::PageControlChange(int index) {
     }
     const PageControlRules::Menu menu = PageControlRules::menuFor(page);
     Enable_MainMenuItems(menu.all);
-    m_miVKKLFenster->setEnabled(menu.all && menu.fenster);
-    if (!menu.import)
-        m_miVKKLImport->setEnabled(false);
-    m_miVKKLOptionen->setEnabled(menu.optionen);
-    m_miHilfe->setEnabled(menu.hilfe);
+    m_menu->applyPage(menu);
 }
 
 void TQTXMainForm::showEinspeiser() {
@@ -578,10 +440,6 @@ void TQTXMainForm::showEinspeiser() {
 bool TQTXMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_logo && event->type() == QEvent::MouseButtonRelease) {
         LogoClick();
-        return true;
-    }
-    if (m_mainMemo && watched == m_mainMemo->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        m_mainMemo->setToolTip(m_s.log.toggleExitLog());
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

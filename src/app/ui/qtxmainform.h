@@ -9,15 +9,12 @@
 class Clock;
 class Dialogs;
 class Ending;
+class LoginPage;
 class Logger;
+class MainMenu;
 class Platform;
-class QAction;
 class QLabel;
-class QLineEdit;
 class QListWidget;
-class QMenu;
-class QPlainTextEdit;
-class QPushButton;
 class QTabWidget;
 class QWidget;
 class Session;
@@ -72,9 +69,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createMenu();
     void createPages();
-    QWidget* createLoginPage();
     void createStatusBar();
     void applyStartUp();
     void applyTransportColours(bool soap);
@@ -102,35 +97,18 @@ private:
     std::unique_ptr<StartUp> m_startUp;
     std::unique_ptr<Session> m_session;
     std::unique_ptr<ShopTab> m_shop;
-    QMenu* m_zeileMenu = nullptr;
-    QMenu* m_fensterMenu = nullptr;
-    QAction* m_miVKKLBestellen = nullptr;
+    std::unique_ptr<MainMenu> m_menu;
     QVBoxLayout* m_shopLayout = nullptr;
 
     QTabWidget* m_pageControl = nullptr;
     QWidget* m_tsVerkaufskladde = nullptr;
-    QWidget* m_tsConnection = nullptr;
+    LoginPage* m_tsConnection = nullptr;
     QWidget* m_tsAutoOrder = nullptr;
     QWidget* m_tsRuecklieferung = nullptr;
     QWidget* m_tsAltteile = nullptr;
     QWidget* m_tsBelege = nullptr;
-    QList<QAction*> m_topLevelItems;
-    QAction* m_miVKKLImport = nullptr;
-    QAction* m_miVKKLFenster = nullptr;
-    QAction* m_miEinspeiser = nullptr;
-    QAction* m_miVKKLOptionen = nullptr;
-    QAction* m_miHilfe = nullptr;
-    QAction* m_miVKKLImportGTC = nullptr;
-    QLineEdit* m_edKundennr = nullptr;
-    QLineEdit* m_edKALDO_ID = nullptr;
-    QLineEdit* m_edPasswort = nullptr;
-    QPushButton* m_btLogin = nullptr;
-    QPushButton* m_btDisConnect = nullptr;
-    QLabel* m_labelWasUrl = nullptr;
     QLabel* m_logo = nullptr;
     QLabel* m_vkklStatusBar = nullptr;
-    QWidget* m_loginPanel = nullptr;
-    QPlainTextEdit* m_mainMemo = nullptr;
     QList<QLabel*> m_statusPanels;
     QListWidget* m_lbFiliale = nullptr;
     QListWidget* m_lbLieferungscode = nullptr;

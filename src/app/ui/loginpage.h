@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/logincheck.h"
+
+#include <QWidget>
+
+class Logger;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The "Login" tab sheet: customer number, user and password, the login and
+// disconnect buttons, the server address and the memo of the test mode.
+// The main window decides what a click does.
+class LoginPage : public QWidget {
+    Q_OBJECT
+public:
+    LoginPage(Logger& log, QWidget* parent = nullptr);
+
+    QString kundennr() const;
+    QString kaldoId() const;
+    QString passwort() const;
+    void setKundennr(const QString& text);
+    void setKaldoId(const QString& text);
+    void setPasswort(const QString& text);
+    void focusField(LoginCheck::Field field);
+    // Input starts in the customer number while it is empty, else on the login button.
+    void focusInput();
+    // The login button can be clicked: enabled and shown.
+    bool loginAvailable() const;
+    void setLoginEnabled(bool enabled);
+    void setDisconnectEnabled(bool enabled);
+    void setServer(const QString& url, const QString& hint);
+    void setServerHint(const QString& hint);
+    // The SOAP transport tints the login panel and the server address.
+    void setTransportColour(const QColor& colour);
+
+Q_SIGNALS:
+    // Login button, or Enter in the password field.
+    void loginRequested();
+    void disconnectRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* createPanel();
+
+    Logger& m_log;
+    QWidget* m_panel = nullptr;
+    QLineEdit* m_edKundennr = nullptr;
+    QLineEdit* m_edKALDO_ID = nullptr;
+    QLineEdit* m_edPasswort = nullptr;
+    QPushButton* m_btLogin = nullptr;
+    QPushButton* m_btDisConnect = nullptr;
+    QLabel* m_labelWasUrl = nullptr;
+    QPlainTextEdit* m_mainMemo = nullptr;
+};
