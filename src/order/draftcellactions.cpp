@@ -143,6 +143,10 @@ QString DraftCellActions::hintFor(int column, int row) {
     }
     if (row >= m_o.m_grid.rowCount())
         return QString();
+    if (column != iLogo)
+        m_lieferzeitRow = -1;
+    if (column == iLogo && m_o.m_grid.cell(iBestellen, row) == u"JA" && m_o.lieferzeitText)
+        return logoHint(row);
     if (column == iLogo) {
         const QString name =
             m_o.m_customer ? CodeTables::filialName(m_o.m_grid.cell(iFiliale, row), m_o.m_customer->branches)
@@ -180,6 +184,14 @@ QString DraftCellActions::hintFor(int column, int row) {
                m_o.m_grid.cell(iBeschaffung, row) + u"\" "_s + m_o.m_grid.cell(iFiliale, row) + u' ' +
                m_o.m_grid.cell(iReferenz, row);
     return QString();
+}
+
+QString DraftCellActions::logoHint(int row) {
+    if (m_lieferzeitRow != row) {
+        m_lieferzeit = m_o.lieferzeitText(row);
+        m_lieferzeitRow = row;
+    }
+    return m_lieferzeit;
 }
 
 void DraftCellActions::logoClicked(int row) {

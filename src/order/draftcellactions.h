@@ -27,6 +27,11 @@ public:
 
 private:
     void commitBestellInfo(int row, const QString& text);
+    QString logoHint(int row);
 
     DraftOrder& m_o;
+    // The delivery time over "Logo" is asked once per row and kept until the
+    // mouse leaves the column.
+    int m_lieferzeitRow = -1;
+    QString m_lieferzeit;
 };

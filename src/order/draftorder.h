@@ -130,6 +130,8 @@ public:
     std::function<bool(int row, const QString& menge)> setMenge;
     // "Lieferungsart", "Lieferadresse" and "-->" committed or copied from above.
     std::function<void(int column, int row, const QString& text)> setLieferung;
+    // Delivery-time text of a marked row, the hint over its "Logo" cell.
+    std::function<QString(int row)> lieferzeitText;
     // Click on "Logo": the backorder and procurement decision of a row.
     std::function<void(int row)> openBeschaffung;
     // Click on "Logo" of an unknown article: the extended search.

@@ -390,6 +390,21 @@ private Q_SLOTS:
         QCOMPARE(h.shown(), QString());
         QCOMPARE(h.grid().value(Bestellen, 1), u"JA"_s);
         QCOMPARE(h.serverLines().first().BESTELLEN, u"1"_s);
+
+        // The hint over "Logo" of a marked row is its delivery time, asked once
+        // while the mouse stays in the column.
+        int asked = 0;
+        h.order->lieferzeitText = [&](int row) {
+            ++asked;
+            return u"Zustellung morgen (Zeile %1)"_s.arg(row);
+        };
+        const int logo = h.grid().column(u"Logo"_s);
+        QCOMPARE(h.order->hintFor(logo, 1), u"Zustellung morgen (Zeile 1)"_s);
+        QCOMPARE(h.order->hintFor(logo, 1), u"Zustellung morgen (Zeile 1)"_s);
+        QCOMPARE(asked, 1);
+        h.order->hintFor(h.grid().column(Menge), 1);
+        h.order->hintFor(logo, 1);
+        QCOMPARE(asked, 2);
         h.order->toggleMark(1);
         QCOMPARE(h.grid().value(Bestellen, 1), QString());
         QCOMPARE(h.serverLines().first().BESTELLEN, u"0"_s);
