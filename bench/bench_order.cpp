@@ -4,6 +4,7 @@
 
 #include "app/lokalini.h"
 #include "app/session.h"
+#include "benchserver.h"
 #include "integration/serversession.h"
 #include "integration/soapserverprocess.h"
 #include "link/requests/articlerequests.h"
@@ -147,13 +148,9 @@ BENCHMARK(BM_MarkOneLineWithServer)->Arg(200)->Arg(2000)->Unit(benchmark::kMicro
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (qEnvironmentVariableIsEmpty("QTX_BINARY_DIR"))
-        qputenv("QTX_BINARY_DIR", QTX_BENCH_BINARY_DIR);
     SoapServerProcess process;
-    if (!process.start()) {
-        fprintf(stderr, "qtx-server: %s\n", qPrintable(process.error()));
+    if (!startBenchServer(process))
         return 1;
-    }
     auto r = std::make_unique<Rig>();
     rig = r.get();
     if (!r->start(process)) {

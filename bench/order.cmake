@@ -1,5 +1,6 @@
 # The draft-order grid: full load and one-row rebuild at 200 and 2,000 lines.
 qtx_add_bench(bench_order ${CMAKE_CURRENT_SOURCE_DIR}/bench_order.cpp
+  benchserver.h
   ${PROJECT_SOURCE_DIR}/tests/integration/soapserverprocess.h
   ${PROJECT_SOURCE_DIR}/tests/integration/soapserverprocess.cpp)
 target_link_libraries(bench_order PRIVATE qtx_core qtx_testsupport)
