@@ -48,6 +48,12 @@ DraftGridView::DraftGridView(StringGrid& grid, DraftGridActions& actions, Logger
         if (row >= first && row <= last)
             Q_EMIT statusTextChanged(m_actions.selectionStatus(current.column(), row));
     });
+    connect(&grid, &StringGrid::reset, this, [this] {
+        const int row = m_grid.currentRow();
+        const int column = m_grid.currentColumn();
+        if (row >= 1 && row < m_grid.rowCount())
+            Q_EMIT statusTextChanged(m_actions.selectionStatus(column, row));
+    });
 
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
