@@ -122,10 +122,25 @@ void DraftCellActions::commitBestellInfo(int row, const QString& text) {
         m_o.Neue_Zeile();
 }
 
+QString DraftCellActions::shownMessage(int row, bool procuredFirst) const {
+    const QString message = m_o.m_grid.cell(iErrorMessage, row);
+    const DraftSettings& s = m_o.m_settings;
+    if (s.tenant != 1 || !message.contains(u"Der Artikel wird bei Bestellung in Rückstand genommen."_s))
+        return message;
+    const bool outside = !m_o.m_grid.cell(iExterneFiliale, row).isEmpty() && !s.aussenlagerText.isEmpty();
+    const bool procured = !s.lagerauftragText.isEmpty() && !s.besorgtText.isEmpty() &&
+                          m_o.m_grid.cell(iLogo, row).contains(s.lagerauftragText);
+    if (procured && (procuredFirst || !outside))
+        return s.besorgtText;
+    if (outside)
+        return s.aussenlagerText;
+    return message;
+}
+
 QString DraftCellActions::selectionStatus(int column, int row) const {
     QString text = m_o.m_grid.header(column) + u": \""_s + m_o.m_grid.cell(column, row) + u'"';
     const QString code = m_o.m_grid.cell(iErrorCode, row).trimmed();
-    const QString message = m_o.m_grid.cell(iErrorMessage, row);
+    const QString message = shownMessage(row, false);
     if (!code.isEmpty() && code != u"0")
         text += u"  ERR ["_s + code + u"]: "_s + message;
     else if (!message.isEmpty())
@@ -158,7 +173,7 @@ QString DraftCellActions::hintFor(int column, int row) {
     }
     if (m_o.m_settings.priceDisplay == 1 && column == iEmpfVkPreis)
         return m_o.m_grid.cell(iNettopreis, row);
-    const QString message = m_o.m_grid.cell(iErrorMessage, row);
+    const QString message = shownMessage(row, true);
     if (!message.isEmpty() && column < iBruttobetrag) {
         QString hint = u"Zeile "_s + m_o.m_grid.cell(iPos, row) + u":\r\n"_s;
         const QString code = m_o.m_grid.cell(iErrorCode, row).trimmed();

@@ -28,6 +28,9 @@ public:
 private:
     void commitBestellInfo(int row, const QString& text);
     QString logoHint(int row);
+    // The row's error message as shown; tenant "1" words the backorder
+    // notice after where the row is served from.
+    QString shownMessage(int row, bool procuredFirst) const;
 
     DraftOrder& m_o;
     // The delivery time over "Logo" is asked once per row and kept until the

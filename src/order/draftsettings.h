@@ -28,6 +28,11 @@ struct DraftSettings {
     bool noBranchFromPreviousRow = false;
     // Client identification (P1 of an insert).
     QString clientIdent;
+    // Tenant texts that stand in for the backorder notice in tenant "1":
+    // the warehouse-order word, served from an outside warehouse, procured.
+    QString lagerauftragText;
+    QString aussenlagerText;
+    QString besorgtText;
 
     bool messagesEnabled() const { return messageLevel > 0; }
     bool pricesShown() const { return priceDisplay >= 2; }

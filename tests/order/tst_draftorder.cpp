@@ -219,6 +219,45 @@ private Q_SLOTS:
         QCOMPARE(h.grid().value(ErrorMessage, 1), QString());
     }
 
+    // Tenant "1" words the backorder notice after where the row is served
+    // from; the status prefers the outside warehouse, the hint the procurement.
+    void backorderNoticeOfTenantOne_data() {
+        QTest::addColumn<int>("tenant");
+        QTest::addColumn<QString>("logo");
+        QTest::addColumn<QString>("externeFiliale");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("hint");
+        const QString notice = u"Der Artikel wird bei Bestellung in Rückstand genommen."_s;
+        QTest::newRow("tenant 6 keeps it") << 6 << u"LA-Auftrag"_s << u"Lager Nord"_s << notice << notice;
+        QTest::newRow("outside warehouse") << 1 << QString() << u"Lager Nord"_s << u"AUSSEN"_s << u"AUSSEN"_s;
+        QTest::newRow("procured") << 1 << u"LA-Auftrag"_s << QString() << u"BESORGT"_s << u"BESORGT"_s;
+        QTest::newRow("both") << 1 << u"LA-Auftrag"_s << u"Lager Nord"_s << u"AUSSEN"_s << u"BESORGT"_s;
+        QTest::newRow("neither") << 1 << QString() << QString() << notice << notice;
+    }
+    void backorderNoticeOfTenantOne() {
+        QFETCH(int, tenant);
+        QFETCH(QString, logo);
+        QFETCH(QString, externeFiliale);
+        QFETCH(QString, status);
+        QFETCH(QString, hint);
+        Harness h(m_server, false);
+        DraftSettings s = h.order->settings();
+        s.tenant = tenant;
+        s.lagerauftragText = u"LA-Auftrag"_s;
+        s.aussenlagerText = u"AUSSEN"_s;
+        s.besorgtText = u"BESORGT"_s;
+        h.order->setSettings(s);
+        StringGrid& g = h.grid();
+        g.setRowCount(2);
+        g.setValue(u"POS."_s, 1, u"   1"_s);
+        g.setValue(u"Logo"_s, 1, logo);
+        g.setValue(u"ExterneFiliale"_s, 1, externeFiliale);
+        g.setValue(u"ErrorCode"_s, 1, u"0"_s);
+        g.setValue(ErrorMessage, 1, u"Der Artikel wird bei Bestellung in Rückstand genommen."_s);
+        QCOMPARE(h.order->selectionStatus(g.column(Menge), 1), u"Menge: \"\"  "_s + status);
+        QCOMPARE(h.order->hintFor(g.column(Menge), 1), u"Zeile    1:\r\n"_s + hint);
+    }
+
     void fillQuantities() {
         Harness h(m_server, false);
         QVERIFY(h.login());

@@ -90,6 +90,10 @@ DraftSettings ShopTab::settingsFromOptions() const {
     s.tenant = m_session.tenant();
     s.messageLevel = messageLevel(m_entry->option(QStringLiteral("SHOWMESSAGE")));
     s.priceDisplay = priceDisplay(m_entry->option(QStringLiteral("SHOWPREIS")));
+    const TenantTexts& texts = m_session.tenantTexts();
+    s.lagerauftragText = texts.lagerauftrag;
+    s.aussenlagerText = texts.artikelAussenlager;
+    s.besorgtText = texts.artikelBesorgt;
     s.artikelReferenz =
         m_entry->option(QStringLiteral("ARTIKELREFERENZ")).compare(u"ON", Qt::CaseInsensitive) == 0;
     return s;
