@@ -15,6 +15,7 @@ public:
         IQTX_SoapServer& connectProxy;
         IQTX_SoapServer& requestProxy;
         ModelContext& context;
+        Connectivity& connectivity;
     };
 
     FirstContact(Session::Seams seams, const Session::Config& config, Links links);

@@ -36,9 +36,10 @@ Session::Session(Seams seams, Config config, QObject* parent)
     , m_requester(m_s.log, m_s.clock, m_s.dialogs, m_s.ending, m_connectivity)
     , m_connectProxy(m_network)
     , m_requestProxy(m_network)
-    , m_contact(std::make_unique<FirstContact>(
-          m_s, m_config,
-          FirstContact::Links{m_client, m_link, m_requester, m_connectProxy, m_requestProxy, m_context})) {
+    , m_contact(
+          std::make_unique<FirstContact>(m_s, m_config,
+                                         FirstContact::Links{m_client, m_link, m_requester, m_connectProxy,
+                                                             m_requestProxy, m_context, m_connectivity})) {
     m_context.mandant = QString::number(m_config.tenant);
     m_link.setProgramFolder(m_config.programFolder);
     m_link.setTransport(m_config.soap ? ServerLink::Transport::Soap : ServerLink::Transport::Tcp);

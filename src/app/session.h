@@ -96,6 +96,8 @@ public:
     const StringGrid& einspeiser() const { return m_data.sgEinspeiser; }
     StringGrid& einspeiser() { return m_data.sgEinspeiser; }
     int tenant() const { return m_config.tenant; }
+    // The address the connectivity check probes.
+    QString connectivityUrl() const { return m_connectivity.connectUrl(); }
     const TenantTexts& tenantTexts() const { return m_tenantTexts; }
     bool tenantLibraryLoaded() const { return m_tenantLibraryOk; }
     // Refusal text for articles that can only be ordered by phone (booking group "HX80").

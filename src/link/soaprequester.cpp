@@ -54,7 +54,10 @@ void SoapRequester::strings2request(IQTX_SoapServer& proxy, const QStringList& r
                          .arg(m_idleTimeMs),
                      1);
         m_lastCheck = m_clock.tickCount();
-        if (!reachable) {
+        if (!reachable && m_failoverPending) {
+            m_logger.Log(0, QStringLiteral("Verbindung nicht erreichbar, Alternativ-Service wird versucht"),
+                         1);
+        } else if (!reachable) {
             if (m_noInternetStatisticsHook)
                 m_noInternetStatisticsHook(m_statusText);
             ErrorCode = -53;

@@ -33,6 +33,10 @@ public:
     // Called with true before and false after each call: busy flag and hourglass.
     void setBusyHandler(std::function<void(bool)> handler) { m_busyHandler = std::move(handler); }
     bool busy() const { return m_busy; }
+    // While the first contact may still switch to the backup address, an
+    // unreachable connect address does not end the program: the request goes
+    // out, fails, and the switch happens.
+    void setFailoverPending(bool pending) { m_failoverPending = pending; }
 
     // Statistics hook for a lost internet connection: records the entry of
     // kind 53 "Internetverbindung" and sends the statistics file (usage
@@ -70,6 +74,7 @@ private:
     std::function<void(bool)> m_busyHandler;
     std::function<void(const QString&)> m_noInternetStatisticsHook;
     bool m_busy = false;
+    bool m_failoverPending = false;
     std::optional<qint64> m_lastCheck;
     QString m_statusText;
 };

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStringEncoder>
+#include <QTcpServer>
 #include <QTest>
 
 #include <memory>
@@ -79,6 +80,26 @@ private Q_SLOTS:
         QTest::addColumn<bool>("soap");
         QTest::newRow("TCP") << false;
         QTest::newRow("SOAP") << true;
+    }
+
+    // A primary address nobody answers on: the connectivity check must not end
+    // the program before the first contact could switch to the backup.
+    void deadPrimarySwitchesToTheBackup() {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QString dead =
+            u"http://127.0.0.1:%1/QTX_M6/QTX_Server.dll/soap/IQTX_SoapServer"_s.arg(closed.serverPort());
+        closed.close();
+        Harness h(m_server, true, [&](Session::Config& c) {
+            c.backupUrl = c.connectUrl;
+            c.connectUrl = dead;
+        });
+        QVERIFY2(h.login(u"10000"_s, u"DEMO"_s, u"demo"_s), qPrintable(h.shown()));
+        QVERIFY(h.session->loggedIn());
+        QVERIFY(h.ending.calls.isEmpty());
+        QVERIFY2(h.session->firstContactTrace().contains(u"ALT"_s),
+                 qPrintable(h.session->firstContactTrace()));
+        QCOMPARE(h.session->connectivityUrl(), m_server.soapUrl());
     }
 
     void passwordLogin_data() { transports_data(); }
