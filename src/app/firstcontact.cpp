@@ -147,8 +147,7 @@ bool FirstContact::Erstes_connect_upgrade(const Session::LoginInput& input, bool
     const QString secret = hashLogin ? input.storedHash : input.password;
     const QString mode = hashLogin ? one : zero;
     m_connectionAnswered = false;
-    m_l.requester.setFailoverPending(!m_config.backupUrl.isEmpty() &&
-                                     m_l.connectProxy.url() != m_config.backupUrl);
+    m_l.requester.setFailoverUrl(m_config.backupUrl);
 
     if (m_firstCall) {
         m_firstCall = false;
@@ -168,13 +167,13 @@ bool FirstContact::Erstes_connect_upgrade(const Session::LoginInput& input, bool
                         .arg(m_l.connectProxy.url(), message),
                     1);
         if (code == -4) {
-            m_l.requester.setFailoverPending(false);
+            m_l.requester.setFailoverUrl(QString());
             m_statusText = answer.join(crlf);
             return false;
         }
     }
     SoapEndpoints::firstContact994(m_l.requester, m_l.connectProxy, m_config.backupUrl, m_s.log, &m_trace);
-    m_l.requester.setFailoverPending(false);
+    m_l.requester.setFailoverUrl(QString());
     // After a switch the backup is the connect address the check probes.
     m_l.connectivity.setConnectUrl(m_l.connectProxy.url());
 

@@ -23,6 +23,19 @@ void SoapRequester::setBusy(bool busy) {
         m_busyHandler(busy);
 }
 
+bool SoapRequester::checkConnection() {
+    qint64 duration = 0;
+    const bool reachable = m_connectivity.CheckInternetConnection(&m_statusText, &duration);
+    m_logger.Log(0,
+                 QStringLiteral("Internetverbindung=%1%2 ticks=%3 IdleTime=%4")
+                     .arg(reachable ? QStringLiteral("TRUE ") : QStringLiteral("FALSE "), m_statusText)
+                     .arg(duration)
+                     .arg(m_idleTimeMs),
+                 1);
+    m_lastCheck = m_clock.tickCount();
+    return reachable;
+}
+
 void SoapRequester::strings2request(IQTX_SoapServer& proxy, const QStringList& request, QStringList& answer,
                                     int& ErrorCode, QString& ErrorMessage, bool* raised) {
     if (raised)
@@ -45,19 +58,14 @@ void SoapRequester::strings2request(IQTX_SoapServer& proxy, const QStringList& r
     // The unsigned comparison makes a last check in the future count as elapsed.
     const qint64 now = m_clock.tickCount();
     if (!m_lastCheck || quint64(now - *m_lastCheck) > quint64(m_idleTimeMs)) {
-        qint64 duration = 0;
-        const bool reachable = m_connectivity.CheckInternetConnection(&m_statusText, &duration);
-        m_logger.Log(0,
-                     QStringLiteral("Internetverbindung=%1%2 ticks=%3 IdleTime=%4")
-                         .arg(reachable ? QStringLiteral("TRUE ") : QStringLiteral("FALSE "), m_statusText)
-                         .arg(duration)
-                         .arg(m_idleTimeMs),
-                     1);
-        m_lastCheck = m_clock.tickCount();
-        if (!reachable && m_failoverPending) {
-            m_logger.Log(0, QStringLiteral("Verbindung nicht erreichbar, Alternativ-Service wird versucht"),
-                         1);
-        } else if (!reachable) {
+        bool reachable = checkConnection();
+        if (!reachable && !m_failoverUrl.isEmpty() && proxy.url() != m_failoverUrl) {
+            m_logger.Log(0, QStringLiteral("Internetverbindung: Alternativ-Service:") + m_failoverUrl, 1);
+            proxy.setUrl(m_failoverUrl);
+            m_connectivity.setConnectUrl(m_failoverUrl);
+            reachable = checkConnection();
+        }
+        if (!reachable) {
             if (m_noInternetStatisticsHook)
                 m_noInternetStatisticsHook(m_statusText);
             ErrorCode = -53;

@@ -34,9 +34,9 @@ public:
     void setBusyHandler(std::function<void(bool)> handler) { m_busyHandler = std::move(handler); }
     bool busy() const { return m_busy; }
     // While the first contact may still switch to the backup address, an
-    // unreachable connect address does not end the program: the request goes
-    // out, fails, and the switch happens.
-    void setFailoverPending(bool pending) { m_failoverPending = pending; }
+    // unreachable connect address moves the proxy to the backup first; only
+    // when that is unreachable too does the program end. Empty: no backup.
+    void setFailoverUrl(const QString& url) { m_failoverUrl = url; }
 
     // Statistics hook for a lost internet connection: records the entry of
     // kind 53 "Internetverbindung" and sends the statistics file (usage
@@ -61,6 +61,8 @@ public:
 
 private:
     void setBusy(bool busy);
+    // CheckInternetConnection, logged; remembers when it ran.
+    bool checkConnection();
 
     Logger& m_logger;
     const Clock& m_clock;
@@ -74,7 +76,7 @@ private:
     std::function<void(bool)> m_busyHandler;
     std::function<void(const QString&)> m_noInternetStatisticsHook;
     bool m_busy = false;
-    bool m_failoverPending = false;
+    QString m_failoverUrl;
     std::optional<qint64> m_lastCheck;
     QString m_statusText;
 };

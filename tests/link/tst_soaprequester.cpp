@@ -16,6 +16,7 @@ class TestSoapRequester : public QObject {
 private slots:
     void connectivityGate_data();
     void connectivityGate();
+    void unreachableBackupEndsAfterBothChecks();
     void checkAnswerLines_data();
     void checkAnswerLines();
     void invokeOptions_data();
@@ -86,6 +87,39 @@ void TestSoapRequester::connectivityGate() {
         QVERIFY(ending.calls.isEmpty());
         QVERIFY(dialogs.shown.isEmpty()); // the box is for 990 only
     }
+}
+
+// During the first contact an unreachable primary moves the proxy to the
+// backup; only when that fails its check too does the program end, once.
+void TestSoapRequester::unreachableBackupEndsAfterBothChecks() {
+    ManualClock clock;
+    Logger logger(clock);
+    logger.setWriteLogFile(false);
+    ScriptedDialogs dialogs;
+    RecordingEnding ending;
+    SoapNetwork network;
+    Connectivity connectivity(network, logger, clock);
+    QStringList probed;
+    connectivity.setStateProbe([&](const QUrl&) {
+        probed << connectivity.connectUrl();
+        return quint32(0);
+    });
+    const QString primary = QStringLiteral("http://127.0.0.1:1/QTX_M6/QTX_Server.dll/soap/IQTX_SoapServer");
+    const QString backup = QStringLiteral("http://127.0.0.1:2/QTX_M6/QTX_Server.dll/soap/IQTX_SoapServer");
+    connectivity.setConnectUrl(primary);
+    SoapRequester requester(logger, clock, dialogs, ending, connectivity);
+    requester.setFailoverUrl(backup);
+    IQTX_SoapServer proxy(network);
+    proxy.setUrl(primary);
+    QStringList answer;
+    int code = 0;
+    QString message;
+    requester.strings2request(proxy, {QString(), QString(), QString(), QString(), QStringLiteral("990")},
+                              answer, code, message);
+    QCOMPARE(probed, (QStringList{primary, backup}));
+    QCOMPARE(proxy.url(), backup);
+    QCOMPARE(code, -53);
+    QCOMPARE(ending.calls.size(), 1);
 }
 
 void TestSoapRequester::checkAnswerLines_data() {
