@@ -1,6 +1,7 @@
 #include "app/stringgrid.h"
 
-StringGrid::StringGrid(const QString& name, QObject* parent) : QObject(parent) {
+StringGrid::StringGrid(const QString& name, QObject* parent)
+    : QObject(parent) {
     setObjectName(name);
     m_rows.append(QStringList());
 }

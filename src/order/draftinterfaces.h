@@ -26,13 +26,13 @@ public:
     virtual void toggleMark(int row) = 0;      // Ctrl+F1
     virtual void markAll() = 0;
     virtual void clearAllMarks() = 0;
-    virtual void fillQuantities() = 0;         // Ctrl+T
+    virtual void fillQuantities() = 0; // Ctrl+T
     virtual void setReferenceForAll() = 0;
 
     // Keys inside the grid.
-    virtual void applyJaNein(int row, bool ja) = 0;                 // J / N, lbJaNein
-    virtual void enterOnRow(int column, int row) = 0;               // Enter right of "Lieferungsart"
-    virtual void copyFromRowAbove(int column, int row) = 0;         // F8
+    virtual void applyJaNein(int row, bool ja) = 0;         // J / N, lbJaNein
+    virtual void enterOnRow(int column, int row) = 0;       // Enter right of "Lieferungsart"
+    virtual void copyFromRowAbove(int column, int row) = 0; // F8
     // The cell's edit handler: the only way an edit is committed.
     virtual void commitCell(int column, int row, const QString& text) = 0;
     // A cell lost focus without a commit: back to the last confirmed value.
