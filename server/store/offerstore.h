@@ -10,24 +10,51 @@
 // Offers as the back-end keeps them (ANGEBOTSKOPF, ANGEBOTSZEILE) and as they
 // travel: the fields of the client's offer head and line in their order, then
 // the row id. The client reads as many fields per record as the answer brings.
-#define TANGEBOTSKOPFSATZ_FIELDS(X)                                                                          \
-    X(vkk_id)                                                                                                \
-    X(Angebotnummer)                                                                                         \
-    X(kundennr)                                                                                              \
-    X(KdNAME)                                                                                                \
-    X(Kdname_2) X(Kd_strasse) X(Kd_plz_ort) X(KD_referenz) X(gueltig_bis) X(frei1) X(frei2) X(frei3)         \
-        X(frei4) X(frei5) X(VAK_ID)
+// clang-format off
+#define TANGEBOTSKOPFSATZ_FIELDS(X) \
+    X(vkk_id) \
+    X(Angebotnummer) \
+    X(kundennr) \
+    X(KdNAME) \
+    X(Kdname_2) \
+    X(Kd_strasse) \
+    X(Kd_plz_ort) \
+    X(KD_referenz) \
+    X(gueltig_bis) \
+    X(frei1) \
+    X(frei2) \
+    X(frei3) \
+    X(frei4) \
+    X(frei5) \
+    X(VAK_ID)
 QTX_RECORD(TAngebotsKopfSatz, TANGEBOTSKOPFSATZ_FIELDS)
 
-#define TANGEBOTSZEILESATZ_FIELDS(X)                                                                         \
-    X(vzbelegnr)                                                                                             \
-    X(vzkundennr)                                                                                            \
-    X(vzlfd_nr)                                                                                              \
-    X(vzart)                                                                                                 \
-    X(vzbuch_gr) X(vznummer) X(vzdiv_art_nr) X(vz_serialid) X(vztext) X(vztext_2) X(vz_menge) X(vz_einheit)  \
-        X(vz_PE) X(vz_MWST) X(vz_nettopreis) X(vz_nettobetrag) X(vz_VK_Preis) X(frei1) X(frei2) X(frei3)     \
-            X(frei4) X(frei5) X(VAZ_ID)
+#define TANGEBOTSZEILESATZ_FIELDS(X) \
+    X(vzbelegnr) \
+    X(vzkundennr) \
+    X(vzlfd_nr) \
+    X(vzart) \
+    X(vzbuch_gr) \
+    X(vznummer) \
+    X(vzdiv_art_nr) \
+    X(vz_serialid) \
+    X(vztext) \
+    X(vztext_2) \
+    X(vz_menge) \
+    X(vz_einheit) \
+    X(vz_PE) \
+    X(vz_MWST) \
+    X(vz_nettopreis) \
+    X(vz_nettobetrag) \
+    X(vz_VK_Preis) \
+    X(frei1) \
+    X(frei2) \
+    X(frei3) \
+    X(frei4) \
+    X(frei5) \
+    X(VAZ_ID)
 QTX_RECORD(TAngebotsZeileSatz, TANGEBOTSZEILESATZ_FIELDS)
+// clang-format on
 
 using TAngebotsKopfSatzArray = QList<TAngebotsKopfSatz>;
 using TAngebotsZeileSatzArray = QList<TAngebotsZeileSatz>;
