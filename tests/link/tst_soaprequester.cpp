@@ -9,6 +9,19 @@
 
 #include <QTest>
 
+namespace {
+// The seams and the connectivity check of strings2request, without a server.
+struct GateRig {
+    ManualClock clock;
+    Logger logger{clock};
+    ScriptedDialogs dialogs;
+    RecordingEnding ending;
+    SoapNetwork network;
+    Connectivity connectivity{network, logger, clock};
+    GateRig() { logger.setWriteLogFile(false); }
+};
+} // namespace
+
 // strings2request without a server: the connectivity gate, and the helpers
 // around the SOAP transport.
 class TestSoapRequester : public QObject {
@@ -39,13 +52,8 @@ void TestSoapRequester::connectivityGate_data() {
 void TestSoapRequester::connectivityGate() {
     QFETCH(qint64, lastCheckOffset);
     QFETCH(bool, checks);
-    ManualClock clock;
-    Logger logger(clock);
-    logger.setWriteLogFile(false);
-    ScriptedDialogs dialogs;
-    RecordingEnding ending;
-    SoapNetwork network;
-    Connectivity connectivity(network, logger, clock);
+    GateRig rig;
+    auto& [clock, logger, dialogs, ending, network, connectivity] = rig;
     int probes = 0;
     connectivity.setStateProbe([&](const QUrl&) {
         ++probes;
@@ -92,13 +100,8 @@ void TestSoapRequester::connectivityGate() {
 // During the first contact an unreachable primary moves the proxy to the
 // backup; only when that fails its check too does the program end, once.
 void TestSoapRequester::unreachableBackupEndsAfterBothChecks() {
-    ManualClock clock;
-    Logger logger(clock);
-    logger.setWriteLogFile(false);
-    ScriptedDialogs dialogs;
-    RecordingEnding ending;
-    SoapNetwork network;
-    Connectivity connectivity(network, logger, clock);
+    GateRig rig;
+    auto& [clock, logger, dialogs, ending, network, connectivity] = rig;
     QStringList probed;
     connectivity.setStateProbe([&](const QUrl&) {
         probed << connectivity.connectUrl();
