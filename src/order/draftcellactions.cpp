@@ -273,7 +273,6 @@ bool DraftCellActions::set_Bestellen(int row, bool mitverkauf, bool neueZeile, b
     values.set(LineValues::BESTELLEN, mark);
     VkklAnswer out;
     const LinkAnswer a = MyVKKLUpdate(m_o.m_link, values, out);
-    m_o.linesChanged();
     if (!a.ok()) {
         if (!out.lines.isEmpty())
             m_o.UpdateVKKL(Bestellen, out.lines, row, id, u"4"_s);
@@ -311,7 +310,6 @@ bool DraftCellActions::set_ZeilenReferenz(const QString& vkklId, const QString& 
     values.set(LineValues::Rueckstand, m_o.IsRueckstand(row));
     VkklAnswer out;
     const LinkAnswer a = MyVKKLUpdate(m_o.m_link, values, out);
-    m_o.linesChanged();
     if (!out.lines.isEmpty())
         m_o.UpdateVKKL(BestellInfo, out.lines, row, vkklId, u"4"_s);
     m_o.m_grid.setCell(iLogo, row, u"..."_s);

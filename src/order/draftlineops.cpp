@@ -191,9 +191,8 @@ void DraftLineOps::writeDeleted(const TStatistik& data) {
 }
 
 int DraftLineOps::deleteKeys(const QStringList& keys, QString* error) {
-    // 161 takes one key or all keys of "Alle Zeilen löschen" at once.
-    const LinkAnswer a = m_o.m_link.call(LinkRequest(161, keys));
-    m_o.linesChanged();
+    // One key, or all keys of "Alle Zeilen löschen" at once.
+    const LinkAnswer a = MyVKKLDelete(m_o.m_link, keys);
     if (error)
         *error = a.errorText;
     return a.result;
@@ -313,7 +312,6 @@ void DraftLineOps::markAll(bool set) {
                       set ? m_o.IsRueckstand(r) : u"1"_s});
     VkklAnswer out;
     const LinkAnswer a = MyMassenUpdate(m_o.m_link, items, out);
-    m_o.linesChanged();
     if (!a.ok())
         m_o.report(a.errorText);
     m_o.UpdateVKKL(QString(), {}, 0, u"0"_s, u"0"_s);
@@ -339,7 +337,6 @@ void DraftLineOps::setReference(const QString& referenz, bool onlyMarked) {
         if (!items.isEmpty()) {
             VkklAnswer out;
             const LinkAnswer a = MyMassenUpdate(m_o.m_link, items, out);
-            m_o.linesChanged();
             if (!a.ok())
                 m_o.report(a.errorText);
         }
@@ -352,7 +349,6 @@ void DraftLineOps::setReference(const QString& referenz, bool onlyMarked) {
             v.set(LineValues::Rueckstand, m_o.IsRueckstand(r));
             VkklAnswer out;
             const LinkAnswer a = MyVKKLUpdate(m_o.m_link, v, out);
-            m_o.linesChanged();
             if (!a.ok()) {
                 ++failed;
                 messages.append(a.errorText);
@@ -387,14 +383,12 @@ void DraftLineOps::fillQuantities() {
         v.set(LineValues::BESTELLEN, u"1"_s);
         VkklAnswer out;
         const LinkAnswer a = MyVKKLUpdate(m_o.m_link, v, out);
-        m_o.linesChanged();
         if (!a.ok()) {
             g.setCell(iMenge, r, menge);
             m_o.m_shadow.setCell(iMenge, r, menge);
         }
         m_o.log(u"AlleZeilen_TEsetzen Zeile%1 ECode=%2 %3"_s.arg(r).arg(a.result).arg(a.errorText));
     }
-    m_o.m_link.vkklCache().clear();
     m_o.UpdateVKKL(QString(), {}, 0, u"0"_s, u"0"_s);
 }
 
@@ -450,13 +444,11 @@ void DraftLineOps::addMitverkauf(const QString& artikel, int row, const QString&
         v.set(LineValues::BESTELLEN, u"1"_s);
         VkklAnswer out;
         const LinkAnswer answer = MyVKKLUpdate(m_o.m_link, v, out);
-        m_o.linesChanged();
         if (!answer.ok()) {
             LineValues only = LineValues::forLine(g.cell(iVkklId, target));
             only.set(LineValues::ARTIKELNR, a);
             VkklAnswer ignored;
             MyVKKLUpdate(m_o.m_link, only, ignored);
-            m_o.linesChanged();
             m_o.report(u"Mitverkaufsartikel \"%1\"\r\n%2\r\nEventuell Menge=%3 neu eingeben."_s.arg(
                 a, answer.errorText, qty));
         }

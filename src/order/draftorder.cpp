@@ -57,11 +57,6 @@ QString DraftOrder::hintFont(int column) {
     return column == iStaffelpreis ? u"Courier New"_s : u"Arial"_s;
 }
 
-void DraftOrder::linesChanged() {
-    // A reading right after a change must not come from the answer cache.
-    m_link.vkklCache().clear();
-}
-
 void DraftOrder::status(int panel, const QString& text) {
     if (showStatus)
         showStatus(panel, text);
@@ -323,7 +318,6 @@ bool DraftOrder::sendChange(const LineValues& values, int row, const QString& ch
     VkklAnswer local;
     VkklAnswer& out = answer ? *answer : local;
     const LinkAnswer a = MyVKKLUpdate(m_link, values, out);
-    linesChanged();
     if (!out.lines.isEmpty())
         UpdateVKKL(changedColumn, out.lines, row, values.at(LineValues::VKKL_ID), u"4"_s);
     if (!a.ok()) {

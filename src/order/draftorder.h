@@ -149,8 +149,6 @@ private:
     int column(const QString& header) const { return m_grid.column(header); }
     bool isLastRow(int row) const { return row == m_grid.rowCount() - 1; }
     void status(int panel, const QString& text);
-    // Empties the draft-order answer cache after a change was sent.
-    void linesChanged();
     void log(const QString& text);
     // Logged, and shown when messages are enabled.
     void report(const QString& text, bool force = false);

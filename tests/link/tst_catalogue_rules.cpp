@@ -89,6 +89,23 @@ private Q_SLOTS:
         QCOMPARE(rig.peer.received(), requests == 1 ? first : first + second);
     }
 
+    // A change of draft lines makes the cached reading stale: the next
+    // reading asks the server again, even within 3 s.
+    void changeEmptiesTheDraftOrderCache() {
+        CatalogueRig rig(17);
+        const QByteArray read = list("160", {e, z, z, u"MEIER"_s, u"4711"_s, e, z, z});
+        const QByteArray reply = statusOk(records(2, 64));
+        const QByteArray remove = command("161", {u"77"_s, u"78"_s});
+        QVERIFY(
+            rig.connect({answer(read, reply), answer(remove, commandOk("161", {})), answer(read, reply)}));
+        VkklAnswer v;
+        QVERIFY(MyVKKLGet(rig.link, z, e, e, e, z, v).ok());
+        QVERIFY(MyVKKLDelete(rig.link, QStringList{u"77"_s, u"78"_s}).ok());
+        rig.clock.advance(100);
+        QVERIFY(MyVKKLGet(rig.link, z, e, e, e, z, v).ok());
+        QCOMPARE(rig.peer.received(), read + remove + read);
+    }
+
     // A draft order without lines is the server's "no open lines", not a
     // malformed answer: the reading fails with 119 and the grid makes a line.
     void emptyDraftOrderIsNoOpenLines_data() {

@@ -32,6 +32,13 @@ bool emptyDraft(const QStringList& lines, bool soap) {
     return ok && n == 0 && lines.size() <= at + 1 + (soap ? 0 : 1);
 }
 
+// Every change of draft lines makes a cached reading stale: the next reading
+// must ask the server.
+LinkAnswer changeLines(ServerLink& link, const LinkRequest& request) {
+    link.vkklCache().clear();
+    return link.call(request);
+}
+
 void noOpenLines(LinkAnswer& a) {
     a.result = NoOpenDraftLines;
     a.errorText = ErrorTable::GetErrorText(NoOpenDraftLines);
@@ -98,45 +105,47 @@ LinkAnswer MyVKKLGet(ServerLink& link, const QString& mode, const QString& user,
 }
 
 LinkAnswer MyVKKLDelete(ServerLink& link, const QString& vkklId) {
-    return link.call(LinkRequest(161, {vkklId}));
+    return MyVKKLDelete(link, QStringList{vkklId});
+}
+
+LinkAnswer MyVKKLDelete(ServerLink& link, const QStringList& vkklIds) {
+    return changeLines(link, LinkRequest(161, vkklIds));
 }
 
 LinkAnswer MyVKKLUpdate(ServerLink& link, const LineValues& values, VkklAnswer& out) {
-    LinkAnswer a =
-        link.call(LinkRequest(163, VkklRequests::update163(link.login().User, link.login().KdNr, values)));
+    LinkAnswer a = changeLines(
+        link, LinkRequest(163, VkklRequests::update163(link.login().User, link.login().KdNr, values)));
     out = a.ok() ? VkklAnswers::readUpdate163(a.lines, link.vkklEnvironment()) : VkklAnswer();
     takeVkkl(a, out);
     return a;
 }
 
 LinkAnswer MyVKKLBuchen(ServerLink& link) {
-    return link.call(
-        LinkRequest(164, {link.login().User, link.login().KdNr}).soap(QStringList{link.login().KdNr}));
+    return changeLines(
+        link, LinkRequest(164, {link.login().User, link.login().KdNr}).soap(QStringList{link.login().KdNr}));
 }
 
 LinkAnswer MyVKKLInsert(ServerLink& link, const LineValues& values, VkklAnswer& out) {
-    link.vkklCache().clear();
-    LinkAnswer a =
-        link.call(LinkRequest(165, VkklRequests::insert165(link.login().User, link.login().KdNr, values)));
+    LinkAnswer a = changeLines(
+        link, LinkRequest(165, VkklRequests::insert165(link.login().User, link.login().KdNr, values)));
     out = a.ok() ? VkklAnswers::readInsert165(a.lines, link.vkklEnvironment()) : VkklAnswer();
     takeVkkl(a, out);
     return a;
 }
 
 LinkAnswer MyVKKLInit2(ServerLink& link, const QString& lieferadresse, VkklAnswer& out) {
-    link.vkklCache().clear();
     out = VkklAnswer();
     const Login_rec& l = link.login();
-    LinkAnswer a =
-        link.call(LinkRequest(167, {l.User, l.KdNr, lieferadresse}).soap(QStringList{l.KdNr, lieferadresse}));
+    LinkAnswer a = changeLines(
+        link, LinkRequest(167, {l.User, l.KdNr, lieferadresse}).soap(QStringList{l.KdNr, lieferadresse}));
     if (a.ok())
         out.vkklId = a.lines.value(0).trimmed();
     return a;
 }
 
 LinkAnswer MyVKKLUpdate3(ServerLink& link, const VkklRequests::FieldUpdate& update, VkklAnswer& out) {
-    LinkAnswer a = link.call(
-        LinkRequest(168, VkklRequests::update168Tcp(update)).soap(VkklRequests::update168Soap(update)));
+    LinkAnswer a = changeLines(
+        link, LinkRequest(168, VkklRequests::update168Tcp(update)).soap(VkklRequests::update168Soap(update)));
     out = a.ok() ? VkklAnswers::readUpdate168(a.lines, link.vkklEnvironment()) : VkklAnswer();
     takeVkkl(a, out);
     return a;
@@ -145,6 +154,7 @@ LinkAnswer MyVKKLUpdate3(ServerLink& link, const VkklRequests::FieldUpdate& upda
 LinkAnswer MyMassenUpdate(ServerLink& link, const QList<VkklRequests::MassUpdateItem>& items,
                           VkklAnswer& out) {
     out = VkklAnswer();
+    link.vkklCache().clear();
     if (link.soap()) {
         LinkAnswer a = link.sendSoap(Catalogue::get(168), LinkRequest(168)
                                                               .soap(VkklRequests::massUpdate(items))
@@ -182,10 +192,9 @@ LinkAnswer MyMassenUpdate(ServerLink& link, const QList<VkklRequests::MassUpdate
 LinkAnswer MyVKKLInsert2(ServerLink& link, const LineValues& values, VkklAnswer& out, bool* endRequested) {
     if (endRequested)
         *endRequested = false;
-    link.vkklCache().clear();
     const Login_rec& l = link.login();
-    LinkAnswer a = link.call(LinkRequest(172, VkklRequests::insert172(l.User, l.KdNr, values))
-                                 .soap(VkklRequests::insert172Soap(l.User, l.KdNr, values)));
+    LinkAnswer a = changeLines(link, LinkRequest(172, VkklRequests::insert172(l.User, l.KdNr, values))
+                                         .soap(VkklRequests::insert172Soap(l.User, l.KdNr, values)));
     out = a.ok() ? VkklAnswers::readInsert172(a.lines, link.vkklEnvironment()) : VkklAnswer();
     takeVkkl(a, out);
     if (a.ok() && out.reread) {
@@ -208,7 +217,8 @@ LinkAnswer MyVKKLInsert2(ServerLink& link, const LineValues& values, VkklAnswer&
 }
 
 LinkAnswer MyVKKLUpdate4(ServerLink& link, const LineValues& values, const QString& mask, VkklAnswer& out) {
-    LinkAnswer a = link.call(LinkRequest(174, VkklRequests::update174(values, mask, link.serverLevel())));
+    LinkAnswer a =
+        changeLines(link, LinkRequest(174, VkklRequests::update174(values, mask, link.serverLevel())));
     out = a.ok() ? VkklAnswers::readUpdate174(a.lines, link.soap(), link.vkklEnvironment()) : VkklAnswer();
     takeVkkl(a, out);
     return a;

@@ -17,8 +17,10 @@ inline constexpr int NoOpenDraftLines = 119;
 // A draft order without lines gives NoOpenDraftLines.
 LinkAnswer MyVKKLGet(ServerLink& link, const QString& mode, const QString& user, const QString& artiId,
                      const QString& kdnr, const QString& vkklId, VkklAnswer& out);
-// 161: deletes one line.
+// 161: deletes one line, or several in one request. Like every change of
+// draft lines below, it empties the answer cache of MyVKKLGet.
 LinkAnswer MyVKKLDelete(ServerLink& link, const QString& vkklId);
+LinkAnswer MyVKKLDelete(ServerLink& link, const QStringList& vkklIds);
 // 163: changes a line by its value list.
 LinkAnswer MyVKKLUpdate(ServerLink& link, const LineValues& values, VkklAnswer& out);
 // 164: books the draft order.
