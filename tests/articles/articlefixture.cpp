@@ -1,7 +1,5 @@
 #include "articlefixture.h"
 
-#include "serversession.h"
-
 #include "link/requests/draftrequests.h"
 
 #include <QSqlDatabase>

@@ -5,6 +5,7 @@
 #include "articles/articleentry.h"
 #include "articles/quicksearch.h"
 #include "fakedraftlines.h"
+#include "serversession.h"
 #include "soapserverprocess.h"
 #include "support/fakes.h"
 

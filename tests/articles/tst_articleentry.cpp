@@ -10,11 +10,7 @@ class TestArticleEntry : public QObject {
 private:
     SoapServerProcess m_server;
 
-    static void transports() {
-        QTest::addColumn<bool>("soap");
-        QTest::newRow("TCP") << false;
-        QTest::newRow("SOAP") << true;
-    }
+    static void transports() { addTransportRows(); }
 
 private Q_SLOTS:
     void initTestCase() {

@@ -60,11 +60,7 @@ private Q_SLOTS:
             QVERIFY2(w.child<QWidget>(popup) && !w.child<QWidget>(popup)->isVisible(), qPrintable(popup));
     }
 
-    void transports_data() {
-        QTest::addColumn<bool>("soap");
-        QTest::newRow("TCP") << false;
-        QTest::newRow("SOAP") << true;
-    }
+    void transports_data() { addTransportRows(); }
 
     // Type a search text, wait for the delay, Enter twice: the hit is in the line.
     void typeSearchAndTake_data() { transports_data(); }

@@ -76,11 +76,7 @@ private:
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.error())); }
 
-    void transports_data() {
-        QTest::addColumn<bool>("soap");
-        QTest::newRow("TCP") << false;
-        QTest::newRow("SOAP") << true;
-    }
+    void transports_data() { addTransportRows(); }
 
     // A primary address nobody answers on: the connectivity check must not end
     // the program before the first contact could switch to the backup.

@@ -83,11 +83,7 @@ class TestDraftOrder : public QObject {
 private:
     SoapServerProcess m_server;
 
-    void transports() {
-        QTest::addColumn<bool>("soap");
-        QTest::newRow("TCP") << false;
-        QTest::newRow("SOAP") << true;
-    }
+    void transports() { addTransportRows(); }
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.error())); }

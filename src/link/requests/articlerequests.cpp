@@ -104,13 +104,19 @@ LinkAnswer MyGetArtikelInfoListe(ServerLink& link, const ArtikelInfoListeParams&
     return a;
 }
 
+namespace {
+// A search without a text is answered locally, as "article key not found".
+LinkAnswer nothingToSearch(const QString& text) {
+    LinkAnswer a;
+    RecordAnswer::fail(a, text);
+    a.result = 62;
+    return a;
+}
+} // namespace
+
 LinkAnswer MySucheArtikelAlle2(ServerLink& link, const QStringList& flags, const QStringList& suchTexte) {
-    if (suchTexte.isEmpty()) {
-        LinkAnswer a;
-        RecordAnswer::fail(a, QStringLiteral("SuchTextListe ist leer!"));
-        a.result = 62;
-        return a;
-    }
+    if (suchTexte.isEmpty())
+        return nothingToSearch(QStringLiteral("SuchTextListe ist leer!"));
     QStringList lines;
     for (int i = 0; i < 5; ++i)
         lines.append(flags.value(i, QStringLiteral("0")));
@@ -120,12 +126,8 @@ LinkAnswer MySucheArtikelAlle2(ServerLink& link, const QStringList& flags, const
 }
 
 LinkAnswer MySucheArtikelAlle3(ServerLink& link, const QStringList& flags, const QString& suchText) {
-    if (suchText.isEmpty()) {
-        LinkAnswer a;
-        RecordAnswer::fail(a, QStringLiteral("SuchText ist leer!"));
-        a.result = 62;
-        return a;
-    }
+    if (suchText.isEmpty())
+        return nothingToSearch(QStringLiteral("SuchText ist leer!"));
     QStringList lines;
     for (int i = 0; i < 10; ++i)
         lines.append(flags.value(i, QStringLiteral("0")));
