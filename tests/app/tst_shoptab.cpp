@@ -10,6 +10,7 @@
 #include "order/ui/draftgridview.h"
 #include "serversession.h"
 #include "soapserverprocess.h"
+#include "transportrows.h"
 
 #include <QAbstractItemModelTester>
 #include <QLineEdit>

@@ -3,8 +3,6 @@
 #include "app/session.h"
 #include "soapserverprocess.h"
 
-#include <QTest>
-
 // The session configuration that reaches a test's qtx-server on either
 // transport; the program folder and INI are the test's own.
 inline Session::Config serverSessionConfig(const SoapServerProcess& server, bool soap,
@@ -19,11 +17,4 @@ inline Session::Config serverSessionConfig(const SoapServerProcess& server, bool
     c.ini = ini;
     c.connection.readTimeout = readTimeout;
     return c;
-}
-
-// The data column "soap" with a row for each transport.
-inline void addTransportRows() {
-    QTest::addColumn<bool>("soap");
-    QTest::newRow("TCP") << false;
-    QTest::newRow("SOAP") << true;
 }

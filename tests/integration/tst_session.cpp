@@ -6,6 +6,7 @@
 #include "serversession.h"
 #include "soapserverprocess.h"
 #include "support/fakes.h"
+#include "transportrows.h"
 
 #include <QDir>
 #include <QFile>
