@@ -2,8 +2,6 @@
 // decoding, rows, totals) with and without the server, and the rebuild of
 // one row after a change, which must not grow with the grid.
 
-#include "app/lokalini.h"
-#include "app/session.h"
 #include "benchserver.h"
 #include "integration/serversession.h"
 #include "integration/soapserverprocess.h"
@@ -11,6 +9,9 @@
 #include "link/requests/draftrequests.h"
 #include "order/draftorder.h"
 #include "order/vkklcolumns.h"
+#include "services/notbuilt.h"
+#include "session/lokalini.h"
+#include "session/session.h"
 #include "support/fakes.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,8 @@ namespace {
 
 struct Rig : FakeSeams {
     LokalIni ini{beside(u".ini"_s)};
+    NotBuiltServices notBuilt;
+    ClientServices services = notBuilt.services();
     std::unique_ptr<Session> session;
     std::unique_ptr<DraftOrder> order;
     QStringList articles;
@@ -32,11 +35,13 @@ struct Rig : FakeSeams {
 
     bool start(const SoapServerProcess& server) {
         log.setWriteLogFile(false);
-        session = std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock},
-                                            serverSessionConfig(server, false, dir.path(), &ini, 60000));
+        session =
+            std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock},
+                                      serverSessionConfig(server, false, dir.path(), &ini, 60000), services);
         if (!session->login({u"10000"_s, u"DEMO"_s, u"demo"_s, QString()}))
             return false;
-        order = std::make_unique<DraftOrder>(session->link(), DraftOrder::Seams{log, dialogs, clock, ending});
+        order = std::make_unique<DraftOrder>(session->link(), services,
+                                             DraftOrder::Seams{log, dialogs, clock, ending});
         order->setCustomerData(&session->customerData());
         TArtikelShortInfoArray hits;
         MySucheArtikelKurz(session->link(), u"Bremsbelagsatz"_s, hits);

@@ -5,10 +5,10 @@
 #include "demoservices.h"
 #include "demospecials.h"
 
-#include "app/scramble.h"
 #include "model/conversions.h"
 #include "model/formatde.h"
 #include "model/records.h"
+#include "model/scramble.h"
 #include "serverstore.h"
 #include "store/recordtable.h"
 #include "store/transaction.h"

@@ -147,7 +147,7 @@ bool Dispatcher::authenticate(const ServerRequest& request, Session* session, Se
     }
     if (m_soapSessions.size() >= soapSessionLimit)
         m_soapSessions.clear();
-    *session = Session{user.kdnr, user.login, user.loginHash, true};
+    *session = Session{user.kdnr, user.login, user.loginHash, true, user.debNr};
     m_soapSessions.insert(key, *session);
     return true;
 }

@@ -86,12 +86,17 @@ int main(int argc, char** argv) {
         QStringLiteral("init-demo"),
         QStringLiteral("Build the demo database DB (replacing it), print the demo logins and exit."),
         QStringLiteral("DB"));
+    const QCommandLineOption requestUrlOption(
+        QStringLiteral("request-url"),
+        QStringLiteral("URL that get_connection names for ordinary requests (default: this server's SOAP "
+                       "address), as a server behind a balancer names the public one."),
+        QStringLiteral("url"));
     const QCommandLineOption printPortsOption(
         QStringLiteral("print-ports"),
         QStringLiteral("Print \"tcp=<port> soap=<port>\" on stdout once listening."));
     parser.addOptions({dbOption, tcpPortOption, soapPortOption, listenOption, versionTextOption,
                        greetingTextOption, maintenanceOption, refuseOption, faultOption, addFileOption,
-                       printPortsOption, initDemoOption});
+                       printPortsOption, initDemoOption, requestUrlOption});
     parser.process(app);
 
     if (parser.isSet(initDemoOption)) {
@@ -193,7 +198,9 @@ int main(int argc, char** argv) {
 
     dispatcher.setTcpEndpoint(listen, tcp.serverPort());
     dispatcher.setRequestUrl(
-        QStringLiteral("http://%1:%2%3").arg(listen).arg(soap.port()).arg(SoapFront::soapPath()));
+        parser.isSet(requestUrlOption)
+            ? parser.value(requestUrlOption)
+            : QStringLiteral("http://%1:%2%3").arg(listen).arg(soap.port()).arg(SoapFront::soapPath()));
 
     if (parser.isSet(printPortsOption)) {
         QTextStream out(stdout);

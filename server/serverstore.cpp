@@ -119,9 +119,10 @@ bool ServerStore::addUser(const QString& kdnr, const QString& login, const QStri
 ServerStore::Check ServerStore::checkUser(const QString& kdnr, const QString& login, const QString& secret,
                                           const QString& mode, User* user) const {
     QSqlQuery q(database());
-    q.prepare(QStringLiteral("SELECT SALT, PASSWORD_KDF, BENU_PASSWORDHASH, FILIALE, BENU_LOGIN, "
-                             "BENU_VORNAME, BENU_NAME, LIEFERUNGSCODE, BENU_LETZTER_LOGIN, BENU_GESPERRT "
-                             "FROM BENUTZER WHERE KDNR = ? AND upper(BENU_LOGIN) = upper(?)"));
+    q.prepare(
+        QStringLiteral("SELECT SALT, PASSWORD_KDF, BENU_PASSWORDHASH, FILIALE, BENU_LOGIN, "
+                       "BENU_VORNAME, BENU_NAME, LIEFERUNGSCODE, BENU_LETZTER_LOGIN, BENU_GESPERRT, DEB_NR "
+                       "FROM BENUTZER WHERE KDNR = ? AND upper(BENU_LOGIN) = upper(?)"));
     q.addBindValue(RecordTable::text(kdnr.trimmed()));
     q.addBindValue(login.trimmed());
     if (!q.exec() || !q.next())
@@ -138,9 +139,9 @@ ServerStore::Check ServerStore::checkUser(const QString& kdnr, const QString& lo
     if (!ok)
         return Check::WrongSecret;
     if (user)
-        *user =
-            User{kdnr.trimmed(),        q.value(4).toString(), q.value(2).toString(), q.value(3).toString(),
-                 q.value(5).toString(), q.value(6).toString(), q.value(7).toString(), q.value(8).toString()};
+        *user = User{kdnr.trimmed(),        q.value(4).toString(), q.value(2).toString(),
+                     q.value(3).toString(), q.value(5).toString(), q.value(6).toString(),
+                     q.value(7).toString(), q.value(8).toString(), q.value(10).toString().trimmed()};
     return q.value(9).toString() == u"1" ? Check::Blocked : Check::Ok;
 }
 

@@ -33,6 +33,8 @@ public:
         QString name;
         QString lieferungscode;
         QString letzterLogin;
+        // The debitor the login works for, when it is not the login's customer number.
+        QString debNr;
     };
     enum class Check { Ok, Unknown, WrongSecret, Blocked };
     // mode "1": secret is the login hash; otherwise the password.

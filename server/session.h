@@ -12,6 +12,8 @@ struct Session {
     QString user;
     QString loginHash;
     bool known = false;
+    // The debitor the login works for (DEB_NR of the login answer), when it differs.
+    QString debNr;
 };
 
 // One request with the session it belongs to. The request's own customer
@@ -30,6 +32,10 @@ struct RequestContext {
     bool customer(const QString& given, QString* kdnr) const {
         const QString g = given.trimmed();
         if (session.known) {
+            if (!g.isEmpty() && g == session.debNr) {
+                *kdnr = session.debNr;
+                return true;
+            }
             if (!g.isEmpty() && g != session.kdnr)
                 return false;
             *kdnr = session.kdnr;

@@ -105,12 +105,12 @@ ServerReply CustomerAnswers::login(const RequestContext& ctx) {
     head.BENU_NAME = u.name;
     head.BENU_VORNAME = u.vorname;
     head.BENU_LETZTER_LOGIN = u.letzterLogin;
-    head.DEB_NR = u.kdnr;
+    head.DEB_NR = u.debNr.isEmpty() ? u.kdnr : u.debNr;
     head.FILIALE = u.filiale.isEmpty() ? debitor->FILIALE : u.filiale;
     head.LIEFERUNGSCODE = u.lieferungscode.isEmpty() ? debitor->LIEFERUNGSCODE : u.lieferungscode;
     head.sNumOptions = QString::number(options.size());
     m_store.noteLogin(u, FormatDE::formatDateTime(QDateTime::currentDateTime()));
-    m_opened = Session{u.kdnr, u.login, u.loginHash, true};
+    m_opened = Session{u.kdnr, u.login, u.loginHash, true, u.debNr};
 
     QStringList lines;
     RecordCodec::encodeInto(lines, static_cast<const TBenutzer2Kopf&>(head));

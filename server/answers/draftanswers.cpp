@@ -155,6 +155,8 @@ ServerReply DraftAnswers::insert(const RequestContext& ctx, bool import) {
     const DraftRules::Outcome o = DraftRules(m_store).insert(kdnr, user, change.values);
     if (o.status != 0)
         return failed(o);
+    if (!DraftStore(m_store.database()).recordClient(o.line.VKKL_ID, change.values.at(LineValues::Client)))
+        return Replies::error(122);
     if (!t.commit())
         return Replies::error(122);
     if (import)

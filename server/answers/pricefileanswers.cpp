@@ -1,8 +1,8 @@
 #include "answers/pricefileanswers.h"
 
-#include "app/scramble.h"
 #include "model/conversions.h"
 #include "model/formatde.h"
+#include "model/scramble.h"
 #include "replies.h"
 #include "serverstore.h"
 #include "store/pricefilestore.h"

@@ -1,5 +1,6 @@
 #include "store/draftstore.h"
 
+#include "model/linevalues.h"
 #include "store/recordtable.h"
 
 #include <QSqlQuery>
@@ -72,7 +73,12 @@ bool DraftStore::remove(const QString& vkklId) {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("DELETE FROM VERKAUFSKLADDE WHERE VKKL_ID = ?"));
     q.addBindValue(vkklId.trimmed());
-    return q.exec() && q.numRowsAffected() == 1;
+    if (!q.exec() || q.numRowsAffected() != 1)
+        return false;
+    QSqlQuery c(m_db);
+    c.prepare(QStringLiteral("DELETE FROM KLADDE_CLIENT WHERE VKKL_ID = ?"));
+    c.addBindValue(vkklId.trimmed());
+    return c.exec();
 }
 
 QString DraftStore::init(const QString& kdnr, const QString& user, const QString& lieferadr,
@@ -86,4 +92,14 @@ QString DraftStore::init(const QString& kdnr, const QString& user, const QString
     if (!q.exec())
         return QString();
     return q.lastInsertId().toString();
+}
+
+bool DraftStore::recordClient(const QString& vkklId, const QString& client) {
+    if (client.isEmpty() || client == LineValues::unchanged())
+        return true;
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO KLADDE_CLIENT (VKKL_ID, CLIENT) VALUES (?, ?)"));
+    q.addBindValue(vkklId);
+    q.addBindValue(client);
+    return q.exec();
 }

@@ -20,6 +20,8 @@ public:
 
     // Stores a new line; fills VKKL_ID and LFD_NR. Empty on failure.
     QString insert(TVerkaufskladde& line);
+    // Keeps the client identification an insert came with; nothing when it brought none.
+    bool recordClient(const QString& vkklId, const QString& client);
     bool update(const TVerkaufskladde& line);
     bool remove(const QString& vkklId);
 

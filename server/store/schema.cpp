@@ -65,7 +65,8 @@ QStringList statements() {
                        "SALT TEXT NOT NULL, PASSWORD_KDF TEXT NOT NULL, BENU_PASSWORDHASH TEXT NOT NULL, "
                        "BENU_LETZTER_LOGIN TEXT NOT NULL DEFAULT '', FILIALE TEXT NOT NULL DEFAULT '', "
                        "LIEFERUNGSCODE TEXT NOT NULL DEFAULT '', BENU_GESPERRT TEXT NOT NULL DEFAULT '0', "
-                       "BENU_ANZAHL_LOGINFEHLER INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (KDNR, BENU_LOGIN))"),
+                       "BENU_ANZAHL_LOGINFEHLER INTEGER NOT NULL DEFAULT 0, DEB_NR TEXT NOT NULL DEFAULT '', "
+                       "PRIMARY KEY (KDNR, BENU_LOGIN))"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS BENUTZER_OPTION (KDNR TEXT NOT NULL, BENU_LOGIN TEXT NOT "
                        "NULL, BESE_KEY TEXT NOT NULL, BESE_VALUE TEXT NOT NULL, "
                        "PRIMARY KEY (KDNR, BENU_LOGIN, BESE_KEY))"),
@@ -79,6 +80,9 @@ QStringList statements() {
                        "CAST(LFD_NR AS INTEGER))"),
         // Every change and delete finds its line by the key.
         QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSKLADDE_ID ON VERKAUFSKLADDE (VKKL_ID)"),
+        // The workstation that inserted a line: the client identification of the insert.
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS KLADDE_CLIENT (VKKL_ID TEXT PRIMARY KEY, CLIENT TEXT NOT NULL)"),
         // Documents: orders, delivery notes, invoices, credit notes, offers.
         createSql<TVerkaufsKopf>(QStringLiteral("VERKAUFSKOPF"),
                                  QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),

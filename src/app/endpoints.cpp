@@ -1,7 +1,7 @@
 #include "endpoints.h"
 
-#include "app/lokalini.h"
-#include "app/tenantresources.h"
+#include "session/lokalini.h"
+#include "session/tenantresources.h"
 
 namespace {
 // The wholesaler's internal network and the name prefix of its internal hosts.

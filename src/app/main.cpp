@@ -1,9 +1,7 @@
-#include "app/counterfile.h"
 #include "app/endingroutines.h"
-#include "app/startup.h"
+#include "app/ui/clientcomposition.h"
 #include "app/ui/hintstyle.h"
 #include "app/ui/qtxmainform.h"
-#include "app/ui/secondaryforms.h"
 #include "app/ui/widgetdialogs.h"
 #include "platform/clock.h"
 #include "platform/linuxplatform.h"
@@ -30,15 +28,12 @@ int main(int argc, char** argv) {
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    TQTXMainForm mainForm({platform, log, dialogs, ending, clock}, arguments);
-    dialogs.setParentWidget(&mainForm);
-    if (!mainForm.FormCreate() || ending.ending())
+    ClientComposition client({platform, log, dialogs, ending, clock}, arguments);
+    dialogs.setParentWidget(&client.mainForm());
+    client.bindEnding(ending);
+    if (!client.start() || ending.ending())
         return 0;
-
-    CounterFile counters(log, mainForm.startUp().fileBeside(QStringLiteral(".cnt")));
-    ending.hooks().saveCounter = [&counters](const QString& info) { counters.save_counter(info, nullptr); };
-    const auto secondaryForms = createSecondaryForms(&mainForm);
-    mainForm.show();
+    client.mainForm().show();
     const int rc = QApplication::exec();
     ending.setDestroyStatus(Ending::Destroyed);
     return rc;

@@ -1,7 +1,6 @@
 #include "startup.h"
 
-#include "app/scramble.h"
-#include "app/tenantresources.h"
+#include "model/scramble.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/ending.h"
@@ -9,6 +8,7 @@
 #include "platform/platform.h"
 #include "platform/registrystore.h"
 #include "platform/singleinstance.h"
+#include "session/tenantresources.h"
 
 #include <QDir>
 #include <QFile>

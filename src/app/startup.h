@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/endpoints.h"
-#include "app/lokalini.h"
 #include "app/startupsettings.h"
 #include "app/tenant.h"
+#include "session/lokalini.h"
 
 #include <QObject>
 #include <QRect>

@@ -1,7 +1,7 @@
 #include "startupsettings.h"
 
-#include "app/lokalini.h"
-#include "app/scramble.h"
+#include "model/scramble.h"
+#include "session/lokalini.h"
 
 namespace {
 QString upperTrimmed(const QString& s) {

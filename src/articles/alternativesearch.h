@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/stringgrid.h"
+#include "grid/stringgrid.h"
 #include "model/compositerecords.h"
 
 #include <QHash>

@@ -1,13 +1,13 @@
 #include "articles/articleentry.h"
 
-#include "app/session.h"
-#include "app/stringgrid.h"
 #include "articles/netztyp.h"
+#include "grid/stringgrid.h"
 #include "link/requests/articlerequests.h"
 #include "link/requests/draftrequests.h"
 #include "platform/dialogs.h"
 #include "platform/ending.h"
 #include "platform/logger.h"
+#include "session/session.h"
 
 namespace {
 
@@ -21,20 +21,20 @@ bool isGrid(const QString& sender) {
 
 } // namespace
 
-ArticleEntry::ArticleEntry(Session& session, DraftLineAccess& draft, Seams seams, const LokalIni* ini,
-                           QObject* parent)
+ArticleEntry::ArticleEntry(Session& session, DraftLineAccess& draft, const ClientServices& services,
+                           Seams seams, const LokalIni* ini, QObject* parent)
     : QObject(parent)
     , m_session(session)
     , m_draft(draft)
+    , m_services(services)
     , m_s(seams)
     , m_typeAhead(ini)
     , m_alternatives(session.link(), seams.dialogs, seams.log) {
-    option = [this](const QString& key) { return defaultOption(key); };
     m_alternatives.status = [this](const QString& text) { status(4, text); };
     m_typeAhead.loadEanMode();
 }
 
-QString ArticleEntry::defaultOption(const QString& key) const {
+QString ArticleEntry::option(const QString& key) const {
     bool found = false;
     const QString value = m_session.options().value(key, true, &found);
     if (found)
@@ -73,7 +73,8 @@ AlternativeSearch::Options ArticleEntry::alternativeOptions() const {
     o.mitBestand = option(QStringLiteral("ALTERNATIVARTIKEL_MIT_BESTAND"));
     o.bestandFilter = option(QStringLiteral("BESTAND_FILTER_ALLGEMEIN"));
     o.customerBranch = m_session.customerData().customer.FILIALE;
-    o.formatPrice = hooks.formatPrice;
+    PriceService* prices = m_services.prices;
+    o.formatPrice = [prices](const QString& p) { return prices->formatPrice(p); };
     return o;
 }
 
@@ -93,7 +94,7 @@ void ArticleEntry::logEvent(int aktion, const QString& info, const QString& arti
     e._Buchgr = buchGr;
     if (more)
         more(e);
-    hooks.statistik(e);
+    m_services.statistics->record(e);
 }
 
 void ArticleEntry::hidePopups() {
@@ -101,7 +102,7 @@ void ArticleEntry::hidePopups() {
     m_hitVisible = false;
     m_infoVisible = false;
     m_alternatives.setVisible(false);
-    hooks.hideStock();
+    m_services.stock->hideStock();
     if (changed) {
         Q_EMIT hitListVisibilityChanged(false);
         Q_EMIT infoChanged();
@@ -249,12 +250,12 @@ void ArticleEntry::gridCaller(const TArtikelLongInfo& hit, Result& r) {
     }
     const QString oldArtikel = m_draft.shadowGrid().value(colArtikel, row);
     const QString oldMenge = grid.value(colMenge, row).trimmed();
-    const QString menge = hooks.roundToTE(oldMenge, hit.TE);
+    const QString menge = m_services.delivery->roundToTE(oldMenge, hit.TE);
     if (!oldArtikel.isEmpty() && oldArtikel != hit.NUMMER && !oldMenge.isEmpty() && oldMenge != u"0") {
-        hooks.resetQuantity(row);
+        m_services.delivery->resetQuantity(row);
         grid.setValue(colMenge, row, menge);
     }
-    QString error = hooks.checkDeliveryCode(row, hit.NUMMER);
+    QString error = m_services.delivery->checkDeliveryCode(row, hit.NUMMER);
     if (error.isEmpty())
         error = set_Artikel(row, hit.NUMMER, menge, false);
     else
@@ -282,7 +283,7 @@ QString ArticleEntry::set_Artikel(int zeilenr, const QString& Artikelnr, const Q
         m_draft.UpdateVKKL(colArtikel, out.lines, zeilenr, vkklId, QStringLiteral("4"));
     if (a.ok()) {
         if (checkfiliale && grid.value(QStringLiteral("Filiale"), zeilenr) != oldFiliale)
-            hooks.reapplyBranch(zeilenr);
+            m_services.delivery->reapplyBranch(zeilenr);
         if (!menge.isEmpty())
             grid.setValue(colMenge, zeilenr, menge);
         return QString();

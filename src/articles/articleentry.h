@@ -1,12 +1,17 @@
 #pragma once
 
 #include "articles/alternativesearch.h"
-#include "articles/articlehooks.h"
 #include "articles/articleinfopanel.h"
 #include "articles/hitlistmodel.h"
 #include "articles/suppliernames.h"
 #include "articles/typeahead.h"
-#include "order/draftinterfaces.h"
+#include "services/bookingservice.h"
+#include "services/clientservices.h"
+#include "services/deliveryrules.h"
+#include "services/draftinterfaces.h"
+#include "services/priceservice.h"
+#include "services/statisticsservice.h"
+#include "services/stockservice.h"
 
 #include <QObject>
 
@@ -33,13 +38,13 @@ public:
         Logger& log;
     };
 
-    ArticleEntry(Session& session, DraftLineAccess& draft, Seams seams, const LokalIni* ini = nullptr,
-                 QObject* parent = nullptr);
+    ArticleEntry(Session& session, DraftLineAccess& draft, const ClientServices& services, Seams seams,
+                 const LokalIni* ini = nullptr, QObject* parent = nullptr);
 
-    ArticleEntryHooks hooks;
-    // A user option; the default reads the login's options with the
-    // defaults of the options window.
-    std::function<QString(const QString& key)> option;
+    // A user option: the login's options with the defaults of the options window.
+    QString option(const QString& key) const;
+    // Stock, prices, delivery rules and statistics that the entry calls.
+    const ClientServices& services() const { return m_services; }
 
     Result ArtikelNummerChange(const QString& sender, const QString& Nummer) override;
     QString set_Artikel(int zeilenr, const QString& Artikelnr, const QString& menge,
@@ -99,7 +104,6 @@ Q_SIGNALS:
     void focusRequested(ArticleEntry::Focus target);
 
 private:
-    QString defaultOption(const QString& key) const;
     QString logPrefix(const QString& sender) const;
     void showHits(const TArtikelLongInfoArray& hits);
     void gridCaller(const TArtikelLongInfo& hit, Result& r);
@@ -107,6 +111,7 @@ private:
 
     Session& m_session;
     DraftLineAccess& m_draft;
+    const ClientServices& m_services;
     Seams m_s;
     TypeAhead m_typeAhead;
     HitListModel m_hitList;

@@ -1,12 +1,12 @@
 #include "articles/quicksearch.h"
 
-#include "app/session.h"
-#include "app/stringgrid.h"
 #include "articles/articleentry.h"
 #include "articles/netztyp.h"
+#include "grid/stringgrid.h"
 #include "link/requests/articlerequests.h"
 #include "platform/dialogs.h"
 #include "platform/logger.h"
+#include "session/session.h"
 
 namespace {
 
@@ -117,7 +117,7 @@ void QuickSearch::fieldEnter(const QString& text, int selectedHit) {
         e._dummy1 = QStringLiteral("EAN=") + (ean ? QStringLiteral("TRUE ") : QStringLiteral("FALSE "));
         e._dummy2 = QString::asprintf("ROW=%d TOTAL=%d", row, grid.rowCount() - 1);
     });
-    m_entry.hooks.depositHint(row, art.NUMMER);
+    m_entry.services().prices->depositHint(row, art.NUMMER);
     m_entry.hidePopups();
     activateQuantity(row);
 }
@@ -151,14 +151,14 @@ void QuickSearch::browse(int hit) {
             log.Log(1, QStringLiteral("KeyUp lvArtikelsuche: Preisinfo gescheitert: ") + p.errorText, 1);
         } else {
             rawPrice = price.Nettopreis;
-            netPrice = m_entry.hooks.formatPrice(price.Nettopreis) + QStringLiteral(" €");
+            netPrice = m_entry.services().prices->formatPrice(price.Nettopreis) + QStringLiteral(" €");
         }
     }
     m_supplier = m_entry.suppliers().name(art.EINSPEISERCODE);
     m_entry.setInfo(
         ArticleInfoPanel::rows(art, m_supplier, netPrice, m_entry.option(QStringLiteral("SHOWPREIS"))));
 
-    const ArticleEntryHooks::Stock stock = m_entry.hooks.showStock(art);
+    const StockService::Stock stock = m_entry.services().stock->showStock(art);
     m_entry.logEvent(14, QStringLiteral("Schnellsuche gefunden"), art.NUMMER, art.BUCH_GR,
                      [&](TStatistik& e) {
                          e._Nettopreis = rawPrice;
@@ -201,7 +201,7 @@ void QuickSearch::chooseAlternative(int gridRow) {
 
 void QuickSearch::take(const QString& number, bool alternative) {
     StringGrid& grid = m_entry.draft().visibleGrid();
-    ArticleEntryHooks& hooks = m_entry.hooks;
+    const ClientServices& services = m_entry.services();
     Dialogs& dialogs = m_entry.seams().dialogs;
     const int row = currentRow();
     const QString supplier = m_entry.infoVisible() ? m_supplier : QString();
@@ -211,7 +211,7 @@ void QuickSearch::take(const QString& number, bool alternative) {
     const QString keep = QStringLiteral("1");
 
     if (number != grid.value(colArtikel, row) && !rowMenge.isEmpty() && rowMenge != u"0")
-        hooks.resetQuantity(row);
+        services.delivery->resetQuantity(row);
 
     TArtikelArray found;
     const LinkAnswer a =
@@ -236,9 +236,9 @@ void QuickSearch::take(const QString& number, bool alternative) {
             return;
         }
         if (alternative)
-            hooks.applyAddressBranch(row);
+            services.delivery->applyAddressBranch(row);
         menge = origTE != art.TE ? art.TE : keep;
-        menge = hooks.roundToTE(menge, art.TE);
+        menge = services.delivery->roundToTE(menge, art.TE);
     }
 
     grid.setValue(colArtikel, row, number);
@@ -253,11 +253,11 @@ void QuickSearch::take(const QString& number, bool alternative) {
             m_entry.logEvent(20, QStringLiteral("Alternativ:") + supplier, number, buchGr);
         else
             m_entry.logEvent(18, QStringLiteral("Artikel in Warenkorb"), number, buchGr);
-        hooks.depositHint(row, number);
+        services.prices->depositHint(row, number);
     }
     const int staffel = grid.column(QStringLiteral("Staffelpreis"));
     if (staffel >= 0 && !grid.isColumnHidden(staffel)) {
-        const QString first = hooks.graduatedPrices(number).left(1);
+        const QString first = services.prices->graduatedPrices(number).left(1);
         if (!first.isEmpty())
             grid.setValue(QStringLiteral("Staffelpreis"), row, first);
     }
@@ -267,7 +267,7 @@ void QuickSearch::take(const QString& number, bool alternative) {
 }
 
 void QuickSearch::activateQuantity(int row) {
-    const bool reference = m_entry.hooks.wantsReference(row);
+    const bool reference = m_entry.services().booking->wantsReference(row);
     Q_EMIT activateCell(reference ? QStringLiteral("Bestell-Info") : colMenge, row);
 }
 

@@ -1,6 +1,6 @@
 #include "articles/suppliernames.h"
 
-#include "app/stringgrid.h"
+#include "grid/stringgrid.h"
 
 QString SupplierNames::name(const QString& code) const {
     const int c = m_grid ? m_grid->column(QStringLiteral("Code")) : -1;

@@ -1,6 +1,6 @@
 #include "articles/typeahead.h"
 
-#include "app/lokalini.h"
+#include "session/lokalini.h"
 
 TypeAhead::TypeAhead(const LokalIni* ini)
     : m_ini(ini) {}

@@ -55,6 +55,9 @@ void RequestBracket::afterRequest(const QString& errorText) {
 void RequestBracket::check_socket_error(const QString& errorText) {
     if (m_soap) {
         m_logger.Log(1, QStringLiteral("SOAP ?check_socket_error? ") + errorText, 1);
+        // The hourglass of waitforping ends here too, or it would stay for good.
+        if (m_hooks.setWaitCursor)
+            m_hooks.setWaitCursor(false);
         return;
     }
     if (!errorText.isEmpty())

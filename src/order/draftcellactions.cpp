@@ -1,6 +1,5 @@
 #include "order/draftcellactions.h"
 
-#include "app/customerdata.h"
 #include "link/requests/draftrequests.h"
 #include "link/serverlink.h"
 #include "model/codetables.h"
@@ -10,6 +9,11 @@
 #include "order/draftorder.h"
 #include "order/vkklcolumns.h"
 #include "platform/dialogs.h"
+#include "services/articlewindows.h"
+#include "services/deliveryaddresses.h"
+#include "services/deliveryrules.h"
+#include "services/procurementdecision.h"
+#include "session/customerdata.h"
 
 using namespace Qt::StringLiterals;
 using namespace VkklColumns;
@@ -31,7 +35,7 @@ void DraftCellActions::applyJaNein(int row, bool ja) {
     if (!m_o.lineReady(row, true))
         return;
     const QString code = m_o.m_grid.cell(iLieferungscode, row).trimmed();
-    if ((code == u"97" || code == u"98") && m_o.pruefeNexFilialen && !m_o.pruefeNexFilialen(row))
+    if ((code == u"97" || code == u"98") && !m_o.m_services.delivery->pruefeNexFilialen(row))
         return;
     m_o.set_Bestellen(row, false, m_o.isLastRow(row), false, QString(), QString(), u"1"_s);
 }
@@ -57,8 +61,7 @@ void DraftCellActions::copyFromRowAbove(int column, int row) {
         break;
     case iLieferungsart:
     case iLieferadresse:
-        if (m_o.setLieferung)
-            m_o.setLieferung(column, row, above);
+        m_o.m_services.delivery->setLieferung(column, row, above);
         break;
     default:
         break;
@@ -80,10 +83,6 @@ void DraftCellActions::commitCell(int column, int row, const QString& text) {
         }
         break;
     case iMenge: {
-        if (m_o.setMenge) {
-            m_o.setMenge(row, text);
-            break;
-        }
         LineValues values = LineValues::forLine(m_o.m_grid.cell(iVkklId, row));
         values.set(LineValues::MENGE, text.trimmed());
         values.set(LineValues::Rueckstand, LineValues::backorderFlag(text, m_o.m_grid.cell(iZuLiefern, row)));
@@ -98,10 +97,8 @@ void DraftCellActions::commitCell(int column, int row, const QString& text) {
         applyJaNein(row, text.trimmed().toUpper() == u"JA");
         break;
     default:
-        if (m_o.setLieferung &&
-            (column == iLieferungsart || column == iLieferadresse || column == iBeschaffung))
-            m_o.setLieferung(column, row, text);
-        else
+        if ((column != iLieferungsart && column != iLieferadresse && column != iBeschaffung) ||
+            !m_o.m_services.delivery->setLieferung(column, row, text))
             m_o.restoreCell(column, row);
         break;
     }
@@ -160,8 +157,11 @@ QString DraftCellActions::hintFor(int column, int row) {
         return QString();
     if (column != iLogo)
         m_lieferzeitRow = -1;
-    if (column == iLogo && m_o.m_grid.cell(iBestellen, row) == u"JA" && m_o.lieferzeitText)
-        return logoHint(row);
+    if (column == iLogo && m_o.m_grid.cell(iBestellen, row) == u"JA") {
+        const QString lieferzeit = logoHint(row);
+        if (!lieferzeit.isEmpty())
+            return lieferzeit;
+    }
     if (column == iLogo) {
         const QString name =
             m_o.m_customer ? CodeTables::filialName(m_o.m_grid.cell(iFiliale, row), m_o.m_customer->branches)
@@ -185,9 +185,7 @@ QString DraftCellActions::hintFor(int column, int row) {
         if (m_o.m_grid.cell(iArt, row) == u"RL")
             return m_o.m_grid.cell(iBestellInfo, row);
         const QString code = m_o.m_grid.cell(iLieferungscode, row).trimmed();
-        QString hint = m_o.rowContext().deliveryText
-                           ? m_o.rowContext().deliveryText(code, m_o.m_grid.cell(iFiliale, row))
-                           : code;
+        QString hint = m_o.deliveryText(code, m_o.m_grid.cell(iFiliale, row));
         if (code != u"20" && code != u"97" && code != u"98")
             hint += u" ["_s + code + u"]"_s;
         return hint;
@@ -203,7 +201,7 @@ QString DraftCellActions::hintFor(int column, int row) {
 
 QString DraftCellActions::logoHint(int row) {
     if (m_lieferzeitRow != row) {
-        m_lieferzeit = m_o.lieferzeitText(row);
+        m_lieferzeit = m_o.m_services.addresses->lieferzeitText(row);
         m_lieferzeitRow = row;
     }
     return m_lieferzeit;
@@ -216,15 +214,15 @@ void DraftCellActions::logoClicked(int row) {
     const ModelContext& context = m_o.m_link.vkklEnvironment().context;
     const QString artikel = m_o.m_grid.cell(iArtikelnummer, row);
     if (logo == context.text(u"_KeinArtikel"_s, u"Artikel nicht gefunden"_s)) {
-        if (!artikel.isEmpty() && m_o.startErweiterteSuche)
-            m_o.startErweiterteSuche(artikel);
+        if (!artikel.isEmpty())
+            m_o.m_services.articleWindows->startErweiterteSuche(artikel);
         return;
     }
     const bool decision = logo == u"KEINEMENGE" ||
                           logo == context.text(u"_Expressauftrag"_s, u"Expressauftrag"_s) ||
                           (m_o.m_grid.cell(iArt, row) == u"BE" && m_o.m_grid.cell(iExtLager, row).isEmpty());
-    if (decision && m_o.openBeschaffung)
-        m_o.openBeschaffung(row);
+    if (decision)
+        m_o.m_services.procurement->openBeschaffung(row);
 }
 
 bool DraftCellActions::lineReady(int row, bool report) {
@@ -289,8 +287,11 @@ bool DraftCellActions::set_Bestellen(int row, bool mitverkauf, bool neueZeile, b
     m_o.m_grid.setCell(iErrorMessage, row, QString());
     m_o.m_shadow.setCell(iErrorMessage, row, QString());
     m_o.UpdateVKKL(Bestellen, out.lines, row, id, u"4"_s);
-    if (setting)
-        m_o.checkFahrt ? m_o.checkFahrt(row) : (m_o.m_grid.setCell(iFahrt, row, u"0"_s), 0);
+    if (setting) {
+        // The tour check writes the row's trip; without one the line has none.
+        m_o.m_grid.setCell(iFahrt, row, u"0"_s);
+        m_o.m_services.addresses->checkFahrt(row);
+    }
 
     if (nurBestellen)
         return true;

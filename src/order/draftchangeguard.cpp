@@ -7,18 +7,18 @@ DraftChangeGuard::DraftChangeGuard(DraftGridActions& inner,
     : m_inner(inner)
     , m_changedElsewhere(std::move(changedElsewhere)) {}
 
-bool DraftChangeGuard::allowed(const QString& action) const {
-    return !m_changedElsewhere || !m_changedElsewhere(action);
+void DraftChangeGuard::check(const QString& action) {
+    m_changedInThisCall = m_changedElsewhere && m_changedElsewhere(action);
 }
 
 void DraftChangeGuard::newLineWithCopy(int row) {
-    if (allowed(u"Neu mit kopieren"_s))
-        m_inner.newLineWithCopy(row);
+    check(u"Neu mit kopieren"_s);
+    m_inner.newLineWithCopy(row);
 }
 
 void DraftChangeGuard::newLine() {
-    if (allowed(u"Neu"_s))
-        m_inner.newLine();
+    check(u"Neu"_s);
+    m_inner.newLine();
 }
 
 // The deletes go through unchecked.
@@ -31,51 +31,48 @@ void DraftChangeGuard::deleteAllLines() {
 }
 
 void DraftChangeGuard::toggleMark(int row) {
-    if (allowed(u"Eine Markierung ändern"_s))
-        m_inner.toggleMark(row);
+    check(u"Eine Markierung ändern"_s);
+    m_inner.toggleMark(row);
 }
 
 void DraftChangeGuard::markAll() {
-    if (allowed(u"Alle zum Bestellen markieren"_s))
-        m_inner.markAll();
+    check(u"Alle zum Bestellen markieren"_s);
+    m_inner.markAll();
 }
 
 void DraftChangeGuard::clearAllMarks() {
-    if (allowed(u"Markierungen alle aufheben"_s))
-        m_inner.clearAllMarks();
+    check(u"Markierungen alle aufheben"_s);
+    m_inner.clearAllMarks();
 }
 
 void DraftChangeGuard::fillQuantities() {
-    if (allowed(u"Alle Zeilen auf Menge=TE setzen"_s))
-        m_inner.fillQuantities();
+    check(u"Alle Zeilen auf Menge=TE setzen"_s);
+    m_inner.fillQuantities();
 }
 
 void DraftChangeGuard::setReferenceForAll() {
-    if (allowed(u"Referenz setzen"_s))
-        m_inner.setReferenceForAll();
+    check(u"Referenz setzen"_s);
+    m_inner.setReferenceForAll();
 }
 
 void DraftChangeGuard::applyJaNein(int row, bool ja) {
-    if (allowed(u"sgVKKL Bestellen"_s))
-        m_inner.applyJaNein(row, ja);
+    check(u"sgVKKL Bestellen"_s);
+    m_inner.applyJaNein(row, ja);
 }
 
 void DraftChangeGuard::enterOnRow(int column, int row) {
-    if (allowed(u"sgVKKL Enter"_s))
-        m_inner.enterOnRow(column, row);
+    check(u"sgVKKL Enter"_s);
+    m_inner.enterOnRow(column, row);
 }
 
 void DraftChangeGuard::copyFromRowAbove(int column, int row) {
-    if (allowed(u"sgVKKL F8"_s))
-        m_inner.copyFromRowAbove(column, row);
+    check(u"sgVKKL F8"_s);
+    m_inner.copyFromRowAbove(column, row);
 }
 
 void DraftChangeGuard::commitCell(int column, int row, const QString& text) {
-    // The cell keeps its last confirmed value when the change is dropped.
-    if (allowed(u"sgVKKL SetEditText"_s))
-        m_inner.commitCell(column, row, text);
-    else
-        m_inner.restoreCell(column, row);
+    check(u"sgVKKL SetEditText"_s);
+    m_inner.commitCell(column, row, text);
 }
 
 void DraftChangeGuard::restoreCell(int column, int row) {
@@ -100,4 +97,12 @@ QString DraftChangeGuard::hintFor(int column, int row) {
 
 void DraftChangeGuard::logoClicked(int row) {
     m_inner.logoClicked(row);
+}
+
+bool DraftChangeGuard::coSaleQuestionOpen() const {
+    return m_inner.coSaleQuestionOpen();
+}
+
+QString DraftChangeGuard::hintFamily(int column, int row) const {
+    return m_inner.hintFamily(column, row);
 }

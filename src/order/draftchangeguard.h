@@ -1,13 +1,14 @@
 #pragma once
 
-#include "order/draftinterfaces.h"
+#include "services/draftinterfaces.h"
 
 #include <functional>
 
 // Stands between the grid's window and the draft order: before a change of
 // the draft (menu "Zeile" except the deletes, edits committed in the grid) it
-// asks whether the draft on the server was changed from elsewhere, and drops
-// the change when it was. Everything else passes straight through.
+// asks whether the draft on the server was changed from elsewhere. The check
+// logs and asks the user; the change itself goes through. What must not run
+// after such a finding (the imports) asks changedInThisCall().
 class DraftChangeGuard final : public DraftGridActions {
 public:
     // changedElsewhere gets the name of the action and answers true when the
@@ -35,10 +36,16 @@ public:
     QString selectionStatus(int column, int row) const override;
     QString hintFor(int column, int row) override;
     void logoClicked(int row) override;
+    bool coSaleQuestionOpen() const override;
+    QString hintFamily(int column, int row) const override;
+
+    // The last check found the draft changed from elsewhere.
+    bool changedInThisCall() const { return m_changedInThisCall; }
 
 private:
-    bool allowed(const QString& action) const;
+    void check(const QString& action);
 
     DraftGridActions& m_inner;
     std::function<bool(const QString&)> m_changedElsewhere;
+    bool m_changedInThisCall = false;
 };

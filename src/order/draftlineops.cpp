@@ -1,6 +1,5 @@
 #include "order/draftlineops.h"
 
-#include "app/customerdata.h"
 #include "link/requests/articlerequests.h"
 #include "link/requests/draftrequests.h"
 #include "link/requests/sessionrequests.h"
@@ -13,6 +12,9 @@
 #include "platform/dialogs.h"
 #include "platform/ending.h"
 #include "platform/logger.h"
+#include "services/articlewindows.h"
+#include "services/statisticsservice.h"
+#include "session/customerdata.h"
 
 #include <QHash>
 
@@ -59,9 +61,7 @@ void DraftLineOps::neueZeile() {
         if (filiale.isEmpty())
             filiale = data->customer.FILIALE;
     }
-    QString code = m_o.standardLieferungscode ? m_o.standardLieferungscode(adresse)
-                   : data                     ? data->customer.LIEFERUNGSCODE
-                                              : QString();
+    QString code = data ? data->customer.LIEFERUNGSCODE : QString();
 
     VkklAnswer out;
     LinkAnswer a;
@@ -113,8 +113,7 @@ void DraftLineOps::fixTourlessDelivery() {
         }
         if (!tourless)
             continue;
-        const QString code =
-            m_o.standardLieferungscode ? m_o.standardLieferungscode(adresse) : data->customer.LIEFERUNGSCODE;
+        const QString code = data->customer.LIEFERUNGSCODE;
         if (code.trimmed().isEmpty() || code.trimmed() == u"20")
             continue;
         m_o.log(u"Neue_Zeile wegen Tournr=leer set_lieferungscode=%1 Zeile=%2"_s.arg(code).arg(r));
@@ -186,8 +185,7 @@ TStatistik DraftLineOps::deletion(int row) const {
 }
 
 void DraftLineOps::writeDeleted(const TStatistik& data) {
-    if (m_o.writeStatistik)
-        m_o.writeStatistik(StatistikEvent{u"Gelöscht"_s, data});
+    m_o.m_services.statistics->recordDraft(StatistikEvent{u"Gelöscht"_s, data});
 }
 
 int DraftLineOps::deleteKeys(const QStringList& keys, QString* error) {
@@ -369,13 +367,9 @@ void DraftLineOps::fillQuantities() {
         if (artikel.isEmpty() || g.cell(iMenge, r).trimmed() != u"0")
             continue;
         QString te;
-        if (m_o.technischeEinheit) {
-            te = m_o.technischeEinheit(artikel);
-        } else {
-            TArtikelLongInfoArray found;
-            if (MySucheArtikelAlle(m_o.m_link, artikel, found).ok() && !found.isEmpty())
-                te = found.first().TE;
-        }
+        TArtikelLongInfoArray found;
+        if (MySucheArtikelAlle(m_o.m_link, artikel, found).ok() && !found.isEmpty())
+            te = found.first().TE;
         const QString menge = QString::number(std::max(1, Convert::toIntDef(te, 1)));
         LineValues v = LineValues::forLine(g.cell(iVkklId, r));
         v.set(LineValues::MENGE, menge);
@@ -421,9 +415,9 @@ int DraftLineOps::chkVKKL(bool show) {
 void DraftLineOps::addMitverkauf(const QString& artikel, int row, const QString& menge) {
     StringGrid& g = m_o.m_grid;
     const int last = g.rowCount() - 1;
-    if (!m_o.mitverkaufsArtikel || !g.cell(iArtikelnummer, last).isEmpty())
+    if (!g.cell(iArtikelnummer, last).isEmpty())
         return;
-    const QStringList articles = m_o.mitverkaufsArtikel(artikel);
+    const QStringList articles = m_o.m_services.quickSearch->mitverkaufsArtikel(artikel);
     if (articles.isEmpty() || m_o.m_settings.mitverkaufen == 2)
         return;
     if (m_o.m_settings.mitverkaufen == 1) {

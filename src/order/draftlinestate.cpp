@@ -1,6 +1,6 @@
 #include "order/draftlinestate.h"
 
-#include "app/stringgrid.h"
+#include "grid/stringgrid.h"
 #include "model/conversions.h"
 #include "model/modelcontext.h"
 #include "order/vkklcolumns.h"

@@ -1,6 +1,5 @@
 #include "order/draftorder.h"
 
-#include "app/customerdata.h"
 #include "link/requests/draftrequests.h"
 #include "link/serverlink.h"
 #include "model/codetables.h"
@@ -12,15 +11,18 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/logger.h"
+#include "services/priceservice.h"
+#include "session/customerdata.h"
 
 #include <QHash>
 
 using namespace Qt::StringLiterals;
 using namespace VkklColumns;
 
-DraftOrder::DraftOrder(ServerLink& link, Seams seams, QObject* parent)
+DraftOrder::DraftOrder(ServerLink& link, const ClientServices& services, Seams seams, QObject* parent)
     : QObject(parent)
     , m_link(link)
+    , m_services(services)
     , m_s(seams)
     , m_grid(u"sgVKKL"_s)
     , m_shadow(u"sgVKKLState"_s)
@@ -58,8 +60,7 @@ QString DraftOrder::hintFont(int column) {
 }
 
 void DraftOrder::status(int panel, const QString& text) {
-    if (showStatus)
-        showStatus(panel, text);
+    Q_EMIT statusText(panel, text);
 }
 
 void DraftOrder::log(const QString& text) {
@@ -72,31 +73,33 @@ void DraftOrder::report(const QString& text, bool force) {
         m_s.dialogs.message(QString(), text);
 }
 
-VkklRow::Context DraftOrder::rowContext() const {
-    VkklRow::Context c;
-    if (deliveryText) {
-        c.deliveryText = deliveryText;
-    } else if (m_customer) {
-        const TLieferungArray& codes = m_customer->deliveryCodes;
-        const ModelContext& context = m_link.vkklEnvironment().context;
-        c.deliveryText = [&codes, &context](const QString& code, const QString& filiale) {
-            return CodeTables::lieferText(code, filiale, codes, context);
-        };
-    }
-    c.priceText = priceText;
-    if (staffelpreis && !m_grid.isColumnHidden(iStaffelpreis))
-        c.staffelpreis = staffelpreis;
-    return c;
+QString DraftOrder::deliveryText(const QString& code, const QString& filiale) const {
+    if (!m_customer)
+        return code;
+    return CodeTables::lieferText(code, filiale, m_customer->deliveryCodes, m_link.vkklEnvironment().context);
 }
 
-QString DraftOrder::defaultLineState(int row, const QString& menge) {
-    return DraftLineState::word(m_grid, row, menge, m_link.vkklEnvironment().context);
+VkklRow::Context DraftOrder::rowContext() const {
+    VkklRow::Context c;
+    if (m_customer) {
+        c.deliveryText = [this](const QString& code, const QString& filiale) {
+            return deliveryText(code, filiale);
+        };
+    }
+    PriceService* prices = m_services.prices;
+    c.priceText = [prices](const QString& price, const TVerkaufskladde& line) {
+        return prices->priceText(price, line);
+    };
+    // Graduated prices are asked only while their column shows.
+    if (!m_grid.isColumnHidden(iStaffelpreis))
+        c.staffelpreis = [prices](const TVerkaufskladde& line) { return prices->staffelpreis(line); };
+    return c;
 }
 
 void DraftOrder::recomputeLogo(int row, const QString& menge) {
     if (!m_settings.lineState)
         return;
-    m_grid.setCell(iLogo, row, lineState ? lineState(row, menge) : defaultLineState(row, menge));
+    m_grid.setCell(iLogo, row, DraftLineState::word(m_grid, row, menge, m_link.vkklEnvironment().context));
 }
 
 int DraftOrder::UpdateVKKL(const QString& changedColumn, const TVerkaufskladdeArray& lines, int row,

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "app/stringgrid.h"
-#include "order/draftinterfaces.h"
+#include "grid/stringgrid.h"
 #include "order/draftsettings.h"
 #include "order/drafttotals.h"
-#include "order/statistikevent.h"
 #include "order/vkklrow.h"
+#include "services/clientservices.h"
+#include "services/draftinterfaces.h"
+#include "services/statistikevent.h"
 
 #include <QObject>
 
-#include <functional>
 #include <memory>
 
 class Clock;
@@ -36,7 +36,7 @@ public:
         Ending& ending;
     };
 
-    DraftOrder(ServerLink& link, Seams seams, QObject* parent = nullptr);
+    DraftOrder(ServerLink& link, const ClientServices& services, Seams seams, QObject* parent = nullptr);
     ~DraftOrder() override;
 
     // The settings; changing tenant or note option sets the columns up again.
@@ -56,6 +56,8 @@ public:
     bool mitverkaufFrageOffen() const { return m_mitverkaufFrage; }
     // Font of the hint over a cell: the graduated prices line up in "Courier New".
     static QString hintFont(int column);
+    // A reading of the services the order calls; the composition root owns them.
+    const ClientServices& services() const { return m_services; }
 
     // --- DraftLineAccess
     StringGrid& visibleGrid() override { return m_grid; }
@@ -88,6 +90,8 @@ public:
     QString selectionStatus(int column, int row) const override;
     QString hintFor(int column, int row) override;
     void logoClicked(int row) override;
+    bool coSaleQuestionOpen() const override { return m_mitverkaufFrage; }
+    QString hintFamily(int column, int) const override { return hintFont(column); }
 
     // --- Further operations on lines
     // Puts an article into the last empty row: 0 done, 2 branch or quantity
@@ -102,43 +106,10 @@ public:
     QString extract_kladde(int row) const;
     QString IsRueckstand(int row) const;
 
-    // --- Calls into later work. Each has a plain default; the module that
-    // owns the rule replaces it.
-    // Status panels of the main window.
-    std::function<void(int panel, const QString& text)> showStatus;
-    // Usage statistics.
-    std::function<void(const StatistikEvent& event)> writeStatistik;
-    // The line-state rule: the state word of a row's "Logo" cell.
-    std::function<QString(int row, const QString& menge)> lineState;
-    // The tour check after a mark was set (checkFahrt); result 0.
-    std::function<int(int row)> checkFahrt;
-    // Night-express branch check before marking a line of code "97"/"98".
-    std::function<bool(int row)> pruefeNexFilialen;
-    // Delivery text of a code on a branch.
-    std::function<QString(const QString& code, const QString& filiale)> deliveryText;
-    // A price of a line as shown (price factors).
-    std::function<QString(const QString& price, const TVerkaufskladde& line)> priceText;
-    // First character of the graduated-price answer; only asked while the column is visible.
-    std::function<QString(const TVerkaufskladde& line)> staffelpreis;
-    // Co-sale articles of an article.
-    std::function<QStringList(const QString& artikel)> mitverkaufsArtikel;
-    // Technical unit of an article for the quantity fill.
-    std::function<QString(const QString& artikel)> technischeEinheit;
-    // Default delivery code of an address for a new line.
-    std::function<QString(const QString& lieferadresse)> standardLieferungscode;
-    // Quantity committed in the "Menge" cell; true when accepted.
-    std::function<bool(int row, const QString& menge)> setMenge;
-    // "Lieferungsart", "Lieferadresse" and "-->" committed or copied from above.
-    std::function<void(int column, int row, const QString& text)> setLieferung;
-    // Delivery-time text of a marked row, the hint over its "Logo" cell.
-    std::function<QString(int row)> lieferzeitText;
-    // Click on "Logo": the backorder and procurement decision of a row.
-    std::function<void(int row)> openBeschaffung;
-    // Click on "Logo" of an unknown article: the extended search.
-    std::function<void(const QString& artikel)> startErweiterteSuche;
-
 Q_SIGNALS:
     void summenLabelChanged(const QString& text);
+    // A text for a status panel of the main window (index 0..4).
+    void statusText(int panel, const QString& text);
     // The cell editor should open again on a cell (TimerActivateCell).
     void editorRequested(const QString& header, int row);
 
@@ -153,7 +124,8 @@ private:
     // Logged, and shown when messages are enabled.
     void report(const QString& text, bool force = false);
     VkklRow::Context rowContext() const;
-    QString defaultLineState(int row, const QString& menge);
+    // Delivery text of a code on a branch, from the customer's delivery codes.
+    QString deliveryText(const QString& code, const QString& filiale) const;
     void recomputeLogo(int row, const QString& menge);
     int rebuildAll();
     int rebuildRow(const QString& changedColumn, TVerkaufskladde line, int row);
@@ -165,6 +137,7 @@ private:
                     VkklAnswer* answer = nullptr);
 
     ServerLink& m_link;
+    const ClientServices& m_services;
     Seams m_s;
     DraftSettings m_settings;
     const CustomerData* m_customer = nullptr;

@@ -1,6 +1,6 @@
 #include "order/vkklcolumns.h"
 
-#include "app/stringgrid.h"
+#include "grid/stringgrid.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
-#include "app/counterfile.h"
 #include "fakes.h"
 #include "platform/logger.h"
+#include "session/counterfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

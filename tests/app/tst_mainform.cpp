@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "app/ui/clientcomposition.h"
 #include "app/ui/qtxmainform.h"
 #include "app/ui/secondaryforms.h"
 #include "fakes.h"
@@ -16,7 +17,8 @@
 #include <QTest>
 
 struct FormHarness : FakeSeams {
-    std::unique_ptr<TQTXMainForm> form;
+    std::unique_ptr<ClientComposition> client;
+    TQTXMainForm* form = nullptr;
 
     explicit FormHarness(const QList<std::pair<QString, QString>>& userIni = {}) {
         LokalIni ini(beside(QStringLiteral(".ini")));
@@ -24,8 +26,9 @@ struct FormHarness : FakeSeams {
             ini.write(QStringLiteral("USER"), key, value);
         // Keep the automatic login out of the way unless a test wants it.
         ini.write(QStringLiteral("OPTIONS"), QStringLiteral("AUTOLOGIN"), QStringLiteral("OFF"));
-        form = std::make_unique<TQTXMainForm>(TQTXMainForm::Seams{platform, log, dialogs, ending, clock},
-                                              QStringList{});
+        client = std::make_unique<ClientComposition>(
+            ClientComposition::Seams{platform, log, dialogs, ending, clock}, QStringList{});
+        form = &client->mainForm();
     }
     template <typename T> T* child(const QString& name) { return form->findChild<T*>(name); }
     QAction* item(const QString& name) {
@@ -43,7 +46,7 @@ class TestMainForm : public QObject {
 private Q_SLOTS:
     void frameAtStart() {
         FormHarness h;
-        QVERIFY(h.form->FormCreate());
+        QVERIFY(h.client->start());
         QCOMPARE(h.form->windowTitle(), QStringLiteral("Durnak Online, Version 7.1.8000.1"));
 
         auto* pages = h.child<QTabWidget>(QStringLiteral("PageControl"));
@@ -76,7 +79,7 @@ private Q_SLOTS:
 
     void menuAndStatusBar() {
         FormHarness h;
-        QVERIFY(h.form->FormCreate());
+        QVERIFY(h.client->start());
         QCOMPARE(h.form->menuBar()->objectName(), QStringLiteral("QTXMainMenu"));
         QStringList visible;
         const auto actions = h.form->menuBar()->actions();
@@ -100,7 +103,7 @@ private Q_SLOTS:
         QCOMPARE(panels.size(), 5);
         QCOMPARE(panels[4]->text(), QStringLiteral("Launching .."));
         h.form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(h.form));
         QCOMPARE(panels[4]->text(), QStringLiteral("Server verbunden."));
     }
 
@@ -119,7 +122,7 @@ private Q_SLOTS:
         QFETCH(bool, importEnabled);
         QFETCH(bool, othersEnabled);
         FormHarness h;
-        QVERIFY(h.form->FormCreate());
+        QVERIFY(h.client->start());
         h.form->setImportAllowed(importAllowed);
         h.form->Enable_MainMenuItems(doit);
         QCOMPARE(h.item(QStringLiteral("miVKKLImport"))->isEnabled(), importEnabled);
@@ -155,9 +158,9 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QFETCH(QString, focus);
         FormHarness h;
-        QVERIFY(h.form->FormCreate());
+        QVERIFY(h.client->start());
         h.form->show();
-        QVERIFY(QTest::qWaitForWindowActive(h.form.get()));
+        QVERIFY(QTest::qWaitForWindowActive(h.form));
         h.child<QLineEdit>(QStringLiteral("edKundennr"))->setText(kundennr);
         h.child<QLineEdit>(QStringLiteral("edKALDO_ID"))->setText(user);
         h.child<QLineEdit>(QStringLiteral("edPasswort"))->setText(password);
@@ -173,7 +176,7 @@ private Q_SLOTS:
     void storedLoginFillsFields() {
         FormHarness h({{QStringLiteral("Kundennr"), QStringLiteral("10042")},
                        {QStringLiteral("KALDO_ID"), QStringLiteral("meier")}});
-        QVERIFY(h.form->FormCreate());
+        QVERIFY(h.client->start());
         QCOMPARE(h.child<QLineEdit>(QStringLiteral("edKundennr"))->text(), QStringLiteral("10042"));
         QCOMPARE(h.child<QLineEdit>(QStringLiteral("edKALDO_ID"))->text(), QStringLiteral("meier"));
         QVERIFY(h.child<QLineEdit>(QStringLiteral("edPasswort"))->text().isEmpty());
@@ -181,7 +184,7 @@ private Q_SLOTS:
 
     void memoDoubleClickTogglesLogging() {
         FormHarness h;
-        QVERIFY(h.form->FormCreate());
+        QVERIFY(h.client->start());
         auto* memo = h.child<QPlainTextEdit>(QStringLiteral("MainMemo"));
         QVERIFY(memo);
         h.log.Log(1, QStringLiteral("erste Zeile"), 0);

@@ -1,4 +1,4 @@
-#include "app/scramble.h"
+#include "model/scramble.h"
 
 #include <QTest>
 

@@ -1,8 +1,9 @@
-#include "app/lokalini.h"
-#include "app/session.h"
 #include "app/ui/qtxmainform.h"
 #include "app/ui/secondaryforms.h"
+#include "clientrig.h"
 #include "fakes.h"
+#include "session/lokalini.h"
+#include "session/session.h"
 #include "soapserverprocess.h"
 
 #include <QAction>
@@ -24,19 +25,9 @@ class TestSessionForm : public QObject {
 private:
     SoapServerProcess m_server;
 
-    struct Form : FakeSeams {
-        std::unique_ptr<TQTXMainForm> form;
-        explicit Form(const SoapServerProcess& server) {
-            LokalIni ini(beside(u".ini"_s));
-            ini.write(u"OPTIONS"_s, u"AUTOLOGIN"_s, u"OFF"_s);
-            ini.write(u"RUNTIME"_s, u"SERVERIP"_s, u"127.0.0.1"_s);
-            ini.write(u"RUNTIME"_s, u"SERVERPORT"_s, QString::number(server.tcpPort()));
-            ini.write(u"RUNTIME"_s, u"IP_VON_INI"_s, u"ON"_s);
-            ini.write(u"RUNTIME"_s, u"CONNECT_ADR"_s, server.soapUrl());
-            form = std::make_unique<TQTXMainForm>(TQTXMainForm::Seams{platform, log, dialogs, ending, clock},
-                                                  QStringList{});
-        }
-        template <typename T> T* child(const QString& name) { return form->findChild<T*>(name); }
+    struct Form : ClientRig {
+        explicit Form(const SoapServerProcess& server)
+            : ClientRig(server, false) {}
         void fill(const QString& kdnr, const QString& user, const QString& password) {
             child<QLineEdit>(u"edKundennr"_s)->setText(kdnr);
             child<QLineEdit>(u"edKALDO_ID"_s)->setText(user);
@@ -49,7 +40,7 @@ private Q_SLOTS:
 
     void loginThroughTheWindow() {
         Form f(m_server);
-        QVERIFY(f.form->FormCreate());
+        QVERIFY(f.client->start());
         auto* pages = f.child<QTabWidget>(u"PageControl"_s);
         QVERIFY(!pages->isTabVisible(0));
         f.fill(u"10000"_s, u"DEMO"_s, u"demo"_s);
@@ -92,31 +83,11 @@ private Q_SLOTS:
         QCOMPARE(pages->currentWidget()->objectName(), u"tsConnection"_s);
     }
 
-    // A returns page that is still being prepared keeps the user on it;
-    // once ready, the change goes through.
-    void pageNotReadyRefusesChange() {
-        Form f(m_server);
-        QVERIFY(f.form->FormCreate());
-        bool ready = false;
-        f.form->setPageCallbacks({{}, {}, [&] { return ready; }});
-        f.fill(u"10000"_s, u"DEMO"_s, u"demo"_s);
-        f.child<QPushButton>(u"btLogin"_s)->click();
-        QVERIFY(f.form->session()->loggedIn());
-        auto* pages = f.child<QTabWidget>(u"PageControl"_s);
-        auto* returns = f.child<QWidget>(u"tsRuecklieferung"_s);
-        pages->setCurrentWidget(returns);
-        pages->setCurrentWidget(f.child<QWidget>(u"tsBelege"_s));
-        QCOMPARE(pages->currentWidget(), returns);
-        ready = true;
-        pages->setCurrentWidget(f.child<QWidget>(u"tsBelege"_s));
-        QCOMPARE(pages->currentWidget()->objectName(), u"tsBelege"_s);
-    }
-
     // The supplier window shows the grid the login filled, headers from row 0.
     void supplierWindow() {
         Form f(m_server);
-        QVERIFY(f.form->FormCreate());
-        TEinspeiserForm einspeiser(f.form.get());
+        QVERIFY(f.client->start());
+        TEinspeiserForm einspeiser(f.form);
         QCOMPARE(einspeiser.windowTitle(), u"Liste aller Einspeiser"_s);
         f.fill(u"10000"_s, u"DEMO"_s, u"demo"_s);
         f.child<QPushButton>(u"btLogin"_s)->click();
@@ -145,7 +116,7 @@ private Q_SLOTS:
         QFETCH(QString, user);
         QFETCH(QString, password);
         Form f(m_server);
-        QVERIFY(f.form->FormCreate());
+        QVERIFY(f.client->start());
         f.fill(kdnr, user, password);
         f.child<QPushButton>(u"btLogin"_s)->click();
         QCOMPARE(f.dialogs.shown.size(), 1);

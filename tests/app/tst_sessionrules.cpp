@@ -1,11 +1,11 @@
-#include "app/connectionoptions.h"
-#include "app/customerdata.h"
-#include "app/loginrules.h"
 #include "app/pagecontrolrules.h"
-#include "app/scramble.h"
-#include "app/session.h"
-#include "app/tenantlibrary.h"
-#include "app/useroptions.h"
+#include "model/scramble.h"
+#include "session/connectionoptions.h"
+#include "session/customerdata.h"
+#include "session/loginrules.h"
+#include "session/session.h"
+#include "session/tenantlibrary.h"
+#include "session/useroptions.h"
 
 #include <QFile>
 #include <QTemporaryDir>

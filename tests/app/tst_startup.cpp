@@ -1,6 +1,6 @@
-#include "app/scramble.h"
 #include "app/startup.h"
 #include "fakes.h"
+#include "model/scramble.h"
 #include "platform/logger.h"
 #include "platform/singleinstance.h"
 

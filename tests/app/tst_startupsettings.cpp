@@ -1,5 +1,5 @@
-#include "app/lokalini.h"
 #include "app/startupsettings.h"
+#include "session/lokalini.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "app/stringgrid.h"
-#include "app/stringgridmodel.h"
+#include "grid/stringgrid.h"
+#include "grid/stringgridmodel.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

@@ -118,14 +118,9 @@ bool addSpecialArticles(const SoapServerProcess& server, QString* error) {
 
 ArticleHarness::ArticleHarness(const SoapServerProcess& server, bool soap) {
     session = std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock},
-                                        serverSessionConfig(server, soap, dir.path(), &ini));
-    entry = std::make_unique<ArticleEntry>(*session, draft, ArticleEntry::Seams{dialogs, ending, log}, &ini);
-    entry->hooks.statistik = [this](const TStatistik& e) { events.append(e); };
-    entry->option = [this](const QString& key) {
-        return options.value(key, key == u"SHOWPREIS"                       ? QStringLiteral("ON")
-                                  : key == u"ALTERNATIVARTIKEL_MIT_BESTAND" ? QStringLiteral("0")
-                                                                            : QString());
-    };
+                                        serverSessionConfig(server, soap, dir.path(), &ini), services);
+    entry = std::make_unique<ArticleEntry>(*session, draft, services,
+                                           ArticleEntry::Seams{dialogs, ending, log}, &ini);
     search = std::make_unique<QuickSearch>(*entry);
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "app/lokalini.h"
-#include "app/session.h"
 #include "articles/articleentry.h"
 #include "articles/quicksearch.h"
 #include "fakedraftlines.h"
 #include "serversession.h"
+#include "session/lokalini.h"
+#include "session/session.h"
 #include "soapserverprocess.h"
 #include "support/fakes.h"
+#include "support/recordingservices.h"
 #include "transportrows.h"
 
 #include <memory>
@@ -28,8 +29,9 @@ struct ArticleHarness : FakeSeams {
     FakeDraftLines draft;
     std::unique_ptr<ArticleEntry> entry;
     std::unique_ptr<QuickSearch> search;
-    QList<TStatistik> events;
-    QHash<QString, QString> options;
+    RecordingServices recorder;
+    ClientServices services = recorder.services();
+    QList<TStatistik>& events = recorder.events;
 
     ArticleHarness(const SoapServerProcess& server, bool soap);
     bool login(const QString& user = QStringLiteral("DEMO"),

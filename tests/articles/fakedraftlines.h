@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/stringgrid.h"
-#include "order/draftinterfaces.h"
+#include "grid/stringgrid.h"
+#include "services/draftinterfaces.h"
 
 #include <QList>
 

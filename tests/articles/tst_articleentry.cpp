@@ -166,7 +166,7 @@ private Q_SLOTS:
                  "Bestand gefunden."_s);
         QVERIFY(h.draft.updates.isEmpty());
 
-        h.options.insert(u"ALTERNATIVARTIKEL_MIT_BESTAND"_s, u"1"_s);
+        h.session->setOption(u"ALTERNATIVARTIKEL_MIT_BESTAND"_s, u"1"_s);
         h.dialogs.shown.clear();
         h.search->takeHit(0);
         QCOMPARE(h.shown(), u"Artikel DLP4711 ist gesperrt oder nicht lieferbar.\r\nKeine Alternativartikel "
@@ -191,7 +191,7 @@ private Q_SLOTS:
         QFETCH(QString, showPreis);
         ArticleHarness h(m_server, soap);
         QVERIFY(h.login());
-        h.options.insert(u"SHOWPREIS"_s, showPreis);
+        h.session->setOption(u"SHOWPREIS"_s, showPreis);
         h.entry->ArtikelNummerChange(u"edArtikel"_s, u"ZZBL470"_s);
         h.search->browse(0);
         QVERIFY(h.entry->infoVisible());
@@ -233,7 +233,7 @@ private Q_SLOTS:
         QFETCH(QStringList, numbers);
         ArticleHarness h(m_server, soap);
         QVERIFY(h.login());
-        h.options.insert(u"ALTERNATIVARTIKEL_MIT_BESTAND"_s, mitBestand);
+        h.session->setOption(u"ALTERNATIVARTIKEL_MIT_BESTAND"_s, mitBestand);
         h.draft.setLine(1, u"1"_s, u"ZZMAIN"_s, u"1"_s);
         QSignalSpy focus(h.entry.get(), &ArticleEntry::focusRequested);
         h.search->alternativesForRow(1, QPoint(10, 20));
@@ -367,7 +367,7 @@ private Q_SLOTS:
         // The quantity is only written on success.
         QCOMPARE(h.draft.grid.value(u"Menge"_s, 1), QString());
 
-        h.options.insert(u"SHOWMESSAGE"_s, u"OFF"_s);
+        h.session->setOption(u"SHOWMESSAGE"_s, u"OFF"_s);
         h.dialogs.shown.clear();
         QVERIFY(!h.entry->set_Artikel(1, u"ZZBL47"_s, QString(), false).isEmpty());
         QVERIFY(h.dialogs.shown.isEmpty());

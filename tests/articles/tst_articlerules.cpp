@@ -1,12 +1,12 @@
-#include "app/lokalini.h"
-#include "app/stringgrid.h"
 #include "articles/alternativesearch.h"
-#include "articles/articlehooks.h"
 #include "articles/articleinfopanel.h"
 #include "articles/hitlistmodel.h"
 #include "articles/netztyp.h"
 #include "articles/suppliernames.h"
 #include "articles/typeahead.h"
+#include "grid/stringgrid.h"
+#include "services/deliveryrules.h"
+#include "session/lokalini.h"
 
 #include <QAbstractItemModelTester>
 #include <QTemporaryDir>
@@ -253,7 +253,7 @@ private Q_SLOTS:
         QFETCH(QString, menge);
         QFETCH(QString, te);
         QFETCH(QString, rounded);
-        QCOMPARE(ArticleEntryHooks::defaultRoundToTE(menge, te), rounded);
+        QCOMPARE(DeliveryRules::defaultRoundToTE(menge, te), rounded);
     }
 };
 

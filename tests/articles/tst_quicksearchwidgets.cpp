@@ -1,7 +1,7 @@
-#include "app/stringgridmodel.h"
 #include "articlefixture.h"
 #include "articles/hitlistmodel.h"
 #include "articles/ui/quicksearchwidgets.h"
+#include "grid/stringgridmodel.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

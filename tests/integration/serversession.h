@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/session.h"
+#include "session/session.h"
 #include "soapserverprocess.h"
 
 // The session configuration that reaches a test's qtx-server on either

@@ -191,7 +191,7 @@ QList<Row> rows() {
         {153, "customer",
          [](Session& s) {
              TDebitor d;
-             const LinkAnswer a = MyDebitorInfo2ID(s.link, d);
+             const LinkAnswer a = MyDebitorInfo2ID(s.link, s.link.login().KdNr, d);
              return Outcome{a, d.NUMMER == s.link.login().KdNr && !d.NAME.isEmpty()};
          }},
         {154, "delivery addresses",

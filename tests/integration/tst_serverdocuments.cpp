@@ -1,9 +1,9 @@
 #include "tst_serverfixture.h"
 
-#include "app/scramble.h"
 #include "model/clientrecords.h"
 #include "model/formatde.h"
 #include "model/recordlayout.h"
+#include "model/scramble.h"
 #include "store/offerstore.h"
 
 #include <QSqlQuery>

@@ -1,11 +1,12 @@
-#include "app/lokalini.h"
-#include "app/scramble.h"
-#include "app/session.h"
-#include "app/tenantlibrary.h"
 #include "link/requests/customerrequests.h"
+#include "model/scramble.h"
 #include "serversession.h"
+#include "session/lokalini.h"
+#include "session/session.h"
+#include "session/tenantlibrary.h"
 #include "soapserverprocess.h"
 #include "support/fakes.h"
+#include "support/recordingservices.h"
 #include "transportrows.h"
 
 #include <QDir>
@@ -23,6 +24,8 @@ namespace {
 // A session of the client against a running qtx-server, on either transport.
 struct Harness : FakeSeams {
     LokalIni ini{beside(u".ini"_s)};
+    RecordingServices recorder;
+    ClientServices services = recorder.services();
     std::unique_ptr<Session> session;
 
     Harness(const SoapServerProcess& server, bool soap,
@@ -32,7 +35,8 @@ struct Harness : FakeSeams {
         Session::Config c = serverSessionConfig(server, soap, dir.path(), &ini);
         if (tweak)
             tweak(c);
-        session = std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock}, c);
+        session =
+            std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock}, c, services);
     }
     bool login(const QString& kdnr, const QString& user, const QString& password,
                const QString& storedHash = {}) {
@@ -96,6 +100,26 @@ private Q_SLOTS:
         QVERIFY(h.ending.calls.isEmpty());
         QVERIFY(h.holds(u".log"_s, u"Alternativ-Service:"_s + m_server.soapUrl()));
         QCOMPARE(h.session->connectivityUrl(), m_server.soapUrl());
+    }
+
+    // After the switch to the backup the requests go there too, even when
+    // get_connection names another address (here the dead primary, as a
+    // server behind a balancer names the public one).
+    void requestsFollowTheBackup() {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QString dead =
+            u"http://127.0.0.1:%1/QTX_M6/QTX_Server.dll/soap/IQTX_SoapServer"_s.arg(closed.serverPort());
+        closed.close();
+        SoapServerProcess backup;
+        QVERIFY2(backup.start({u"--request-url"_s, dead}), qPrintable(backup.error()));
+        Harness h(backup, true, [&](Session::Config& c) {
+            c.backupUrl = c.connectUrl;
+            c.connectUrl = dead;
+        });
+        QVERIFY2(h.login(u"10000"_s, u"DEMO"_s, u"demo"_s), qPrintable(h.shown()));
+        QVERIFY(h.holds(u".log"_s, u"SOAP-URL="_s + backup.soapUrl()));
+        QVERIFY(!h.session->customerData().LAdr.isEmpty());
     }
 
     void passwordLogin_data() { transports_data(); }
@@ -343,20 +367,16 @@ private Q_SLOTS:
     }
 
     // Step 18 comes before the customer's data and only on the first login
-    // of the run; the Login-Info entry follows the draft order every time.
-    void statisticsHooks() {
+    // of the run; the Login-Info entry follows the draft order every time,
+    // then the pending import and the price-file information.
+    void servicesAfterLogin() {
         Harness h(m_server, false);
-        QStringList calls;
-        h.session->recordLoginStatistics = [&] {
-            calls << u"Programm-Login %1"_s.arg(h.session->customerData().loaded.size());
-        };
-        h.session->loadDraftOrder = [&] { calls << u"Kladde"_s; };
-        h.session->recordLoginInfo = [&] { calls << u"Login-Info"_s; };
         QVERIFY(h.login(u"10000"_s, u"DEMO"_s, u"demo"_s));
         h.session->do_DisConnect(false, false);
         QVERIFY(h.login(u"10000"_s, u"DEMO"_s, u"demo"_s));
-        QCOMPARE(calls, (QStringList{u"Programm-Login 0"_s, u"Kladde"_s, u"Login-Info"_s, u"Kladde"_s,
-                                     u"Login-Info"_s}));
+        const QStringList once{u"loadOrderDeadlines"_s, u"loadDraftOrder"_s, u"loginInfo(0)"_s,
+                               u"startPendingImport"_s, u"readPriceFileInfo"_s};
+        QCOMPARE(h.recorder.calls, QStringList{u"programLogin"_s} + once + once);
     }
 
     void branchesAndLocalOptions() {

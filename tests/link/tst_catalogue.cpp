@@ -157,7 +157,7 @@ std::vector<Case> cases() {
         {153, "customer", 20,
          [](ServerLink& l) {
              TDebitor d;
-             const LinkAnswer a = MyDebitorInfo2ID(l, d);
+             const LinkAnswer a = MyDebitorInfo2ID(l, l.login().KdNr, d);
              return Outcome{a, d.NUMMER == u"4711" ? 1 : 0};
          },
          list("153", {e, z, u"4711"_s, z}), statusOk(QStringList{o, u"4711"_s} + QStringList(20, z)), 1},

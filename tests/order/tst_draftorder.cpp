@@ -1,12 +1,13 @@
-#include "app/lokalini.h"
-#include "app/session.h"
 #include "link/requests/articlerequests.h"
 #include "link/requests/draftrequests.h"
 #include "order/draftorder.h"
 #include "order/vkklcolumns.h"
 #include "serversession.h"
+#include "session/lokalini.h"
+#include "session/session.h"
 #include "soapserverprocess.h"
 #include "support/fakes.h"
+#include "support/recordingservices.h"
 #include "transportrows.h"
 
 #include <QTest>
@@ -23,14 +24,16 @@ struct Harness : FakeSeams {
     LokalIni ini{beside(u".ini"_s)};
     std::unique_ptr<Session> session;
     std::unique_ptr<DraftOrder> order;
-    QList<StatistikEvent> events;
+    RecordingServices recorder;
+    ClientServices services = recorder.services();
+    QList<StatistikEvent>& events = recorder.draftEvents;
     QStringList articles;
 
     Harness(const SoapServerProcess& server, bool soap) {
         session = std::make_unique<Session>(Session::Seams{platform, log, dialogs, ending, clock},
-                                            serverSessionConfig(server, soap, dir.path(), &ini));
-        order = std::make_unique<DraftOrder>(link(), DraftOrder::Seams{log, dialogs, clock, ending});
-        order->writeStatistik = [this](const StatistikEvent& e) { events.append(e); };
+                                            serverSessionConfig(server, soap, dir.path(), &ini), services);
+        order =
+            std::make_unique<DraftOrder>(link(), services, DraftOrder::Seams{log, dialogs, clock, ending});
     }
     ServerLink& link() { return session->link(); }
     StringGrid& grid() { return order->visibleGrid(); }
@@ -430,7 +433,7 @@ private Q_SLOTS:
         // The hint over "Logo" of a marked row is its delivery time, asked once
         // while the mouse stays in the column.
         int asked = 0;
-        h.order->lieferzeitText = [&](int row) {
+        h.recorder.lieferzeit = [&](int row) {
             ++asked;
             return u"Zustellung morgen (Zeile %1)"_s.arg(row);
         };
@@ -458,7 +461,7 @@ private Q_SLOTS:
         h.prepare(1);
         h.order->load();
         const QString companion = h.articles.at(1);
-        h.order->mitverkaufsArtikel = [&](const QString& artikel) {
+        h.recorder.coSale = [&](const QString& artikel) {
             return artikel == h.articles.first() ? QStringList{companion} : QStringList();
         };
         h.dialogs.answers.enqueue(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);

@@ -1,4 +1,4 @@
-#include "app/stringgrid.h"
+#include "grid/stringgrid.h"
 #include "order/vkklcolumns.h"
 
 #include <QTest>

@@ -86,7 +86,7 @@ DraftPageHarness::DraftPageHarness(int rows) {
                                     {QStringLiteral("Filiale"), QStringLiteral("F01")}}));
     }
     grid.setDataRows(data);
-    page = std::make_unique<ShopPage>(nullptr, grid, actions, seams.log);
+    page = std::make_unique<ShopPage>(nullptr, grid, actions, services, seams.log);
     page->resize(1000, 500);
 }
 

@@ -3,10 +3,11 @@
 // A draft grid with the 50 columns of the shop tab and a DraftGridActions
 // double that records every call, for the window tests.
 
-#include "app/stringgrid.h"
 #include "fakes.h"
-#include "order/draftinterfaces.h"
+#include "grid/stringgrid.h"
 #include "order/ui/shoppage.h"
+#include "recordingservices.h"
+#include "services/draftinterfaces.h"
 
 #include <QSet>
 #include <QStringList>
@@ -51,6 +52,12 @@ public:
         return hintText.isNull() ? name(column) + QLatin1Char('/') + QString::number(row) : hintText;
     }
     void logoClicked(int row) override { record(QStringLiteral("logoClicked(%1)").arg(row)); }
+    bool coSaleQuestionOpen() const override { return asking; }
+    QString hintFamily(int column, int row) const override {
+        // The graduated prices line up in columns.
+        return row >= 1 && name(column) == QStringLiteral("Staffelpreis") ? QStringLiteral("Courier New")
+                                                                          : QStringLiteral("Arial");
+    }
 
     QSet<QString> enterable{
         QStringLiteral("Bestellen"),    QStringLiteral("Lieferadresse"), QStringLiteral("Artikelnummer"),
@@ -60,6 +67,7 @@ public:
                           QStringLiteral("Bestell-Info")};
     QString hintText;
     QStringList calls;
+    bool asking = false;
 
 private:
     QString name(int column) const { return m_grid.header(column); }
@@ -77,6 +85,8 @@ struct DraftPageHarness {
     FakeSeams seams;
     StringGrid grid{QStringLiteral("sgVKKL")};
     RecordingDraftActions actions{grid};
+    RecordingServices recorder;
+    ClientServices services = recorder.services();
     std::unique_ptr<ShopPage> page;
 
     // rows data lines, each with an article "A<n>" and quantity "<n>".

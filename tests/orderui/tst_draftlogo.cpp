@@ -1,5 +1,5 @@
-#include "app/stringgridmodel.h"
 #include "draftgridfixture.h"
+#include "grid/stringgridmodel.h"
 #include "order/ui/draftgriddelegate.h"
 #include "order/ui/draftgridview.h"
 #include "order/ui/drafticons.h"

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/logincheck.h"
+#include "app/ui/tabpage.h"
+#include "session/logincheck.h"
 
 #include <QWidget>
 
@@ -13,10 +14,19 @@ class QPushButton;
 // The "Login" tab sheet: customer number, user and password, the login and
 // disconnect buttons, the server address and the memo of the test mode.
 // The main window decides what a click does.
-class LoginPage : public QWidget {
+class LoginPage : public QWidget, public TabPage {
     Q_OBJECT
 public:
     LoginPage(Logger& log, QWidget* parent = nullptr);
+
+    // --- TabPage: the one tab that is there before a login.
+    QString name() const override { return QStringLiteral("tsConnection"); }
+    QString caption() const override { return PageControlRules::caption(PageControlRules::Page::Login); }
+    QWidget* page() override { return this; }
+    PageControlRules::Menu menu() const override {
+        return PageControlRules::menuFor(PageControlRules::Page::Login);
+    }
+    bool onlyLoggedIn() const override { return false; }
 
     QString kundennr() const;
     QString kaldoId() const;

@@ -1,16 +1,12 @@
 #include "qtxmainform.h"
 
-#include "app/logincheck.h"
-#include "app/scramble.h"
-#include "app/session.h"
 #include "app/startup.h"
-#include "app/stringgridmodel.h"
-#include "app/tenantresources.h"
 #include "app/ui/loginpage.h"
 #include "app/ui/mainmenu.h"
 #include "app/ui/secondaryforms.h"
-#include "app/ui/shoptab.h"
-#include "order/ui/shoppage.h"
+#include "app/ui/tabpage.h"
+#include "grid/stringgridmodel.h"
+#include "model/scramble.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/ending.h"
@@ -18,6 +14,9 @@
 #include "platform/platform.h"
 #include "platform/registrystore.h"
 #include "platform/singleinstance.h"
+#include "session/logincheck.h"
+#include "session/session.h"
+#include "session/tenantresources.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -38,7 +37,6 @@
 
 namespace {
 const QString soapColour = QStringLiteral("#FFFFF0"); // $F0FFFF
-const QString tcpColour = QStringLiteral("#A6CAF0");  // $F0CAA6
 } // namespace
 
 TQTXMainForm::TQTXMainForm(Seams seams, const QStringList& arguments, QWidget* parent)
@@ -72,40 +70,8 @@ void TQTXMainForm::createPages() {
 
     m_pageControl = new QTabWidget(central);
     m_pageControl->setObjectName(QStringLiteral("PageControl"));
-    auto page = [this](const QString& name, const QString& caption, QWidget* w = nullptr) {
-        if (!w)
-            w = new QWidget(m_pageControl);
-        w->setObjectName(name);
-        m_pageControl->addTab(w, caption);
-        return w;
-    };
-    m_tsVerkaufskladde = page(QStringLiteral("tsVerkaufskladde"), QStringLiteral("Shop"));
-    m_tsConnection = new LoginPage(m_s.log, m_pageControl);
-    page(QStringLiteral("tsConnection"), QStringLiteral("Login"), m_tsConnection);
-    m_tsAutoOrder = page(QStringLiteral("tsAutoOrder"), QStringLiteral("AutoOrder"));
-    m_tsRuecklieferung = page(QStringLiteral("tsRuecklieferung"), QStringLiteral("Rücklieferung"));
-    m_tsAltteile = page(QStringLiteral("tsAltteile"), QStringLiteral("Altteile"));
-    m_tsBelege = page(QStringLiteral("tsBelege"), QStringLiteral("Belege"));
-    m_pageControl->setTabVisible(m_pageControl->indexOf(m_tsAutoOrder), false);
-
-    m_shopLayout = new QVBoxLayout(m_tsVerkaufskladde);
-    m_shopLayout->setContentsMargins(2, 2, 2, 2);
-    QVBoxLayout* shopLayout = m_shopLayout;
-    m_vkklStatusBar = new QLabel(m_tsVerkaufskladde);
-    m_vkklStatusBar->setObjectName(QStringLiteral("VKKLStatusBar"));
-    m_vkklStatusBar->setAutoFillBackground(true);
-    QFont bold = m_vkklStatusBar->font();
-    bold.setBold(true);
-    m_vkklStatusBar->setFont(bold);
-    shopLayout->addWidget(m_vkklStatusBar);
-    // Pick lists of the draft grid; hidden until a cell asks for them.
-    m_lbFiliale = new QListWidget(m_tsVerkaufskladde);
-    m_lbFiliale->setObjectName(QStringLiteral("lbFiliale"));
-    m_lbFiliale->hide();
-    m_lbLieferungscode = new QListWidget(m_tsVerkaufskladde);
-    m_lbLieferungscode->setObjectName(QStringLiteral("lbLieferungscode"));
-    m_lbLieferungscode->hide();
-
+    m_tsConnection = new LoginPage(m_s.log);
+    m_tsConnection->setObjectName(m_tsConnection->name());
     connect(m_tsConnection, &LoginPage::loginRequested, this, &TQTXMainForm::btLoginClick);
     connect(m_tsConnection, &LoginPage::disconnectRequested, this, &TQTXMainForm::btDisConnectClick);
 
@@ -139,58 +105,56 @@ bool TQTXMainForm::FormCreate() {
     if (!m_startUp->run(workArea, desktop))
         return false;
     applyStartUp();
-    createSession();
     return true;
 }
 
-void TQTXMainForm::createSession() {
-    const StartUp& s = *m_startUp;
-    const Endpoints& e = s.endpoints();
-    const StartupSettings& settings = s.settings();
-    Session::Config c;
-    c.soap = e.soap;
-    c.tenant = s.tenant().number;
-    c.onlineName = s.onlineName();
-    c.clientVersion = s.fileVersion();
-    c.connectUrl = e.connectUrl;
-    c.backupUrl = e.backupUrl;
-    c.iniSoapServerAdr = e.soapServerAdr;
-    c.tcpHost = e.tcpHost();
-    c.tcpPort = e.tcpPort();
-    c.ipVonIni = e.ipVonIni;
-    c.internal = e.internal;
-    c.programFolder = s.programFolder();
-    c.counterFile = s.fileBeside(QStringLiteral(".cnt"));
-    const QString guid = m_s.platform.registry().readGuid(RegistryStore::HKEY_CURRENT_USER,
-                                                          s.tenant().registryKey, QStringLiteral("GUID"));
-    c.pcGuidScrambled = guid.isEmpty() ? QString() : Scramble::storedForm(guid);
-    c.beschaffInfo2 = TenantResources(&m_s.log).text(QStringLiteral("BESCHAFFINFO2"));
-    c.ini = &s.ini();
-    c.connection.connectTimeout = settings.connectTimeout;
-    c.connection.readTimeout = settings.readTimeout;
-    c.connection.pingInterval = settings.pingInterval;
-    c.connection.pingTimeout = settings.pingTimeout;
-    c.connection.ping = settings.ping;
-    m_session = std::make_unique<Session>(
-        Session::Seams{m_s.platform, m_s.log, m_s.dialogs, m_s.ending, m_s.clock}, c);
-    m_session->showStatus = [this](int panel, const QString& text) { showStatusPanel(panel, text); };
-    m_session->connectionClosed = [this] {
+void TQTXMainForm::attachSession(Session& session) {
+    m_session = &session;
+    connect(&session, &Session::statusPanelText, this, &TQTXMainForm::showStatusPanel);
+    connect(&session, &Session::connectionClosed, this, [this] {
         m_loggedIn = false;
         m_tsConnection->setDisconnectEnabled(false);
-    };
-    createShopTab();
+    });
+    connect(&session, &Session::waitCursor, this, &TQTXMainForm::setWaitCursor);
 }
 
-void TQTXMainForm::createShopTab() {
-    m_shop = std::make_unique<ShopTab>(ShopTab::Seams{m_s.log, m_s.dialogs, m_s.ending, m_s.clock},
-                                       *m_session, m_tsVerkaufskladde, &m_startUp->ini());
-    m_shopLayout->insertWidget(0, &m_shop->page(), 1);
-    m_shop->setStatusSink([this](int panel, const QString& text) { showStatusPanel(panel, text); });
-    connect(&m_shop->page(), &ShopPage::statusTextChanged, m_vkklStatusBar, &QLabel::setText);
-    m_menu->zeile()->addActions(m_shop->page().zeileActions());
-    m_menu->fenster()->addActions(m_shop->page().createFensterActions());
-    connect(m_menu->bestellen(), &QAction::triggered, &m_shop->page(), &ShopPage::bookOrder);
-    m_session->loadDraftOrder = [this] { m_shop->loadDraftOrder(); };
+TabPage& TQTXMainForm::loginTab() {
+    return *m_tsConnection;
+}
+
+void TQTXMainForm::registerTab(TabPage& tab) {
+    // Taking a tab in is no change of the user's: no PageControlChanging, no PageControlChange.
+    const QSignalBlocker block(m_pageControl);
+    QWidget* sheet = tab.page();
+    sheet->setObjectName(tab.name());
+    m_pageControl->addTab(sheet, tab.caption());
+    m_tabs.append(&tab);
+    tab.addMenuItems(*m_menu);
+    const int index = m_pageControl->indexOf(sheet);
+    m_pageControl->setTabVisible(index, !tab.hidden() && (m_loggedIn || !tab.onlyLoggedIn()));
+}
+
+void TQTXMainForm::tabsRegistered() {
+    // Session state after start-up: only the login page reachable, no menu.
+    const QSignalBlocker block(m_pageControl);
+    setActivePage(m_tsConnection);
+    Enable_MainMenuItems(false);
+    useArialEverywhere();
+}
+
+TabPage* TQTXMainForm::tabAt(int index) const {
+    return index >= 0 && index < m_tabs.size() ? m_tabs.at(index) : nullptr;
+}
+
+void TQTXMainForm::setWaitCursor(bool wait) {
+    // Balanced: one hourglass however often a request reports.
+    if (wait == m_waitCursor)
+        return;
+    m_waitCursor = wait;
+    if (wait)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
 }
 
 void TQTXMainForm::showStatusPanel(int panel, const QString& text) {
@@ -209,10 +173,6 @@ void TQTXMainForm::applyStartUp() {
         connect(single, &SingleInstance::activateRequested, this, &TQTXMainForm::bringToFront);
     }
 
-    // Session state: nothing loaded, only the login page reachable, no menu.
-    for (QWidget* tab : {m_tsVerkaufskladde, m_tsRuecklieferung, m_tsAltteile, m_tsBelege, m_tsAutoOrder})
-        m_pageControl->setTabVisible(m_pageControl->indexOf(tab), false);
-    setActivePage(m_tsConnection);
     Enable_MainMenuItems(false);
 
     applyTransportColours(s.endpoints().soap);
@@ -239,16 +199,8 @@ void TQTXMainForm::applyStartUp() {
 }
 
 void TQTXMainForm::applyTransportColours(bool soap) {
-    if (soap) {
+    if (soap)
         m_tsConnection->setTransportColour(QColor(soapColour));
-        QPalette p = m_vkklStatusBar->palette();
-        p.setColor(QPalette::Window, QColor(soapColour));
-        m_vkklStatusBar->setPalette(p);
-    } else {
-        QPalette p = m_vkklStatusBar->palette();
-        p.setColor(QPalette::Window, QColor(tcpColour));
-        m_vkklStatusBar->setPalette(p);
-    }
 }
 
 void TQTXMainForm::useArialEverywhere() {
@@ -360,19 +312,24 @@ void TQTXMainForm::applyLogin() {
         m_session->customerLogo().isEmpty() ? m_session->tenantTexts().logoKlein : m_session->customerLogo();
     if (!picture.isEmpty() && logo.loadFromData(picture))
         m_logo->setPixmap(logo);
-    const CustomerData& data = m_session->customerData();
-    m_lbFiliale->clear();
-    m_lbFiliale->addItems(data.lbFiliale);
-    m_lbLieferungscode->clear();
-    m_lbLieferungscode->addItems(data.lbLieferungscode);
-    for (QWidget* tab : {m_tsVerkaufskladde, m_tsRuecklieferung, m_tsAltteile, m_tsBelege})
-        m_pageControl->setTabVisible(m_pageControl->indexOf(tab), true);
+    for (TabPage* tab : std::as_const(m_tabs)) {
+        m_pageControl->setTabVisible(m_pageControl->indexOf(tab->page()), !tab->hidden());
+        tab->loggedIn();
+    }
     setWindowTitle(m_session->loginCaption());
     Enable_MainMenuItems(true);
-    if (m_pageControl->currentWidget() == m_tsVerkaufskladde)
+    // The first tab is where the work starts (the draft order).
+    QWidget* first = m_tabs.isEmpty() ? m_tsConnection : m_tabs.first()->page();
+    if (m_pageControl->currentWidget() == first)
         PageControlChange(m_pageControl->currentIndex());
     else
-        setActivePage(m_tsVerkaufskladde);
+        setActivePage(first);
+}
+
+void TQTXMainForm::applyLogout() {
+    m_loggedIn = false;
+    for (TabPage* tab : std::as_const(m_tabs))
+        tab->loggedOut();
 }
 
 void TQTXMainForm::btDisConnectClick() {
@@ -380,7 +337,7 @@ void TQTXMainForm::btDisConnectClick() {
         return;
     m_tsConnection->setDisconnectEnabled(false);
     m_session->do_DisConnect(false, false);
-    m_loggedIn = false;
+    applyLogout();
     m_tsConnection->setLoginEnabled(true);
     setActivePage(m_tsConnection);
 }
@@ -389,6 +346,8 @@ void TQTXMainForm::setActivePage(QWidget* page) {
     m_codeSwitch = true;
     m_pageControl->setCurrentWidget(page);
     m_codeSwitch = false;
+    // setCurrentWidget reports no change when the page is already current.
+    m_lastPage = m_pageControl->currentIndex();
 }
 
 void TQTXMainForm::pageControlChanged(int index) {
@@ -405,7 +364,8 @@ void TQTXMainForm::pageControlChanged(int index) {
 bool TQTXMainForm::PageControlChanging(int leavingIndex) {
     m_s.log.Log(0, QStringLiteral("PageControlChanging ActivePage=") + m_pageControl->tabText(leavingIndex),
                 1);
-    const PageControlRules::Leave leave = m_pageRules.changing(PageControlRules::pageAt(leavingIndex));
+    TabPage* tab = tabAt(leavingIndex);
+    const PageControlRules::Leave leave = tab ? tab->leaving() : PageControlRules::Leave();
     if (!leave.log.isEmpty())
         m_s.log.Log(0, leave.log, 1);
     if (!leave.message.isEmpty())
@@ -418,14 +378,17 @@ void TQTXMainForm::PageControlChange(int index) {
                 QStringLiteral("PageControlChange ActivePage=") + m_pageControl->tabText(index) +
                     QLatin1Char(' ') + m_s.log.stampNow(),
                 1);
-    const PageControlRules::Page page = PageControlRules::pageAt(index);
-    if (PageControlRules::entering(page, m_loggedIn) != page) {
+    TabPage* tab = tabAt(index);
+    if (!tab)
+        return;
+    if (!m_loggedIn && tab != m_tsConnection) {
         setActivePage(m_tsConnection);
         return;
     }
-    const PageControlRules::Menu menu = PageControlRules::menuFor(page);
+    const PageControlRules::Menu menu = tab->menu();
     Enable_MainMenuItems(menu.all);
     m_menu->applyPage(menu);
+    tab->entered();
 }
 
 void TQTXMainForm::showEinspeiser() {

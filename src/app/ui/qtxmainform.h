@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/pagecontrolrules.h"
-
 #include <QMainWindow>
 
 #include <memory>
@@ -18,13 +16,13 @@ class QListWidget;
 class QTabWidget;
 class QWidget;
 class Session;
-class ShopTab;
-class QVBoxLayout;
 class StartUp;
+class TabPage;
 
-// The main window: page control with the six tabs, main menu, status bar
-// and the login page. Start-up logic lives in StartUp; this class creates
-// the controls and applies what the start-up found.
+// The main window: page control, main menu, status bar and the login page.
+// Start-up logic lives in StartUp; this class creates the controls and
+// applies what the start-up found. The composition root gives it the
+// session and registers the tabs; what a tab does is the tab's own.
 class TQTXMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -43,23 +41,26 @@ public:
     bool FormCreate();
 
     const StartUp& startUp() const { return *m_startUp; }
-    // The session behind the login page; null before FormCreate.
-    Session* session() const { return m_session.get(); }
-    // The "Shop" tab's logic and widgets; null before FormCreate.
-    ShopTab* shop() const { return m_shop.get(); }
+    // The session behind the login page; null until the composition root attaches it.
+    Session* session() const { return m_session; }
+    void attachSession(Session& session);
+    // Takes a tab into the page control, in the order of registration.
+    void registerTab(TabPage& tab);
+    // All tabs are in: the login page is the one shown, the menu waits for a login.
+    void tabsRegistered();
+    TabPage& loginTab();
+    MainMenu& mainMenu() const { return *m_menu; }
 
     void Enable_MainMenuItems(bool doit);
     bool loggedIn() const { return m_loggedIn; }
     // Import permission from "_M_DATEI_IMPORT_ERLAUBT" (set at login).
     void setImportAllowed(bool allowed) { m_importAllowed = allowed; }
-    // What the returns and old-parts pages report to PageControlChanging.
-    void setPageCallbacks(PageControlRules::Callbacks callbacks) {
-        m_pageRules = PageControlRules(std::move(callbacks));
-    }
     // Shows the supplier list (menu "&Einspeiser"): main window's height, modal.
     void showEinspeiser();
 
 public Q_SLOTS:
+    // The status panels of sbMain (index 0..4).
+    void showStatusPanel(int panel, const QString& text);
     void btLoginClick();
     void btDisConnectClick();
 
@@ -81,10 +82,10 @@ private:
     void pageControlChanged(int index);
     // Switches the tab from code: no PageControlChanging, as with a user click.
     void setActivePage(QWidget* page);
-    void createSession();
-    void createShopTab();
     void applyLogin();
-    void showStatusPanel(int panel, const QString& text);
+    void applyLogout();
+    void setWaitCursor(bool wait);
+    TabPage* tabAt(int index) const;
     void LogoClick();
     void handleImportMessage(int wParam, int lParam);
     void bringToFront();
@@ -95,24 +96,14 @@ private:
     Seams m_s;
     QStringList m_args;
     std::unique_ptr<StartUp> m_startUp;
-    std::unique_ptr<Session> m_session;
-    std::unique_ptr<ShopTab> m_shop;
+    Session* m_session = nullptr;
     std::unique_ptr<MainMenu> m_menu;
-    QVBoxLayout* m_shopLayout = nullptr;
 
     QTabWidget* m_pageControl = nullptr;
-    QWidget* m_tsVerkaufskladde = nullptr;
     LoginPage* m_tsConnection = nullptr;
-    QWidget* m_tsAutoOrder = nullptr;
-    QWidget* m_tsRuecklieferung = nullptr;
-    QWidget* m_tsAltteile = nullptr;
-    QWidget* m_tsBelege = nullptr;
+    QList<TabPage*> m_tabs;
     QLabel* m_logo = nullptr;
-    QLabel* m_vkklStatusBar = nullptr;
     QList<QLabel*> m_statusPanels;
-    QListWidget* m_lbFiliale = nullptr;
-    QListWidget* m_lbLieferungscode = nullptr;
-    PageControlRules m_pageRules;
     int m_lastPage = -1;
     bool m_codeSwitch = false;
 
@@ -120,4 +111,5 @@ private:
     bool m_placed = false;
     bool m_loggedIn = false;
     bool m_importAllowed = true;
+    bool m_waitCursor = false;
 };

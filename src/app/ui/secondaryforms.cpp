@@ -1,7 +1,7 @@
 #include "secondaryforms.h"
 
-#include "app/stringgrid.h"
-#include "app/stringgridmodel.h"
+#include "grid/stringgrid.h"
+#include "grid/stringgridmodel.h"
 
 #include <QHeaderView>
 #include <QTableView>

@@ -1,18 +1,29 @@
 #include "app/ui/shoptab.h"
 
-#include "app/session.h"
+#include "app/ui/mainmenu.h"
 #include "articles/articleentry.h"
 #include "articles/quicksearch.h"
+#include "articles/quicksearchprovider.h"
 #include "articles/ui/quicksearchwidgets.h"
 #include "order/draftchangeguard.h"
 #include "order/draftorder.h"
 #include "order/ui/draftgridview.h"
 #include "order/ui/shoppage.h"
 #include "platform/logger.h"
+#include "services/clientservices.h"
+#include "session/session.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace {
+
+const QString soapColour = QStringLiteral("#FFFFF0"); // $F0FFFF
+const QString tcpColour = QStringLiteral("#A6CAF0");  // $F0CAA6
 
 int messageLevel(const QString& value) {
     if (value.compare(u"OFF", Qt::CaseInsensitive) == 0)
@@ -32,46 +43,58 @@ int priceDisplay(const QString& value) {
 
 } // namespace
 
-ShopTab::ShopTab(Seams seams, Session& session, QWidget* page, const LokalIni* ini, QObject* parent)
+ShopTab::ShopTab(Seams seams, Session& session, ClientServices& services, const LokalIni* ini,
+                 QObject* parent)
     : QObject(parent)
     , m_s(seams)
     , m_session(session) {
     m_draft = std::make_unique<DraftOrder>(
-        session.link(), DraftOrder::Seams{seams.log, seams.dialogs, seams.clock, seams.ending});
+        session.link(), services, DraftOrder::Seams{seams.log, seams.dialogs, seams.clock, seams.ending});
     m_entry = std::make_unique<ArticleEntry>(
-        session, *m_draft, ArticleEntry::Seams{seams.dialogs, seams.ending, seams.log}, ini);
+        session, *m_draft, services, ArticleEntry::Seams{seams.dialogs, seams.ending, seams.log}, ini);
     m_draft->setArticleResolver(m_entry.get());
-
     m_guard = std::make_unique<DraftChangeGuard>(
         *m_draft, [this](const QString& action) { return changedElsewhere(action); });
 
-    m_page = new ShopPage(page, m_draft->visibleGrid(), *m_guard, seams.log);
-    m_quick = std::make_unique<QuickSearchWidgets>(&m_page->schnellsuchePanel(), &m_page->grid(), *m_entry);
-    // The pop-ups of the quick search lie over the grid at their own places
-    // (the hit list as wide as the grid); while the hit list shows, the cell
-    // editor is not reopened.
-    m_page->grid().setReopenBlocker([this] { return m_entry->hitListVisible(); });
+    m_sheet = new QWidget;
+    m_sheet->setObjectName(name());
+    auto* layout = new QVBoxLayout(m_sheet);
+    layout->setContentsMargins(2, 2, 2, 2);
+    m_page = new ShopPage(m_sheet, m_draft->visibleGrid(), *m_guard, services, seams.log);
+    layout->addWidget(m_page, 1);
+    m_vkklStatusBar = new QLabel(m_sheet);
+    m_vkklStatusBar->setObjectName(QStringLiteral("VKKLStatusBar"));
+    m_vkklStatusBar->setAutoFillBackground(true);
+    QFont bold = m_vkklStatusBar->font();
+    bold.setBold(true);
+    m_vkklStatusBar->setFont(bold);
+    QPalette palette = m_vkklStatusBar->palette();
+    palette.setColor(QPalette::Window, QColor(session.soap() ? soapColour : tcpColour));
+    m_vkklStatusBar->setPalette(palette);
+    layout->addWidget(m_vkklStatusBar);
+    // Pick lists of the draft grid; hidden until a cell asks for them.
+    m_lbFiliale = new QListWidget(m_sheet);
+    m_lbFiliale->setObjectName(QStringLiteral("lbFiliale"));
+    m_lbFiliale->hide();
+    m_lbLieferungscode = new QListWidget(m_sheet);
+    m_lbLieferungscode->setObjectName(QStringLiteral("lbLieferungscode"));
+    m_lbLieferungscode->hide();
 
-    DraftGridHooks& hooks = m_page->hooks();
-    hooks.coSaleQuestionOpen = [this] { return m_draft->mitverkaufFrageOffen(); };
-    hooks.hintFont = [](int column, int) { return DraftOrder::hintFont(column); };
-    hooks.alternatives = [this](int row) { m_quick->search().alternativesForRow(row, QPoint()); };
-    hooks.hideStockPopup = [this] { m_entry->hidePopups(); };
+    m_quick = std::make_unique<QuickSearchWidgets>(&m_page->schnellsuchePanel(), &m_page->grid(), *m_entry);
+    m_provider = std::make_unique<QuickSearchProvider>(*m_entry, m_quick->search());
+    services.quickSearch = m_provider.get();
+    services.draft = this;
 
     connect(m_draft.get(), &DraftOrder::summenLabelChanged, m_page.data(), &ShopPage::setSummen);
     connect(m_draft.get(), &DraftOrder::editorRequested, m_page.data(), &ShopPage::reopenEditor);
-    connect(m_entry.get(), &ArticleEntry::statusText, this, [this](int panel, const QString& text) {
-        if (m_status)
-            m_status(panel, text);
-    });
-    m_draft->showStatus = [this](int panel, const QString& text) {
-        if (m_status)
-            m_status(panel, text);
-    };
-    m_quick->onShopTab = [page] {
-        auto* tabs =
-            page->parentWidget() ? qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget()) : nullptr;
-        return !tabs || tabs->currentWidget() == page;
+    connect(m_draft.get(), &DraftOrder::statusText, this, &ShopTab::statusText);
+    connect(m_entry.get(), &ArticleEntry::statusText, this, &ShopTab::statusText);
+    connect(m_page.data(), &ShopPage::statusTextChanged, m_vkklStatusBar, &QLabel::setText);
+    m_quick->onShopTab = [this] {
+        auto* tabs = m_sheet && m_sheet->parentWidget()
+                         ? qobject_cast<QTabWidget*>(m_sheet->parentWidget()->parentWidget())
+                         : nullptr;
+        return !tabs || tabs->currentWidget() == m_sheet;
     };
 }
 
@@ -81,8 +104,49 @@ ShopTab::~ShopTab() {
     delete m_page;
 }
 
-void ShopTab::setStatusSink(std::function<void(int panel, const QString& text)> sink) {
-    m_status = std::move(sink);
+QString ShopTab::name() const {
+    return QStringLiteral("tsVerkaufskladde");
+}
+
+QString ShopTab::caption() const {
+    return PageControlRules::caption(PageControlRules::Page::Shop);
+}
+
+QWidget* ShopTab::page() {
+    return m_sheet;
+}
+
+PageControlRules::Menu ShopTab::menu() const {
+    return PageControlRules::menuFor(PageControlRules::Page::Shop);
+}
+
+void ShopTab::addMenuItems(MainMenu& menu) {
+    menu.zeile()->addActions(m_page->zeileActions());
+    menu.fenster()->addActions(m_page->createFensterActions());
+    connect(menu.bestellen(), &QAction::triggered, m_page.data(), &ShopPage::bookOrder);
+}
+
+PageControlRules::Leave ShopTab::leaving() {
+    if (!m_session.loggedIn())
+        return {};
+    PageControlRules::Callbacks callbacks;
+    callbacks.draftChangedElsewhere = [this](PageControlRules::Page) {
+        return m_entry->mehrfach_gefunden(QStringLiteral("PageControlChanging true true:"), name(), true,
+                                          true);
+    };
+    return PageControlRules(callbacks).changing(PageControlRules::Page::Shop);
+}
+
+void ShopTab::entered() {
+    m_page->grid().setFocus();
+}
+
+void ShopTab::loggedIn() {
+    const CustomerData& data = m_session.customerData();
+    m_lbFiliale->clear();
+    m_lbFiliale->addItems(data.lbFiliale);
+    m_lbLieferungscode->clear();
+    m_lbLieferungscode->addItems(data.lbLieferungscode);
 }
 
 DraftSettings ShopTab::settingsFromOptions() const {
@@ -96,14 +160,13 @@ DraftSettings ShopTab::settingsFromOptions() const {
     s.besorgtText = texts.artikelBesorgt;
     s.artikelReferenz =
         m_entry->option(QStringLiteral("ARTIKELREFERENZ")).compare(u"ON", Qt::CaseInsensitive) == 0;
+    // New lines carry the client identification of the start-up.
+    s.clientIdent = m_session.clientIdent();
     return s;
 }
 
 bool ShopTab::changedElsewhere(const QString& action) {
-    if (!m_page)
-        return false;
-    const QWidget* tab = m_page->parentWidget();
-    if (!m_entry->mehrfach_gefunden(action, tab ? tab->objectName() : QString(), true, false))
+    if (!m_entry->mehrfach_gefunden(action, name(), true, false))
         return false;
     m_s.log.Log(1,
                 QStringLiteral("Der Warenkorb hat sich geändert.\r\nBenutzer \"%1\" ist vermutlich mehrfach "
@@ -121,4 +184,16 @@ void ShopTab::loadDraftOrder() {
     texts.tenant = QString::number(m_session.tenant());
     m_page->setLogoTexts(texts);
     m_draft->load();
+}
+
+int ShopTab::kladdenZahl() const {
+    // The grid keeps one empty line for input; it is no draft order.
+    int count = 0;
+    const StringGrid& grid = m_draft->visibleGrid();
+    const int id = grid.column(QStringLiteral("VKKL_ID"));
+    for (int r = 1; r < grid.rowCount(); ++r) {
+        if (id >= 0 && !grid.cell(id, r).trimmed().isEmpty())
+            ++count;
+    }
+    return count;
 }

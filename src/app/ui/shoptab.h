@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/ui/tabpage.h"
 #include "order/ui/shoppage.h"
+#include "services/sessionfollowups.h"
 
 #include <QObject>
 #include <QPointer>
@@ -15,15 +17,19 @@ class DraftOrder;
 class Ending;
 class LokalIni;
 class Logger;
+class QLabel;
+class QListWidget;
+class QuickSearchProvider;
 class QuickSearchWidgets;
 class Session;
 class QWidget;
+struct ClientServices;
 struct DraftSettings;
 
 // The "Shop" tab put together: the draft order with its grid, the quick
-// search over it, and the calls between them and the session. The main
-// window only places the page and the menu items.
-class ShopTab : public QObject {
+// search over it, and the calls between them and the session. It provides
+// the draft order and the quick search to the other subsystems.
+class ShopTab : public QObject, public TabPage, public DraftOrderService {
     Q_OBJECT
 public:
     struct Seams {
@@ -33,22 +39,36 @@ public:
         Clock& clock;
     };
 
-    ShopTab(Seams seams, Session& session, QWidget* page, const LokalIni* ini, QObject* parent = nullptr);
+    // Fills services.draft and services.quickSearch.
+    ShopTab(Seams seams, Session& session, ClientServices& services, const LokalIni* ini,
+            QObject* parent = nullptr);
     ~ShopTab() override;
 
-    ShopPage& page() const { return *m_page; }
+    ShopPage& shopPage() const { return *m_page; }
     DraftOrder& draft() const { return *m_draft; }
     ArticleEntry& entry() const { return *m_entry; }
     QuickSearchWidgets& quickSearch() const { return *m_quick; }
 
-    // After the login: the draft order of the customer, read into the grid.
-    void loadDraftOrder();
-    // Where the status panels of the main window are written.
-    void setStatusSink(std::function<void(int panel, const QString& text)> sink);
+    // --- TabPage
+    QString name() const override;
+    QString caption() const override;
+    QWidget* page() override;
+    PageControlRules::Menu menu() const override;
+    void addMenuItems(MainMenu& menu) override;
+    PageControlRules::Leave leaving() override;
+    void entered() override;
+    void loggedIn() override;
+
+    // --- DraftOrderService
+    void loadDraftOrder() override;
+    int kladdenZahl() const override;
+
+Q_SIGNALS:
+    void statusText(int panel, const QString& text);
 
 private:
     DraftSettings settingsFromOptions() const;
-    // The multiple-login check before a change of the draft; true drops the change.
+    // The multiple-login check before a change of the draft; true when it was changed elsewhere.
     bool changedElsewhere(const QString& action);
 
     Seams m_s;
@@ -56,7 +76,11 @@ private:
     std::unique_ptr<DraftOrder> m_draft;
     std::unique_ptr<ArticleEntry> m_entry;
     std::unique_ptr<DraftChangeGuard> m_guard;
+    QPointer<QWidget> m_sheet;
     QPointer<ShopPage> m_page;
+    QLabel* m_vkklStatusBar = nullptr;
+    QListWidget* m_lbFiliale = nullptr;
+    QListWidget* m_lbLieferungscode = nullptr;
     std::unique_ptr<QuickSearchWidgets> m_quick;
-    std::function<void(int, const QString&)> m_status;
+    std::unique_ptr<QuickSearchProvider> m_provider;
 };

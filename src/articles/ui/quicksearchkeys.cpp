@@ -1,8 +1,8 @@
 #include "articles/ui/quicksearchwidgets.h"
 
-#include "app/stringgridmodel.h"
 #include "articles/articleentry.h"
 #include "articles/quicksearch.h"
+#include "grid/stringgridmodel.h"
 
 #include <QApplication>
 #include <QEvent>

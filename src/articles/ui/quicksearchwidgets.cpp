@@ -1,10 +1,10 @@
 #include "articles/ui/quicksearchwidgets.h"
 
-#include "app/stringgridmodel.h"
 #include "articles/articleentry.h"
 #include "articles/hitlistmodel.h"
 #include "articles/quicksearch.h"
 #include "articles/typeahead.h"
+#include "grid/stringgridmodel.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -41,10 +41,9 @@ LinkAnswer MyGetLieferCodes(ServerLink& link, TLieferungArray& out) {
     return a;
 }
 
-LinkAnswer MyDebitorInfo2ID(ServerLink& link, TDebitor& out) {
+LinkAnswer MyDebitorInfo2ID(ServerLink& link, const QString& kdnr, TDebitor& out) {
     out = TDebitor();
-    LinkAnswer a =
-        link.call(LinkRequest(153, {QString(), QStringLiteral("0"), link.login().KdNr, QStringLiteral("0")}));
+    LinkAnswer a = link.call(LinkRequest(153, {QString(), QStringLiteral("0"), kdnr, QStringLiteral("0")}));
     if (!a.ok())
         return a;
     bool ok = false;

@@ -20,7 +20,7 @@ LinkAnswer MyCheckMasterOption(ServerLink& link, const QString& masterUser, cons
 // 152: delivery codes.
 LinkAnswer MyGetLieferCodes(ServerLink& link, TLieferungArray& out);
 // 153: the customer.
-LinkAnswer MyDebitorInfo2ID(ServerLink& link, TDebitor& out);
+LinkAnswer MyDebitorInfo2ID(ServerLink& link, const QString& kdnr, TDebitor& out);
 // 154: delivery addresses of the customer NUMMER; the layout follows the server level.
 LinkAnswer MyLieferadresseInfo2ID(ServerLink& link, const QString& nummer, TLieferadresseArray& out);
 // 170: suppliers, one per line.

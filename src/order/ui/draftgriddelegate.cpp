@@ -1,8 +1,8 @@
 #include "order/ui/draftgriddelegate.h"
 
-#include "app/stringgrid.h"
-#include "app/stringgridmodel.h"
-#include "order/draftinterfaces.h"
+#include "grid/stringgrid.h"
+#include "grid/stringgridmodel.h"
+#include "services/draftinterfaces.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

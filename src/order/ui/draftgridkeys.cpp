@@ -1,9 +1,12 @@
 // The keys inside the draft grid.
 #include "order/ui/draftgridview.h"
 
-#include "app/stringgrid.h"
-#include "app/stringgridmodel.h"
-#include "order/draftinterfaces.h"
+#include "grid/stringgrid.h"
+#include "grid/stringgridmodel.h"
+#include "services/articlewindows.h"
+#include "services/deliveryaddresses.h"
+#include "services/deliveryrules.h"
+#include "services/draftinterfaces.h"
 
 #include <QKeyEvent>
 
@@ -40,17 +43,15 @@ bool DraftGridView::openList(int column, int row, int key, const QString& digit)
         return true;
     }
     if (header == QStringLiteral("Lieferungsart") && (f6 || !digit.isEmpty())) {
-        if (m_hooks.deliveryKinds)
-            m_hooks.deliveryKinds(row, digit);
+        m_services.delivery->deliveryKinds(row, digit);
         return true;
     }
     if (header == QStringLiteral("Lieferadresse") && (f6 || !digit.isEmpty())) {
-        if (m_hooks.addressChoice)
-            m_hooks.addressChoice(row, digit);
+        m_services.addresses->addressChoice(row, digit);
         return true;
     }
     if (header == QStringLiteral("Artikelnummer") && f6) {
-        callHook(m_hooks.articleWindow, row);
+        m_services.articleWindows->articleWindow(row);
         return true;
     }
     return false;
@@ -58,7 +59,7 @@ bool DraftGridView::openList(int column, int row, int key, const QString& digit)
 
 void DraftGridView::keyPressEvent(QKeyEvent* event) {
     // While the co-sale question is open the grid takes no keys.
-    if (m_hooks.coSaleQuestionOpen && m_hooks.coSaleQuestionOpen()) {
+    if (m_actions.coSaleQuestionOpen()) {
         event->accept();
         return;
     }
@@ -69,8 +70,7 @@ void DraftGridView::keyPressEvent(QKeyEvent* event) {
     }
     const int key = event->key();
     if (key == Qt::Key_Escape) {
-        if (m_hooks.hideStockPopup)
-            m_hooks.hideStockPopup();
+        m_services.quickSearch->hidePopups();
         event->accept();
         return;
     }
@@ -103,7 +103,7 @@ void DraftGridView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (key == Qt::Key_F11) {
-        callHook(m_hooks.alternatives, row);
+        m_services.quickSearch->alternatives(row);
         event->accept();
         return;
     }

@@ -1,12 +1,14 @@
 #include "order/ui/draftgridview.h"
 
-#include "app/stringgrid.h"
-#include "app/stringgridmodel.h"
-#include "order/draftinterfaces.h"
+#include "grid/stringgrid.h"
+#include "grid/stringgridmodel.h"
 #include "order/ui/draftgriddelegate.h"
 #include "order/ui/gridhints.h"
 #include "order/ui/janeinlist.h"
 #include "platform/logger.h"
+#include "services/articlewindows.h"
+#include "services/draftinterfaces.h"
+#include "services/sessionfollowups.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,10 +24,12 @@ namespace {
 constexpr int cellPadding = 3;
 } // namespace
 
-DraftGridView::DraftGridView(StringGrid& grid, DraftGridActions& actions, Logger& log, QWidget* parent)
+DraftGridView::DraftGridView(StringGrid& grid, DraftGridActions& actions, const ClientServices& services,
+                             Logger& log, QWidget* parent)
     : QTableView(parent)
     , m_grid(grid)
     , m_actions(actions)
+    , m_services(services)
     , m_log(log) {
     setObjectName(QStringLiteral("sgVKKL"));
     m_model = new StringGridModel(grid, this);
@@ -92,15 +96,8 @@ DraftGridView::DraftGridView(StringGrid& grid, DraftGridActions& actions, Logger
 
     m_hints = new GridHints(
         *this, horizontalHeader(), [this](int column, int row) { return m_actions.hintFor(column, row); },
-        [this](int column, int row) {
-            if (m_hooks.hintFont)
-                return m_hooks.hintFont(column, row);
-            // The graduated prices line up in columns.
-            return row >= 1 && headerOf(column) == QStringLiteral("Staffelpreis")
-                       ? QStringLiteral("Courier New")
-                       : QStringLiteral("Arial");
-        },
-        [this] { return m_hooks.importRunning && m_hooks.importRunning(); }, this);
+        [this](int column, int row) { return m_actions.hintFamily(column, row); },
+        [this] { return m_services.import->importRunning(); }, this);
 
     connect(&grid, &StringGrid::columnsChanged, this, &DraftGridView::applyColumnWidths);
     connect(&grid, &StringGrid::currentCellChanged, this, &DraftGridView::syncFromGrid);
@@ -277,7 +274,7 @@ void DraftGridView::enterHandling(int column, int row, const QString& text, bool
 }
 
 void DraftGridView::reopenEditor(const QString& header, int row) {
-    if (m_reopenBlocked && m_reopenBlocked())
+    if (m_services.quickSearch->hitListShown())
         return;
     const int column = col(header);
     if (column < 0)
@@ -351,11 +348,6 @@ void DraftGridView::onPasteRequested(QWidget* editor) {
     cleanClipboard();
     if (auto* line = qobject_cast<QLineEdit*>(editor))
         line->paste();
-}
-
-void DraftGridView::callHook(const std::function<void(int)>& hook, int row) const {
-    if (hook)
-        hook(row);
 }
 
 void DraftGridView::mousePressEvent(QMouseEvent* event) {

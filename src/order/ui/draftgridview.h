@@ -1,13 +1,11 @@
 #pragma once
 
-#include "order/ui/draftgridhooks.h"
 #include "order/ui/draftlogo.h"
+#include "services/clientservices.h"
 
 #include <QPersistentModelIndex>
 #include <QTableView>
 #include <QTimer>
-
-#include <functional>
 
 class DraftGridActions;
 class DraftGridDelegate;
@@ -24,12 +22,12 @@ class StringGridModel;
 class DraftGridView : public QTableView {
     Q_OBJECT
 public:
-    DraftGridView(StringGrid& grid, DraftGridActions& actions, Logger& log, QWidget* parent = nullptr);
+    DraftGridView(StringGrid& grid, DraftGridActions& actions, const ClientServices& services, Logger& log,
+                  QWidget* parent = nullptr);
     ~DraftGridView() override;
 
     StringGrid& grid() const { return m_grid; }
     StringGridModel& gridModel() const { return *m_model; }
-    DraftGridHooks& hooks() { return m_hooks; }
     void setLogoTexts(const DraftLogo::Texts& texts);
 
     int currentGridColumn() const;
@@ -38,8 +36,7 @@ public:
 
     // Reopens the cell editor on a column of a row after TimerActivateCell.
     void reopenEditor(const QString& header, int row);
-    // While it answers true (the article search list is shown) reopening does nothing.
-    void setReopenBlocker(std::function<bool()> blocked) { m_reopenBlocked = std::move(blocked); }
+    // While the quick search's hit list shows, reopening does nothing.
     QTimer& timerActivateCell() { return m_timerActivateCell; }
 
     // The lbJaNein list at the current "Bestellen" cell; only when the grid has lines.
@@ -85,19 +82,17 @@ private:
     // F6 (or a digit) in its columns; false when the column has no list.
     bool openList(int column, int row, int key, const QString& digit);
     void activateCell();
-    void callHook(const std::function<void(int)>& hook, int row) const;
 
     StringGrid& m_grid;
     DraftGridActions& m_actions;
+    const ClientServices& m_services;
     Logger& m_log;
     StringGridModel* m_model = nullptr;
     DraftGridDelegate* m_delegate = nullptr;
     GridHints* m_hints = nullptr;
     JaNeinList* m_jaNein = nullptr;
     QMenu* m_copyPasteMenu = nullptr;
-    DraftGridHooks m_hooks;
     QTimer m_timerActivateCell;
-    std::function<bool()> m_reopenBlocked;
     QPersistentModelIndex m_editIndex;
     bool m_committing = false;
     int m_jaNeinRow = -1;

@@ -1,6 +1,6 @@
 #include "order/ui/draftlogo.h"
 
-#include "app/stringgrid.h"
+#include "grid/stringgrid.h"
 
 #include <QSet>
 

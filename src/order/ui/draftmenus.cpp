@@ -1,19 +1,24 @@
 #include "order/ui/draftmenus.h"
 
-#include "order/draftinterfaces.h"
-#include "order/ui/draftgridhooks.h"
 #include "order/ui/draftgridview.h"
+#include "services/articlewindows.h"
+#include "services/bookingservice.h"
+#include "services/deliveryaddresses.h"
+#include "services/deliveryrules.h"
+#include "services/draftinterfaces.h"
+#include "services/stockservice.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 
-DraftMenus::DraftMenus(QWidget& scope, DraftGridView& view, DraftGridActions& actions, DraftGridHooks& hooks)
+DraftMenus::DraftMenus(QWidget& scope, DraftGridView& view, DraftGridActions& actions,
+                       const ClientServices& services)
     : QObject(&scope)
     , m_scope(scope)
     , m_view(view)
     , m_actions(actions)
-    , m_hooks(hooks) {
+    , m_services(services) {
     auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
 
     on(add(m_zeile, QStringLiteral("miVKKLNeuMitKopieren"), QStringLiteral("Neu mit &kopieren"), Qt::Key_F2),
@@ -44,31 +49,17 @@ DraftMenus::DraftMenus(QWidget& scope, DraftGridView& view, DraftGridActions& ac
     on(add(m_zeile, QStringLiteral("miVKKLReferenz"), QStringLiteral("Referenz setzen"), {}),
        [this] { m_actions.setReferenceForAll(); });
     on(add(m_zeile, QStringLiteral("LagerauftragExpress1"), QStringLiteral("Lagerauftrag als Express"), {}),
-       [this] {
-           if (m_hooks.warehouseToExpress)
-               m_hooks.warehouseToExpress();
-       });
+       [this] { m_services.booking->warehouseToExpress(); });
 
-    auto rowHook = [this](std::function<void(int)> DraftGridHooks::*hook) {
-        return [this, hook] {
-            if (m_hooks.*hook)
-                (m_hooks.*hook)(row());
-        };
-    };
     on(add(m_fenster, QStringLiteral("miVKKLBestandsInfo"), QStringLiteral("&BestandsInfo"), Qt::Key_F9),
-       rowHook(&DraftGridHooks::stockInfo));
+       [this] { m_services.stock->stockInfo(row()); });
     on(add(m_fenster, QStringLiteral("miVKKLLieferungsarten"), QStringLiteral("Lie&ferungsarten"), {}),
-       [this] {
-           if (m_hooks.deliveryKinds)
-               m_hooks.deliveryKinds(row(), QString());
-       });
-    on(add(m_fenster, QStringLiteral("miVKKLLieferadresse"), QStringLiteral("&Lieferadresse"), {}), [this] {
-        if (m_hooks.addressChoice)
-            m_hooks.addressChoice(row(), QString());
-    });
+       [this] { m_services.delivery->deliveryKinds(row(), QString()); });
+    on(add(m_fenster, QStringLiteral("miVKKLLieferadresse"), QStringLiteral("&Lieferadresse"), {}),
+       [this] { m_services.addresses->addressChoice(row(), QString()); });
     on(add(m_fenster, QStringLiteral("miVKKLAlternativArtikel"), QStringLiteral("Al&ternativ-Artikel"),
            Qt::Key_F11),
-       rowHook(&DraftGridHooks::alternatives));
+       [this] { m_services.quickSearch->alternatives(row()); });
 }
 
 QAction* DraftMenus::add(QList<QAction*>& list, const QString& name, const QString& caption,

@@ -8,14 +8,15 @@ class DraftGridView;
 class QAction;
 class QMenu;
 class QWidget;
-struct DraftGridHooks;
+struct ClientServices;
 
 // The items of the menus "Zeile" and "Fenster" for the draft grid. Their keys
 // work while the focus is on the page given as scope.
 class DraftMenus : public QObject {
     Q_OBJECT
 public:
-    DraftMenus(QWidget& scope, DraftGridView& view, DraftGridActions& actions, DraftGridHooks& hooks);
+    DraftMenus(QWidget& scope, DraftGridView& view, DraftGridActions& actions,
+               const ClientServices& services);
 
     const QList<QAction*>& zeileActions() const { return m_zeile; }
     const QList<QAction*>& fensterActions() const { return m_fenster; }
@@ -29,7 +30,7 @@ private:
     QWidget& m_scope;
     DraftGridView& m_view;
     DraftGridActions& m_actions;
-    DraftGridHooks& m_hooks;
+    const ClientServices& m_services;
     QList<QAction*> m_zeile;
     QList<QAction*> m_fenster;
 };

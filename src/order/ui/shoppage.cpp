@@ -2,14 +2,17 @@
 
 #include "order/ui/draftgridview.h"
 #include "order/ui/draftmenus.h"
+#include "services/bookingservice.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-ShopPage::ShopPage(QWidget* parent, StringGrid& sgVKKL, DraftGridActions& actions, Logger& log)
-    : QWidget(parent) {
+ShopPage::ShopPage(QWidget* parent, StringGrid& sgVKKL, DraftGridActions& actions,
+                   const ClientServices& services, Logger& log)
+    : QWidget(parent)
+    , m_services(services) {
     setObjectName(QStringLiteral("ShopPage"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -24,7 +27,7 @@ ShopPage::ShopPage(QWidget* parent, StringGrid& sgVKKL, DraftGridActions& action
     area->setObjectName(QStringLiteral("pnVKKL"));
     m_gridArea = new QGridLayout(area);
     m_gridArea->setContentsMargins(0, 0, 0, 0);
-    m_grid = new DraftGridView(sgVKKL, actions, log, area);
+    m_grid = new DraftGridView(sgVKKL, actions, services, log, area);
     m_gridArea->addWidget(m_grid, 0, 0);
     layout->addWidget(area, 1);
 
@@ -41,9 +44,8 @@ ShopPage::ShopPage(QWidget* parent, StringGrid& sgVKKL, DraftGridActions& action
     sumsLayout->addWidget(m_summen);
     layout->addWidget(sums);
 
-    m_grid->setReopenBlocker([this] { return overlayShown(); });
     connect(m_grid, &DraftGridView::statusTextChanged, this, &ShopPage::statusTextChanged);
-    m_menus = new DraftMenus(*this, *m_grid, actions, m_grid->hooks());
+    m_menus = new DraftMenus(*this, *m_grid, actions, services);
 }
 
 void ShopPage::setSummen(const QString& text) {
@@ -67,10 +69,6 @@ bool ShopPage::overlayShown() const {
     return false;
 }
 
-DraftGridHooks& ShopPage::hooks() {
-    return m_grid->hooks();
-}
-
 void ShopPage::setLogoTexts(const DraftLogo::Texts& texts) {
     m_grid->setLogoTexts(texts);
 }
@@ -88,10 +86,12 @@ const QList<QAction*>& ShopPage::createFensterActions() const {
 }
 
 void ShopPage::reopenEditor(const QString& header, int row) {
+    // A list laid over the grid keeps the focus.
+    if (overlayShown())
+        return;
     m_grid->reopenEditor(header, row);
 }
 
 void ShopPage::bookOrder() {
-    if (hooks().bookOrder)
-        hooks().bookOrder();
+    m_services.booking->bookOrder();
 }

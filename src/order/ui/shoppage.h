@@ -1,7 +1,7 @@
 #pragma once
 
-#include "order/ui/draftgridhooks.h"
 #include "order/ui/draftlogo.h"
+#include "services/clientservices.h"
 
 #include <QList>
 #include <QPointer>
@@ -23,7 +23,8 @@ class StringGrid;
 class ShopPage : public QWidget {
     Q_OBJECT
 public:
-    ShopPage(QWidget* parent, StringGrid& sgVKKL, DraftGridActions& actions, Logger& log);
+    ShopPage(QWidget* parent, StringGrid& sgVKKL, DraftGridActions& actions, const ClientServices& services,
+             Logger& log);
 
     DraftGridView& grid() const { return *m_grid; }
     QWidget& schnellsuchePanel() const { return *m_schnellsuche; }
@@ -34,7 +35,6 @@ public:
     // one of them is shown, the cell editor is not reopened.
     void placeOverGrid(QWidget* overlay, Qt::Alignment alignment = {});
 
-    DraftGridHooks& hooks();
     void setLogoTexts(const DraftLogo::Texts& texts);
 
     // Menu "&Zeile" with its items, and the items of "&Fenster".
@@ -55,6 +55,7 @@ private:
     bool overlayShown() const;
 
     DraftGridView* m_grid = nullptr;
+    const ClientServices& m_services;
     DraftMenus* m_menus = nullptr;
     QWidget* m_schnellsuche = nullptr;
     QLabel* m_summen = nullptr;

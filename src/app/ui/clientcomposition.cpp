@@ -1,0 +1,72 @@
+#include "app/ui/clientcomposition.h"
+
+#include "app/endingroutines.h"
+#include "app/sessionconfig.h"
+#include "app/startup.h"
+#include "app/ui/emptytab.h"
+#include "app/ui/qtxmainform.h"
+#include "app/ui/secondaryforms.h"
+#include "app/ui/shoptab.h"
+#include "session/counterfile.h"
+#include "session/session.h"
+
+ClientComposition::ClientComposition(Seams seams, const QStringList& arguments)
+    : m_s(seams)
+    , m_services(m_notBuilt.services()) {
+    m_form = std::make_unique<TQTXMainForm>(
+        TQTXMainForm::Seams{seams.platform, seams.log, seams.dialogs, seams.ending, seams.clock}, arguments);
+}
+
+ClientComposition::~ClientComposition() {
+    // The windows read the tabs' grids: they go first, the session last.
+    m_secondaryForms.clear();
+    m_form.reset();
+    m_shop.reset();
+    m_emptyTabs.clear();
+    m_session.reset();
+}
+
+bool ClientComposition::start() {
+    if (!m_form->FormCreate())
+        return false;
+    const StartUp& startUp = m_form->startUp();
+    m_session =
+        std::make_unique<Session>(Session::Seams{m_s.platform, m_s.log, m_s.dialogs, m_s.ending, m_s.clock},
+                                  sessionConfig(startUp, m_s.platform), m_services);
+    m_form->attachSession(*m_session);
+    createTabs();
+    m_counters = std::make_unique<CounterFile>(m_s.log, startUp.fileBeside(QStringLiteral(".cnt")));
+    m_secondaryForms = createSecondaryForms(m_form.get());
+    return true;
+}
+
+void ClientComposition::createTabs() {
+    using Page = PageControlRules::Page;
+    m_shop = std::make_unique<ShopTab>(ShopTab::Seams{m_s.log, m_s.dialogs, m_s.ending, m_s.clock},
+                                       *m_session, m_services, &m_form->startUp().ini());
+    QObject::connect(m_shop.get(), &ShopTab::statusText, m_form.get(), &TQTXMainForm::showStatusPanel);
+    m_form->registerTab(*m_shop);
+    m_form->registerTab(m_form->loginTab());
+    // Tabs whose content is not built yet.
+    m_emptyTabs.push_back(std::make_unique<EmptyTab>(QStringLiteral("tsAutoOrder"), Page::AutoOrder, true));
+    m_emptyTabs.push_back(
+        std::make_unique<EmptyTab>(QStringLiteral("tsRuecklieferung"), Page::Ruecklieferung));
+    m_emptyTabs.push_back(std::make_unique<EmptyTab>(QStringLiteral("tsAltteile"), Page::Altteile));
+    m_emptyTabs.push_back(std::make_unique<EmptyTab>(QStringLiteral("tsBelege"), Page::Belege));
+    for (const auto& tab : m_emptyTabs)
+        m_form->registerTab(*tab);
+    m_form->tabsRegistered();
+}
+
+void ClientComposition::bindEnding(EndingRoutines& ending) {
+    EndingRoutines::Hooks& hooks = ending.hooks();
+    hooks.isTcp = [this] { return m_session && !m_session->soap(); };
+    hooks.disconnect = [this] {
+        if (m_session)
+            m_session->client().disconnectFromServer();
+    };
+    hooks.saveCounter = [this](const QString& info) {
+        if (m_counters)
+            m_counters->save_counter(info, nullptr);
+    };
+}

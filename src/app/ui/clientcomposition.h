@@ -1,0 +1,63 @@
+#pragma once
+
+#include "services/clientservices.h"
+#include "services/notbuilt.h"
+
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class Clock;
+class CounterFile;
+class Dialogs;
+class EmptyTab;
+class Ending;
+class EndingRoutines;
+class Logger;
+class Platform;
+class SecondaryForm;
+class Session;
+class ShopTab;
+class TQTXMainForm;
+
+// The one place that builds the client: services, main window, session,
+// tabs and secondary windows, in the order the program needs them.
+// main.cpp runs the program through it, and so do the GUI tests.
+class ClientComposition {
+public:
+    struct Seams {
+        Platform& platform;
+        Logger& log;
+        Dialogs& dialogs;
+        Ending& ending;
+        Clock& clock;
+    };
+
+    ClientComposition(Seams seams, const QStringList& arguments);
+    ~ClientComposition();
+
+    // Start-up and assembly; false when the program ends during start-up.
+    bool start();
+    // The real ending routines reach the connection and the counters this way.
+    void bindEnding(EndingRoutines& ending);
+
+    TQTXMainForm& mainForm() const { return *m_form; }
+    // Null before start().
+    Session* session() const { return m_session.get(); }
+    ShopTab* shop() const { return m_shop.get(); }
+    ClientServices& services() { return m_services; }
+
+private:
+    void createTabs();
+
+    Seams m_s;
+    NotBuiltServices m_notBuilt;
+    ClientServices m_services;
+    std::unique_ptr<TQTXMainForm> m_form;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<ShopTab> m_shop;
+    std::vector<std::unique_ptr<EmptyTab>> m_emptyTabs;
+    std::unique_ptr<CounterFile> m_counters;
+    std::vector<std::unique_ptr<SecondaryForm>> m_secondaryForms;
+};

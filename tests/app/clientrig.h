@@ -1,0 +1,59 @@
+#pragma once
+
+// The client as main.cpp builds it, through the composition root, with the
+// test doubles of the seams and an INI that points at a test's qtx-server.
+
+#include "app/ui/clientcomposition.h"
+#include "app/ui/qtxmainform.h"
+#include "fakes.h"
+#include "model/clientrecords.h"
+#include "soapserverprocess.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class DraftGridView;
+class QLineEdit;
+class ServerLink;
+
+struct ClientRig : FakeSeams {
+    std::unique_ptr<ClientComposition> client;
+    TQTXMainForm* form = nullptr;
+    QStringList logLines;
+
+    // The INI reaches the server on the transport; automatic login off.
+    ClientRig(const SoapServerProcess& server, bool soap);
+    ~ClientRig();
+
+    void writeIni(const QString& section, const QString& key, const QString& value);
+    // Start-up through the composition root; false when the program ended.
+    bool start();
+    // The login fields and a click on "btLogin"; true when logged in.
+    bool login(const QString& kdnr = QStringLiteral("10000"), const QString& user = QStringLiteral("DEMO"),
+               const QString& password = QStringLiteral("demo"));
+    // The last lines of the log, for a failure message.
+    QString lastLog(int lines = 40) const;
+    // The texts of the boxes shown, joined.
+    QString boxes() const;
+
+    template <typename T> T* child(const QString& name) const { return form->findChild<T*>(name); }
+    DraftGridView* grid() const;
+    ServerLink& link() const;
+
+    // What the view shows in a cell of a grid row.
+    QString shown(const QString& header, int row) const;
+    int rows() const;
+    // The open lines on the server, read past the client's answer cache.
+    TVerkaufskladdeArray serverLines() const;
+    TVerkaufskladde serverLine(int row) const;
+    // Deliverable demo articles: not blocked, booking group neither "0" nor
+    // phone-only, technical unit 1.
+    QStringList articles(const QString& searchText) const;
+    QString bezeichnung(const QString& nummer) const;
+
+    // Puts the cell cursor on a cell, opens its editor by Enter and returns it.
+    QLineEdit* openEditor(const QString& header, int row);
+    // Types a text into a cell's editor and commits it with a key.
+    bool typeIntoCell(const QString& header, int row, const QString& text, Qt::Key key = Qt::Key_Return);
+};
