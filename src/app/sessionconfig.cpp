@@ -28,7 +28,7 @@ Session::Config sessionConfig(const StartUp& s, Platform& platform) {
     const QString guid = platform.registry().readGuid(RegistryStore::HKEY_CURRENT_USER,
                                                       s.tenant().registryKey, QStringLiteral("GUID"));
     c.pcGuidScrambled = guid.isEmpty() ? QString() : Scramble::storedForm(guid);
-    c.beschaffInfo2 = TenantResources(nullptr).text(QStringLiteral("BESCHAFFINFO2"));
+    c.beschaffInfo2 = TenantResources(nullptr, platform.resourceRoot()).text(QStringLiteral("BESCHAFFINFO2"));
     c.ini = &s.ini();
     c.connection.connectTimeout = settings.connectTimeout;
     c.connection.readTimeout = settings.readTimeout;

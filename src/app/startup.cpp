@@ -76,7 +76,7 @@ bool StartUp::run(const QRect& workArea, const QRect& desktop) {
         return false;
 
     // 3. Transport and application title.
-    TenantResources res(&m_s.log);
+    TenantResources res(&m_s.log, m_s.platform.resourceRoot());
     m_soap = Endpoints::soapChosen(res, m_ini);
     m_onlineName = QStringLiteral("Shop Online");
     res.assignIfPresent(QStringLiteral("ONLINE_NAME"), m_onlineName);

@@ -27,6 +27,9 @@ public:
 
     // Version resource of the running executable.
     virtual QString productName() const = 0;
+    // Where the executable's data resources (name, logo, endpoints of the
+    // tenant) are found: a folder path ending in "/".
+    virtual QString resourceRoot() const { return QStringLiteral(":/tenant/"); }
     // "%d.%d.%d.%d" of a file, "-1" when the file is missing.
     virtual QString fileVersion(const QString& path) const = 0;
 

@@ -16,6 +16,8 @@
 #include "transportrows.h"
 
 #include <QCursor>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QSqlDatabase>
@@ -63,6 +65,21 @@ quint16 closedPort() {
     return probe.serverPort();
 }
 
+// The build's tenant resources laid out in a folder, with some of them
+// replaced; the folder path for FakePlatform::resources.
+QString tenantResources(const QString& folder, const QHash<QString, QByteArray>& replaced) {
+    QDir().mkpath(folder);
+    const QDir builtIn(u":/tenant"_s);
+    for (const QString& name : builtIn.entryList(QDir::Files)) {
+        QFile in(builtIn.filePath(name));
+        QFile out(folder + u'/' + name);
+        if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+            return {};
+        out.write(replaced.value(name, in.readAll()));
+    }
+    return folder + u'/';
+}
+
 } // namespace
 
 class TestComposition : public QObject {
@@ -72,6 +89,30 @@ private:
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.error())); }
+
+    // The primary address is dead: the first contact moves to the backup of
+    // the tenant's resources, and every request after it goes there too,
+    // even though get_connection names the dead primary.
+    void requestsFollowTheBackup() {
+        const QString dead = u"http://127.0.0.1:%1/QTX_M6/QTX_Server.dll/soap/IQTX_SoapServer"_s.arg(closedPort());
+        SoapServerProcess backup;
+        QVERIFY2(backup.start({u"--request-url"_s, dead}), qPrintable(backup.error()));
+        ClientRig c(backup, true);
+        c.writeIni(u"RUNTIME"_s, u"CONNECT_ADR"_s, dead);
+        c.platform.resources =
+            tenantResources(c.dir.filePath(u"resources"_s),
+                            {{u"SOAP_EXTERN2"_s, u"http://127.0.0.1:%1"_s.arg(backup.soapPort()).toLatin1()}});
+        QVERIFY(!c.platform.resources.isEmpty());
+        QVERIFY(c.start());
+        QVERIFY2(c.login(), qPrintable(c.lastLog()));
+        QVERIFY(c.logLines.contains(u"SOAP-URL="_s + backup.soapUrl()));
+        QVERIFY(!c.form->session()->customerData().LAdr.isEmpty());
+        // The draft order came through the request proxy: its line is on the server.
+        const QString id = c.grid()->grid().value(u"VKKL_ID"_s, 1);
+        QVERIFY(!id.isEmpty());
+        QCOMPARE(c.serverLine(1).VKKL_ID, id);
+        QVERIFY(c.ending.calls.isEmpty());
+    }
 
     // The empty line of the login goes to the server with the start-up's
     // client identification.

@@ -91,6 +91,7 @@ public:
     QString executablePath() const override { return exePath; }
     qint64 processId() const override { return pid; }
     QString productName() const override { return product; }
+    QString resourceRoot() const override { return resources; }
     QString fileVersion(const QString&) const override { return version; }
     void terminateProcess(int exitCode) override { terminatedWith = exitCode; }
 
@@ -105,6 +106,8 @@ public:
     qint64 pid = 4711;
     QString product = QStringLiteral("QTX_MANDANT6");
     QString version = QStringLiteral("7.1.8000.1");
+    // The build's tenant resources unless a test lays out its own.
+    QString resources = QStringLiteral(":/tenant/");
     bool shellOpenResult = true;
     QList<Opened> opened;
     int terminatedWith = -1;
