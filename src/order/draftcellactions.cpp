@@ -5,6 +5,7 @@
 #include "model/codetables.h"
 #include "model/conversions.h"
 #include "model/linevalues.h"
+#include "order/draftcontext.h"
 #include "order/draftlineops.h"
 #include "order/draftorder.h"
 #include "order/vkklcolumns.h"
@@ -19,14 +20,14 @@ using namespace Qt::StringLiterals;
 using namespace VkklColumns;
 
 void DraftCellActions::toggleMark(int row) {
-    if (m_o.m_grid.cell(iBestellen, row) == u"JA")
+    if (m_d.grid.cell(iBestellen, row) == u"JA")
         m_o.set_Bestellen(row, false, false, true, QString(), QString(), u"0"_s);
     else
         m_o.set_Bestellen(row, false, false, true, QString(), QString(), u"1"_s);
 }
 
 void DraftCellActions::applyJaNein(int row, bool ja) {
-    if (row < 1 || row >= m_o.m_grid.rowCount())
+    if (row < 1 || row >= m_d.grid.rowCount())
         return;
     if (!ja) {
         m_o.set_Bestellen(row, false, false, false, QString(), QString(), u"0"_s);
@@ -34,34 +35,34 @@ void DraftCellActions::applyJaNein(int row, bool ja) {
     }
     if (!m_o.lineReady(row, true))
         return;
-    const QString code = m_o.m_grid.cell(iLieferungscode, row).trimmed();
-    if ((code == u"97" || code == u"98") && !m_o.m_services.delivery->pruefeNexFilialen(row))
+    const QString code = m_d.grid.cell(iLieferungscode, row).trimmed();
+    if ((code == u"97" || code == u"98") && !m_d.services.delivery->pruefeNexFilialen(row))
         return;
-    m_o.set_Bestellen(row, false, m_o.isLastRow(row), false, QString(), QString(), u"1"_s);
+    m_o.set_Bestellen(row, false, m_d.isLastRow(row), false, QString(), QString(), u"1"_s);
 }
 
 void DraftCellActions::enterOnRow(int column, int row) {
     if (column < iLieferungsart)
         return;
-    m_o.set_Bestellen(row, true, m_o.isLastRow(row), false, QString(), m_o.m_grid.cell(iMenge, row), u"1"_s);
+    m_o.set_Bestellen(row, true, m_d.isLastRow(row), false, QString(), m_d.grid.cell(iMenge, row), u"1"_s);
 }
 
 void DraftCellActions::copyFromRowAbove(int column, int row) {
-    if (row < 2 || row >= m_o.m_grid.rowCount())
+    if (row < 2 || row >= m_d.grid.rowCount())
         return;
-    const QString above = m_o.m_grid.cell(column, row - 1);
+    const QString above = m_d.grid.cell(column, row - 1);
     switch (column) {
     case iBestellen:
         applyJaNein(row, above == u"JA");
         break;
     case iArtikelnummer:
     case iMenge:
-        m_o.m_grid.setCell(column, row, above);
-        m_o.reopenEditor(m_o.m_grid.header(column), row);
+        m_d.grid.setCell(column, row, above);
+        m_o.reopenEditor(m_d.grid.header(column), row);
         break;
     case iLieferungsart:
     case iLieferadresse:
-        m_o.m_services.delivery->setLieferung(column, row, above);
+        m_d.services.delivery->setLieferung(column, row, above);
         break;
     default:
         break;
@@ -69,25 +70,25 @@ void DraftCellActions::copyFromRowAbove(int column, int row) {
 }
 
 void DraftCellActions::commitCell(int column, int row, const QString& text) {
-    if (row < 1 || row >= m_o.m_grid.rowCount())
+    if (row < 1 || row >= m_d.grid.rowCount())
         return;
     switch (column) {
     case iArtikelnummer:
         // A typed number or search text is resolved like one from the quick
         // search; the resolver writes the article into the line of the current row.
-        if (m_o.m_resolver && !text.trimmed().isEmpty()) {
-            m_o.m_grid.setCurrentCell(column, row);
-            m_o.m_resolver->ArtikelNummerChange(u"sgVKKL"_s, text.trimmed());
+        if (m_d.resolver && !text.trimmed().isEmpty()) {
+            m_d.grid.setCurrentCell(column, row);
+            m_d.resolver->ArtikelNummerChange(u"sgVKKL"_s, text.trimmed());
         } else {
             m_o.restoreCell(column, row);
         }
         break;
     case iMenge: {
-        LineValues values = LineValues::forLine(m_o.m_grid.cell(iVkklId, row));
+        LineValues values = LineValues::forLine(m_d.grid.cell(iVkklId, row));
         values.set(LineValues::MENGE, text.trimmed());
-        values.set(LineValues::Rueckstand, LineValues::backorderFlag(text, m_o.m_grid.cell(iZuLiefern, row)));
+        values.set(LineValues::Rueckstand, LineValues::backorderFlag(text, m_d.grid.cell(iZuLiefern, row)));
         if (!m_o.sendChange(values, row, Menge))
-            m_o.report(m_o.m_grid.cell(iErrorMessage, row));
+            m_d.report(m_d.grid.cell(iErrorMessage, row));
         break;
     }
     case iBestellInfo:
@@ -98,7 +99,7 @@ void DraftCellActions::commitCell(int column, int row, const QString& text) {
         break;
     default:
         if ((column != iLieferungsart && column != iLieferadresse && column != iBeschaffung) ||
-            !m_o.m_services.delivery->setLieferung(column, row, text))
+            !m_d.services.delivery->setLieferung(column, row, text))
             m_o.restoreCell(column, row);
         break;
     }
@@ -106,27 +107,27 @@ void DraftCellActions::commitCell(int column, int row, const QString& text) {
 
 void DraftCellActions::commitBestellInfo(int row, const QString& text) {
     const QString note = text == u"." ? QString() : text;
-    if (!m_o.set_ZeilenReferenz(m_o.m_grid.cell(iVkklId, row), note, row))
+    if (!m_o.set_ZeilenReferenz(m_d.grid.cell(iVkklId, row), note, row))
         return;
     if (!m_o.lineReady(row, false)) {
-        m_o.reopenEditor(m_o.m_grid.cell(iArtikelnummer, row).isEmpty() ? Artikelnummer : Menge, row);
+        m_o.reopenEditor(m_d.grid.cell(iArtikelnummer, row).isEmpty() ? Artikelnummer : Menge, row);
         return;
     }
-    if (m_o.m_grid.cell(iBestellen, row) != u"JA")
-        m_o.set_Bestellen(row, true, m_o.isLastRow(row), false, QString(), m_o.m_grid.cell(iMenge, row),
+    if (m_d.grid.cell(iBestellen, row) != u"JA")
+        m_o.set_Bestellen(row, true, m_d.isLastRow(row), false, QString(), m_d.grid.cell(iMenge, row),
                           u"1"_s);
-    if (m_o.isLastRow(row))
+    if (m_d.isLastRow(row))
         m_o.Neue_Zeile();
 }
 
 QString DraftCellActions::shownMessage(int row, bool procuredFirst) const {
-    const QString message = m_o.m_grid.cell(iErrorMessage, row);
-    const DraftSettings& s = m_o.m_settings;
+    const QString message = m_d.grid.cell(iErrorMessage, row);
+    const DraftSettings& s = m_d.settings;
     if (s.tenant != 1 || !message.contains(u"Der Artikel wird bei Bestellung in Rückstand genommen."_s))
         return message;
-    const bool outside = !m_o.m_grid.cell(iExterneFiliale, row).isEmpty() && !s.aussenlagerText.isEmpty();
+    const bool outside = !m_d.grid.cell(iExterneFiliale, row).isEmpty() && !s.aussenlagerText.isEmpty();
     const bool procured = !s.lagerauftragText.isEmpty() && !s.besorgtText.isEmpty() &&
-                          m_o.m_grid.cell(iLogo, row).contains(s.lagerauftragText);
+                          m_d.grid.cell(iLogo, row).contains(s.lagerauftragText);
     if (procured && (procuredFirst || !outside))
         return s.besorgtText;
     if (outside)
@@ -135,8 +136,8 @@ QString DraftCellActions::shownMessage(int row, bool procuredFirst) const {
 }
 
 QString DraftCellActions::selectionStatus(int column, int row) const {
-    QString text = m_o.m_grid.header(column) + u": \""_s + m_o.m_grid.cell(column, row) + u'"';
-    const QString code = m_o.m_grid.cell(iErrorCode, row).trimmed();
+    QString text = m_d.grid.header(column) + u": \""_s + m_d.grid.cell(column, row) + u'"';
+    const QString code = m_d.grid.cell(iErrorCode, row).trimmed();
     const QString message = shownMessage(row, false);
     if (!code.isEmpty() && code != u"0")
         text += u"  ERR ["_s + code + u"]: "_s + message;
@@ -146,89 +147,89 @@ QString DraftCellActions::selectionStatus(int column, int row) const {
 }
 
 QString DraftCellActions::hintFor(int column, int row) {
-    if (m_o.m_settings.importRunning)
+    if (m_d.settings.importRunning)
         return QString();
     if (row == 0 || column == iLoeschen) {
-        if (m_o.m_settings.priceDisplay < 2 && (column == iNettopreis || column == iNettobetrag))
+        if (m_d.settings.priceDisplay < 2 && (column == iNettopreis || column == iNettobetrag))
             return QString();
         return description(column);
     }
-    if (row >= m_o.m_grid.rowCount())
+    if (row >= m_d.grid.rowCount())
         return QString();
     if (column != iLogo)
         m_lieferzeitRow = -1;
-    if (column == iLogo && m_o.m_grid.cell(iBestellen, row) == u"JA") {
+    if (column == iLogo && m_d.grid.cell(iBestellen, row) == u"JA") {
         const QString lieferzeit = logoHint(row);
         if (!lieferzeit.isEmpty())
             return lieferzeit;
     }
     if (column == iLogo) {
         const QString name =
-            m_o.m_customer ? CodeTables::filialName(m_o.m_grid.cell(iFiliale, row), m_o.m_customer->branches)
-                           : m_o.m_grid.cell(iFiliale, row);
+            m_d.customer ? CodeTables::filialName(m_d.grid.cell(iFiliale, row), m_d.customer->branches)
+                         : m_d.grid.cell(iFiliale, row);
         QString hint = u"Entnahme aus %1"_s.arg(name);
-        if (m_o.m_grid.cell(iLogo, row).startsWith(u"ext. Z"))
-            hint += u"\r\n"_s + m_o.m_grid.cell(iLogo, row);
+        if (m_d.grid.cell(iLogo, row).startsWith(u"ext. Z"))
+            hint += u"\r\n"_s + m_d.grid.cell(iLogo, row);
         return hint;
     }
-    if (m_o.m_settings.priceDisplay == 1 && column == iEmpfVkPreis)
-        return m_o.m_grid.cell(iNettopreis, row);
+    if (m_d.settings.priceDisplay == 1 && column == iEmpfVkPreis)
+        return m_d.grid.cell(iNettopreis, row);
     const QString message = shownMessage(row, true);
     if (!message.isEmpty() && column < iBruttobetrag) {
-        QString hint = u"Zeile "_s + m_o.m_grid.cell(iPos, row) + u":\r\n"_s;
-        const QString code = m_o.m_grid.cell(iErrorCode, row).trimmed();
+        QString hint = u"Zeile "_s + m_d.grid.cell(iPos, row) + u":\r\n"_s;
+        const QString code = m_d.grid.cell(iErrorCode, row).trimmed();
         if (code != u"0")
             hint += u" ["_s + code + u"]"_s;
         return hint + message;
     }
     if (column == iLieferungsart) {
-        if (m_o.m_grid.cell(iArt, row) == u"RL")
-            return m_o.m_grid.cell(iBestellInfo, row);
-        const QString code = m_o.m_grid.cell(iLieferungscode, row).trimmed();
-        QString hint = m_o.deliveryText(code, m_o.m_grid.cell(iFiliale, row));
+        if (m_d.grid.cell(iArt, row) == u"RL")
+            return m_d.grid.cell(iBestellInfo, row);
+        const QString code = m_d.grid.cell(iLieferungscode, row).trimmed();
+        QString hint = m_d.deliveryText(code, m_d.grid.cell(iFiliale, row));
         if (code != u"20" && code != u"97" && code != u"98")
             hint += u" ["_s + code + u"]"_s;
         return hint;
     }
-    if (column == iArtikelnummer && !m_o.m_grid.cell(iBezeichnung, row).isEmpty())
+    if (column == iArtikelnummer && !m_d.grid.cell(iBezeichnung, row).isEmpty())
         return QString();
     if (column > iBruttobetrag)
-        return u"Art="_s + m_o.m_grid.cell(iArt, row) + u" Beschaffungscode=\""_s +
-               m_o.m_grid.cell(iBeschaffung, row) + u"\" "_s + m_o.m_grid.cell(iFiliale, row) + u' ' +
-               m_o.m_grid.cell(iReferenz, row);
+        return u"Art="_s + m_d.grid.cell(iArt, row) + u" Beschaffungscode=\""_s +
+               m_d.grid.cell(iBeschaffung, row) + u"\" "_s + m_d.grid.cell(iFiliale, row) + u' ' +
+               m_d.grid.cell(iReferenz, row);
     return QString();
 }
 
 QString DraftCellActions::logoHint(int row) {
     if (m_lieferzeitRow != row) {
-        m_lieferzeit = m_o.m_services.addresses->lieferzeitText(row);
+        m_lieferzeit = m_d.services.addresses->lieferzeitText(row);
         m_lieferzeitRow = row;
     }
     return m_lieferzeit;
 }
 
 void DraftCellActions::logoClicked(int row) {
-    if (row < 1 || row >= m_o.m_grid.rowCount())
+    if (row < 1 || row >= m_d.grid.rowCount())
         return;
-    const QString logo = m_o.m_grid.cell(iLogo, row);
-    const ModelContext& context = m_o.m_link.vkklEnvironment().context;
-    const QString artikel = m_o.m_grid.cell(iArtikelnummer, row);
+    const QString logo = m_d.grid.cell(iLogo, row);
+    const ModelContext& context = m_d.link.vkklEnvironment().context;
+    const QString artikel = m_d.grid.cell(iArtikelnummer, row);
     if (logo == context.text(u"_KeinArtikel"_s, u"Artikel nicht gefunden"_s)) {
         if (!artikel.isEmpty())
-            m_o.m_services.articleWindows->startErweiterteSuche(artikel);
+            m_d.services.articleWindows->startErweiterteSuche(artikel);
         return;
     }
     const bool decision = logo == u"KEINEMENGE" ||
                           logo == context.text(u"_Expressauftrag"_s, u"Expressauftrag"_s) ||
-                          (m_o.m_grid.cell(iArt, row) == u"BE" && m_o.m_grid.cell(iExtLager, row).isEmpty());
+                          (m_d.grid.cell(iArt, row) == u"BE" && m_d.grid.cell(iExtLager, row).isEmpty());
     if (decision)
-        m_o.m_services.procurement->openBeschaffung(row);
+        m_d.services.procurement->openBeschaffung(row);
 }
 
 bool DraftCellActions::lineReady(int row, bool report) {
-    const int menge = Convert::toIntDef(m_o.m_grid.cell(iMenge, row), 0);
-    const QString logo = m_o.m_grid.cell(iLogo, row);
-    const ModelContext& context = m_o.m_link.vkklEnvironment().context;
+    const int menge = Convert::toIntDef(m_d.grid.cell(iMenge, row), 0);
+    const QString logo = m_d.grid.cell(iLogo, row);
+    const ModelContext& context = m_d.link.vkklEnvironment().context;
     const QString nichtGefunden = context.text(u"_KeinArtikel"_s, u"Artikel nicht gefunden"_s);
     const QString keinBestand = context.text(u"_KeinBestand"_s, u"Kein Bestand"_s);
     QString reason;
@@ -238,11 +239,11 @@ bool DraftCellActions::lineReady(int row, bool report) {
         reason = nichtGefunden;
     } else if (logo == keinBestand) {
         VkklAnswer answer;
-        const QString id = m_o.m_grid.cell(iVkklId, row);
-        const LinkAnswer a = MyVKKLGet(m_o.m_link, u"4"_s, QString(), QString(), QString(), id, answer);
+        const QString id = m_d.grid.cell(iVkklId, row);
+        const LinkAnswer a = MyVKKLGet(m_d.link, u"4"_s, QString(), QString(), QString(), id, answer);
         if (!a.ok() || answer.lines.isEmpty() || answer.lines.first().MENGE.trimmed() == u"0")
             reason = context.text(u"_KeinArtikelBestand"_s, u"Kein Bestand für Artikel %1"_s)
-                         .arg(m_o.m_grid.cell(iArtikelnummer, row));
+                         .arg(m_d.grid.cell(iArtikelnummer, row));
     }
     if (reason.isEmpty())
         return true;
@@ -250,8 +251,8 @@ bool DraftCellActions::lineReady(int row, bool report) {
         const QString text =
             reason +
             u"\r\nDie ausgewählte Zeile ist noch nicht fertig zum Buchen!\r\nEvtl. Menge erneut eingeben."_s;
-        m_o.log(text);
-        m_o.m_s.dialogs.message(QString(), text);
+        m_d.log(text);
+        m_d.s.dialogs.message(QString(), text);
     }
     return false;
 }
@@ -259,49 +260,49 @@ bool DraftCellActions::lineReady(int row, bool report) {
 bool DraftCellActions::set_Bestellen(int row, bool mitverkauf, bool neueZeile, bool nurBestellen,
                                      const QString& rueckstand, const QString& mitverkaufMenge,
                                      const QString& mark) {
-    if (row < 1 || row >= m_o.m_grid.rowCount())
+    if (row < 1 || row >= m_d.grid.rowCount())
         return false;
     const bool setting = mark == u"1";
     if (setting && !lineReady(row, true))
         return false;
-    const QString id = m_o.m_grid.cell(iVkklId, row);
+    const QString id = m_d.grid.cell(iVkklId, row);
     LineValues values = LineValues::forLine(id);
     values.set(LineValues::Rueckstand,
                setting ? (rueckstand.isEmpty() ? m_o.IsRueckstand(row) : rueckstand) : u"1"_s);
     values.set(LineValues::BESTELLEN, mark);
     VkklAnswer out;
-    const LinkAnswer a = MyVKKLUpdate(m_o.m_link, values, out);
+    const LinkAnswer a = MyVKKLUpdate(m_d.link, values, out);
     if (!a.ok()) {
         if (!out.lines.isEmpty())
             m_o.UpdateVKKL(Bestellen, out.lines, row, id, u"4"_s);
-        if (m_o.m_settings.messagesEnabled())
-            m_o.m_s.dialogs.message(QString(), a.errorText);
+        if (m_d.settings.messagesEnabled())
+            m_d.s.dialogs.message(QString(), a.errorText);
         const QString message =
-            m_o.m_grid.cell(iErrorMessage, row).isEmpty() ? a.errorText : m_o.m_grid.cell(iErrorMessage, row);
+            m_d.grid.cell(iErrorMessage, row).isEmpty() ? a.errorText : m_d.grid.cell(iErrorMessage, row);
         m_o.status(0, u"ERR: \""_s + message + u'"');
-        m_o.log(u"set_Bestellen Zeile %1: %2"_s.arg(row).arg(a.errorText));
+        m_d.log(u"set_Bestellen Zeile %1: %2"_s.arg(row).arg(a.errorText));
         return false;
     }
-    if (!setting && m_o.m_settings.tenant != 1)
-        m_o.m_grid.setCell(iLoeschen, row, QString());
-    m_o.m_grid.setCell(iErrorMessage, row, QString());
-    m_o.m_shadow.setCell(iErrorMessage, row, QString());
+    if (!setting && m_d.settings.tenant != 1)
+        m_d.grid.setCell(iLoeschen, row, QString());
+    m_d.grid.setCell(iErrorMessage, row, QString());
+    m_d.shadow.setCell(iErrorMessage, row, QString());
     m_o.UpdateVKKL(Bestellen, out.lines, row, id, u"4"_s);
     if (setting) {
         // The tour check writes the row's trip; without one the line has none.
-        m_o.m_grid.setCell(iFahrt, row, u"0"_s);
-        m_o.m_services.addresses->checkFahrt(row);
+        m_d.grid.setCell(iFahrt, row, u"0"_s);
+        m_d.services.addresses->checkFahrt(row);
     }
 
     if (nurBestellen)
         return true;
-    const QString artikel = m_o.m_grid.cell(iArtikelnummer, row);
+    const QString artikel = m_d.grid.cell(iArtikelnummer, row);
     if (neueZeile)
         m_o.Neue_Zeile();
     else
-        m_o.m_grid.setCurrentCell(iArtikelnummer, std::min(row + 1, m_o.m_grid.rowCount() - 1));
+        m_d.grid.setCurrentCell(iArtikelnummer, std::min(row + 1, m_d.grid.rowCount() - 1));
     if (mitverkauf && setting)
-        m_o.m_ops->addMitverkauf(artikel, row, mitverkaufMenge);
+        m_o.addMitverkauf(artikel, row, mitverkaufMenge);
     return true;
 }
 
@@ -310,15 +311,15 @@ bool DraftCellActions::set_ZeilenReferenz(const QString& vkklId, const QString& 
     values.set(LineValues::KUNDENNOTIZ, text);
     values.set(LineValues::Rueckstand, m_o.IsRueckstand(row));
     VkklAnswer out;
-    const LinkAnswer a = MyVKKLUpdate(m_o.m_link, values, out);
+    const LinkAnswer a = MyVKKLUpdate(m_d.link, values, out);
     if (!out.lines.isEmpty())
         m_o.UpdateVKKL(BestellInfo, out.lines, row, vkklId, u"4"_s);
-    m_o.m_grid.setCell(iLogo, row, u"..."_s);
+    m_d.grid.setCell(iLogo, row, u"..."_s);
     if (a.ok())
         return true;
-    if (m_o.m_settings.messagesEnabled() && !m_o.m_settings.importRunning)
-        m_o.m_s.dialogs.message(QString(), a.errorText);
+    if (m_d.settings.messagesEnabled() && !m_d.settings.importRunning)
+        m_d.s.dialogs.message(QString(), a.errorText);
     m_o.status(0, u"ERR: \""_s + a.errorText + u'"');
-    m_o.log(a.errorText);
+    m_d.log(a.errorText);
     return false;
 }

@@ -3,14 +3,16 @@
 #include <QString>
 
 class DraftOrder;
+struct DraftContext;
 
 // What is done to one row: its order mark and note, and what the keys, the
 // mouse and the cell editor ask (committed cells, J/N, F8, Enter, status and
 // hint texts, clicks on "Logo").
 class DraftCellActions {
 public:
-    explicit DraftCellActions(DraftOrder& order)
-        : m_o(order) {}
+    DraftCellActions(DraftOrder& order, DraftContext& context)
+        : m_o(order)
+        , m_d(context) {}
 
     bool lineReady(int row, bool report);
     bool set_Bestellen(int row, bool mitverkauf, bool neueZeile, bool nurBestellen, const QString& rueckstand,
@@ -33,6 +35,7 @@ private:
     QString shownMessage(int row, bool procuredFirst) const;
 
     DraftOrder& m_o;
+    DraftContext& m_d;
     // The delivery time over "Logo" is asked once per row and kept until the
     // mouse leaves the column.
     int m_lieferzeitRow = -1;

@@ -6,6 +6,7 @@
 #include "link/serverlink.h"
 #include "model/conversions.h"
 #include "model/formatde.h"
+#include "order/draftcontext.h"
 #include "order/draftorder.h"
 #include "order/vkklcolumns.h"
 #include "platform/clock.h"
@@ -38,12 +39,12 @@ struct BusyMark {
 void DraftLineOps::neueZeile() {
     // A failed creation reloads, and an empty reading asks for a new line:
     // the flag stops that from going round in circles.
-    if (m_o.m_creatingLine)
+    if (m_d.creatingLine)
         return;
-    BusyMark busy(m_o.m_creatingLine);
-    StringGrid& g = m_o.m_grid;
+    BusyMark busy(m_d.creatingLine);
+    StringGrid& g = m_d.grid;
     const int last = g.rowCount() - 1;
-    const CustomerData* data = m_o.m_customer;
+    const CustomerData* data = m_d.customer;
 
     QString adresse = last >= 1 ? g.cell(iLieferadresse, last).trimmed() : QString();
     if (adresse.isEmpty() && data && data->addresses.size() == 1)
@@ -51,7 +52,7 @@ void DraftLineOps::neueZeile() {
     if (adresse.isEmpty())
         adresse = u"0"_s;
     QString filiale;
-    if (!m_o.m_settings.noBranchFromPreviousRow && last >= 1)
+    if (!m_d.settings.noBranchFromPreviousRow && last >= 1)
         filiale = g.cell(iFiliale, last).left(3);
     if (filiale.isEmpty() && data) {
         for (const TLieferadresse& a : data->addresses) {
@@ -65,11 +66,11 @@ void DraftLineOps::neueZeile() {
 
     VkklAnswer out;
     LinkAnswer a;
-    if (m_o.m_link.serverLevel() < 17) {
-        a = MyVKKLInit2(m_o.m_link, adresse, out);
+    if (m_d.link.serverLevel() < 17) {
+        a = MyVKKLInit2(m_d.link, adresse, out);
     } else {
         LineValues v;
-        v.set(LineValues::Client, m_o.m_settings.clientIdent);
+        v.set(LineValues::Client, m_d.settings.clientIdent);
         v.set(LineValues::LIEFERADR, adresse);
         v.set(LineValues::ART, u"2"_s);
         v.set(LineValues::MENGE, u"0"_s);
@@ -79,18 +80,18 @@ void DraftLineOps::neueZeile() {
             v.set(LineValues::FILIALE, filiale);
         v.set(LineValues::Rueckstand, u"0"_s);
         v.set(LineValues::BESTELLEN, u"0"_s);
-        a = MyVKKLInsert(m_o.m_link, v, out);
+        a = MyVKKLInsert(m_d.link, v, out);
     }
     if (!a.ok()) {
         const QString text = a.errorText + u"\r\nSoll das Programm beendet werden ?"_s;
-        m_o.log(u"Neue_Zeile IVKKLInit2 "_s + text);
-        if (m_o.m_s.dialogs.question(u"Fehler bei Neue_Zeile"_s, text) == Dialogs::Answer::Yes) {
-            m_o.m_s.ending.myterminate(u"Neue_Zeile"_s, QString());
+        m_d.log(u"Neue_Zeile IVKKLInit2 "_s + text);
+        if (m_d.s.dialogs.question(u"Fehler bei Neue_Zeile"_s, text) == Dialogs::Answer::Yes) {
+            m_d.s.ending.myterminate(u"Neue_Zeile"_s, QString());
             return;
         }
     }
     g.appendRow();
-    m_o.m_shadow.appendRow();
+    m_d.shadow.appendRow();
     m_o.UpdateVKKL(QString(), {}, 0, u"0"_s, u"0"_s);
     fixTourlessDelivery();
     g.setCurrentCell(iArtikelnummer, g.rowCount() - 1);
@@ -98,10 +99,10 @@ void DraftLineOps::neueZeile() {
 
 void DraftLineOps::fixTourlessDelivery() {
     // Delivery ("20") needs a tour; an address without one gets its default code.
-    const CustomerData* data = m_o.m_customer;
+    const CustomerData* data = m_d.customer;
     if (!data)
         return;
-    StringGrid& g = m_o.m_grid;
+    StringGrid& g = m_d.grid;
     for (int r = 1; r < g.rowCount(); ++r) {
         if (g.cell(iLieferungscode, r).trimmed() != u"20")
             continue;
@@ -116,7 +117,7 @@ void DraftLineOps::fixTourlessDelivery() {
         const QString code = data->customer.LIEFERUNGSCODE;
         if (code.trimmed().isEmpty() || code.trimmed() == u"20")
             continue;
-        m_o.log(u"Neue_Zeile wegen Tournr=leer set_lieferungscode=%1 Zeile=%2"_s.arg(code).arg(r));
+        m_d.log(u"Neue_Zeile wegen Tournr=leer set_lieferungscode=%1 Zeile=%2"_s.arg(code).arg(r));
         LineValues v = LineValues::forLine(g.cell(iVkklId, r));
         v.set(LineValues::LIEFERUNGSCODE, code);
         v.set(LineValues::Rueckstand, m_o.IsRueckstand(r));
@@ -128,7 +129,7 @@ int DraftLineOps::neueZeileMitCopy(const QString& artikel, bool bestellen, const
                                    const QString& menge, const QString& filiale) {
     if (filiale.trimmed().isEmpty() || menge.trimmed().isEmpty())
         return 2;
-    StringGrid& g = m_o.m_grid;
+    StringGrid& g = m_d.grid;
     int row = g.rowCount() - 1;
     if (row < 1 || !g.cell(iArtikelnummer, row).isEmpty() || !g.cell(iBezeichnung, row).isEmpty()) {
         neueZeile();
@@ -147,33 +148,33 @@ int DraftLineOps::neueZeileMitCopy(const QString& artikel, bool bestellen, const
     v.set(LineValues::Rueckstand, u"0"_s);
     VkklAnswer out;
     if (!m_o.sendChange(v, row, Artikelnummer, &out)) {
-        m_o.report(g.cell(iErrorMessage, row));
+        m_d.report(g.cell(iErrorMessage, row));
         const QString code = out.lines.isEmpty() ? QString() : out.lines.first().FEHLERNUMMER.trimmed();
         return code == u"89" || code == u"88" ? 3 : 4;
     }
     g.setCell(iMenge, row, out.lines.first().MENGE);
-    m_o.m_shadow.setCell(iMenge, row, out.lines.first().MENGE);
+    m_d.shadow.setCell(iMenge, row, out.lines.first().MENGE);
     if (bestellen && mark == u"1" && !m_o.set_Bestellen(row, false, true, false, QString(), menge, u"1"_s))
         return 5;
     return 0;
 }
 
 void DraftLineOps::copyRow(int row) {
-    StringGrid& g = m_o.m_grid;
+    StringGrid& g = m_d.grid;
     const QString artikel = g.cell(iArtikelnummer, row);
     if (row < 1 || artikel.trimmed().isEmpty()) {
-        m_o.m_s.dialogs.message(QString(), u"Leere Zeile kann nicht kopiert werden."_s);
+        m_d.s.dialogs.message(QString(), u"Leere Zeile kann nicht kopiert werden."_s);
         return;
     }
     neueZeileMitCopy(artikel, true, u"1"_s, g.cell(iMenge, row), g.cell(iFiliale, row));
 }
 
 TStatistik DraftLineOps::deletion(int row) const {
-    const StringGrid& g = m_o.m_grid;
+    const StringGrid& g = m_d.grid;
     TStatistik s;
     s._Aktion = StatistikAktion::Geloescht;
-    s._KdNummer = m_o.m_link.login().KdNr;
-    s._Benutzer = m_o.m_link.login().User;
+    s._KdNummer = m_d.link.login().KdNr;
+    s._Benutzer = m_d.link.login().User;
     s._Artikel = g.cell(iArtikelnummer, row);
     s._VKKL_ID = g.cell(iVkklId, row);
     s._Nettopreis = g.cell(iNettopreis, row);
@@ -185,12 +186,12 @@ TStatistik DraftLineOps::deletion(int row) const {
 }
 
 void DraftLineOps::writeDeleted(const TStatistik& data) {
-    m_o.m_services.statistics->recordDraft(StatistikEvent{u"Gelöscht"_s, data});
+    m_d.services.statistics->recordDraft(StatistikEvent{u"Gelöscht"_s, data});
 }
 
 int DraftLineOps::deleteKeys(const QStringList& keys, QString* error) {
     // One key, or all keys of "Alle Zeilen löschen" at once.
-    const LinkAnswer a = MyVKKLDelete(m_o.m_link, keys);
+    const LinkAnswer a = MyVKKLDelete(m_d.link, keys);
     if (error)
         *error = a.errorText;
     return a.result;
@@ -200,29 +201,29 @@ void DraftLineOps::deleteLine(int row) {
     if (m_deleting)
         return;
     BusyMark busy(m_deleting);
-    StringGrid& g = m_o.m_grid;
+    StringGrid& g = m_d.grid;
     if (row < 1 || row >= g.rowCount())
         return;
     const QString id = g.cell(iVkklId, row);
     if (id.trimmed().isEmpty())
         return;
     TStatistik s = deletion(row);
-    s._DatumZeit = FormatDE::formatDateTime(m_o.m_s.clock.now());
+    s._DatumZeit = FormatDE::formatDateTime(m_d.s.clock.now());
     s._Info = u"ROW=%1 TOTAL=%2"_s.arg(row).arg(g.rowCount() - 1);
     writeDeleted(s);
-    m_o.log(u"1 Zeile löschen "_s + s._Artikel + u' ' + s._Info);
+    m_d.log(u"1 Zeile löschen "_s + s._Artikel + u' ' + s._Info);
     QString error;
     const int code = deleteKeys({id}, &error);
     if (code != 0) {
-        m_o.log(error);
-        if (m_o.m_settings.messageLevel >= 2)
-            m_o.m_s.dialogs.message(QString(), error);
+        m_d.log(error);
+        if (m_d.settings.messageLevel >= 2)
+            m_d.s.dialogs.message(QString(), error);
         return;
     }
     const bool wasLast = row == g.rowCount() - 1;
-    m_o.m_shadow.removeRow(row);
+    m_d.shadow.removeRow(row);
     g.removeRow(row);
-    if (m_o.m_s.ending.ending())
+    if (m_d.s.ending.ending())
         return;
     m_o.UpdateVKKL(QString(), {}, 0, u"0"_s, u"0"_s);
     g.setCurrentCell(g.currentColumn(), row < g.rowCount() ? row : 1);
@@ -234,17 +235,17 @@ void DraftLineOps::deleteAll() {
     if (m_deleting)
         return;
     BusyMark busy(m_deleting);
-    StringGrid& g = m_o.m_grid;
-    Ending& ending = m_o.m_s.ending;
-    if (m_o.m_settings.messagesEnabled() && !ending.ending() &&
-        m_o.m_s.dialogs.question(u"Zeilen löschen"_s, u"Möchten Sie wirklich alle Zeilen löschen?"_s) !=
+    StringGrid& g = m_d.grid;
+    Ending& ending = m_d.s.ending;
+    if (m_d.settings.messagesEnabled() && !ending.ending() &&
+        m_d.s.dialogs.question(u"Zeilen löschen"_s, u"Möchten Sie wirklich alle Zeilen löschen?"_s) !=
             Dialogs::Answer::Yes)
         return;
     const int n = g.rowCount() - 1;
     m_o.status(0, u"Alle %1 Zeilen löschen - Bitte warten."_s.arg(n));
     QDateTime when;
-    if (!MyGetServerTime(m_o.m_link, u"Alle Zeilen löschen"_s, when).ok() || !when.isValid())
-        when = m_o.m_s.clock.now();
+    if (!MyGetServerTime(m_d.link, u"Alle Zeilen löschen"_s, when).ok() || !when.isValid())
+        when = m_d.s.clock.now();
     const QString stamp = FormatDE::formatDateTime(when);
 
     QStringList keys;
@@ -264,8 +265,8 @@ void DraftLineOps::deleteAll() {
     } else {
         TStatistik s;
         s._Aktion = StatistikAktion::Geloescht;
-        s._KdNummer = m_o.m_link.login().KdNr;
-        s._Benutzer = m_o.m_link.login().User;
+        s._KdNummer = m_d.link.login().KdNr;
+        s._Benutzer = m_d.link.login().User;
         s._DatumZeit = stamp;
         s._Info = u"%1 Zeilen"_s.arg(n);
         writeDeleted(s);
@@ -273,22 +274,22 @@ void DraftLineOps::deleteAll() {
     if (!keys.isEmpty()) {
         QString error;
         if (deleteKeys(keys, &error) != 0) {
-            m_o.report(error);
+            m_d.report(error);
             m_o.UpdateVKKL(QString(), {}, 0, u"0"_s, u"0"_s);
             return;
         }
     }
-    m_o.log(u"Alle Zeilen gelöscht"_s);
+    m_d.log(u"Alle Zeilen gelöscht"_s);
     g.setRowCount(2);
-    m_o.m_shadow.setRowCount(2);
+    m_d.shadow.setRowCount(2);
     g.clearRow(1);
-    m_o.m_shadow.clearRow(1);
+    m_d.shadow.clearRow(1);
     if (!ending.ending())
         m_o.UpdateVKKL(QString(), {}, 0, u"0"_s, u"0"_s);
 }
 
 void DraftLineOps::markAll(bool set) {
-    StringGrid& g = m_o.m_grid;
+    StringGrid& g = m_d.grid;
     m_o.status(0, u"Auftrag wird bearbeitet - Bitte warten."_s);
     m_o.UpdateVKKL(QString(), {}, 0, u"0"_s, u"0"_s);
     const QString mark = set ? u"1"_s : u"0"_s;
@@ -299,7 +300,7 @@ void DraftLineOps::markAll(bool set) {
     }
     if (rows.isEmpty())
         return;
-    if (!m_o.m_link.soap()) {
+    if (!m_d.link.soap()) {
         for (int r : rows)
             m_o.set_Bestellen(r, false, false, true, QString(), QString(), mark);
         return;
@@ -309,14 +310,14 @@ void DraftLineOps::markAll(bool set) {
         items.append({g.cell(iVkklId, r), VkklRequests::FieldCode::Bestellen, mark,
                       set ? m_o.IsRueckstand(r) : u"1"_s});
     VkklAnswer out;
-    const LinkAnswer a = MyMassenUpdate(m_o.m_link, items, out);
+    const LinkAnswer a = MyMassenUpdate(m_d.link, items, out);
     if (!a.ok())
-        m_o.report(a.errorText);
+        m_d.report(a.errorText);
     m_o.UpdateVKKL(QString(), {}, 0, u"0"_s, u"0"_s);
 }
 
 void DraftLineOps::setReference(const QString& referenz, bool onlyMarked) {
-    StringGrid& g = m_o.m_grid;
+    StringGrid& g = m_d.grid;
     m_o.status(0, u"Bestellnummer/Referenz wird gesetzt - Bitte warten."_s);
     QList<int> rows;
     for (int r = g.rowCount() - 1; r >= 1; --r) {
@@ -328,15 +329,15 @@ void DraftLineOps::setReference(const QString& referenz, bool onlyMarked) {
     QString text = referenz;
     int failed = 0;
     QStringList messages;
-    if (m_o.m_link.soap()) {
+    if (m_d.link.soap()) {
         QList<VkklRequests::MassUpdateItem> items;
         for (int r : rows)
             items.append({g.cell(iVkklId, r), VkklRequests::FieldCode::Referenz, text, m_o.IsRueckstand(r)});
         if (!items.isEmpty()) {
             VkklAnswer out;
-            const LinkAnswer a = MyMassenUpdate(m_o.m_link, items, out);
+            const LinkAnswer a = MyMassenUpdate(m_d.link, items, out);
             if (!a.ok())
-                m_o.report(a.errorText);
+                m_d.report(a.errorText);
         }
     } else {
         int done = 0;
@@ -346,7 +347,7 @@ void DraftLineOps::setReference(const QString& referenz, bool onlyMarked) {
             v.set(LineValues::REFERENZ, text);
             v.set(LineValues::Rueckstand, m_o.IsRueckstand(r));
             VkklAnswer out;
-            const LinkAnswer a = MyVKKLUpdate(m_o.m_link, v, out);
+            const LinkAnswer a = MyVKKLUpdate(m_d.link, v, out);
             if (!a.ok()) {
                 ++failed;
                 messages.append(a.errorText);
@@ -355,20 +356,20 @@ void DraftLineOps::setReference(const QString& referenz, bool onlyMarked) {
             }
         }
         if (failed > 0)
-            m_o.report(u"%1 Fehler\r\n"_s.arg(failed) + messages.join(u"\r\n"_s));
+            m_d.report(u"%1 Fehler\r\n"_s.arg(failed) + messages.join(u"\r\n"_s));
     }
     m_o.UpdateVKKL(QString(), {}, 0, u"0"_s, u"0"_s);
 }
 
 void DraftLineOps::fillQuantities() {
-    StringGrid& g = m_o.m_grid;
+    StringGrid& g = m_d.grid;
     for (int r = 1; r < g.rowCount(); ++r) {
         const QString artikel = g.cell(iArtikelnummer, r).trimmed();
         if (artikel.isEmpty() || g.cell(iMenge, r).trimmed() != u"0")
             continue;
         QString te;
         TArtikelLongInfoArray found;
-        if (MySucheArtikelAlle(m_o.m_link, artikel, found).ok() && !found.isEmpty())
+        if (MySucheArtikelAlle(m_d.link, artikel, found).ok() && !found.isEmpty())
             te = found.first().TE;
         const QString menge = QString::number(std::max(1, Convert::toIntDef(te, 1)));
         LineValues v = LineValues::forLine(g.cell(iVkklId, r));
@@ -376,27 +377,27 @@ void DraftLineOps::fillQuantities() {
         v.set(LineValues::Rueckstand, u"0"_s);
         v.set(LineValues::BESTELLEN, u"1"_s);
         VkklAnswer out;
-        const LinkAnswer a = MyVKKLUpdate(m_o.m_link, v, out);
+        const LinkAnswer a = MyVKKLUpdate(m_d.link, v, out);
         if (!a.ok()) {
             g.setCell(iMenge, r, menge);
-            m_o.m_shadow.setCell(iMenge, r, menge);
+            m_d.shadow.setCell(iMenge, r, menge);
         }
-        m_o.log(u"AlleZeilen_TEsetzen Zeile%1 ECode=%2 %3"_s.arg(r).arg(a.result).arg(a.errorText));
+        m_d.log(u"AlleZeilen_TEsetzen Zeile%1 ECode=%2 %3"_s.arg(r).arg(a.result).arg(a.errorText));
     }
     m_o.UpdateVKKL(QString(), {}, 0, u"0"_s, u"0"_s);
 }
 
 int DraftLineOps::chkVKKL(bool show) {
     VkklAnswer answer;
-    const LinkAnswer a = MyVKKLGet(m_o.m_link, u"0"_s, QString(), QString(), QString(), u"0"_s, answer);
+    const LinkAnswer a = MyVKKLGet(m_d.link, u"0"_s, QString(), QString(), QString(), u"0"_s, answer);
     if (!a.ok() && a.result != 119 && a.result != 113) {
-        m_o.log(a.errorText);
+        m_d.log(a.errorText);
         return 1;
     }
     QHash<QString, QString> changed;
     for (const TVerkaufskladde& l : answer.lines)
         changed.insert(l.VKKL_ID, l.GEAENDERT_AM);
-    const StringGrid& g = m_o.m_grid;
+    const StringGrid& g = m_d.grid;
     int result = 0;
     for (int r = 1; r < g.rowCount(); ++r) {
         const QString id = g.cell(iVkklId, r);
@@ -406,24 +407,24 @@ int DraftLineOps::chkVKKL(bool show) {
         if (it == changed.cend() || *it != g.cell(iGeaendertAm, r)) {
             result = 1;
             if (show)
-                m_o.log(u"ChkVKKL Zeile %1 VKKL_ID=%2 geändert"_s.arg(r).arg(id));
+                m_d.log(u"ChkVKKL Zeile %1 VKKL_ID=%2 geändert"_s.arg(r).arg(id));
         }
     }
     return result;
 }
 
 void DraftLineOps::addMitverkauf(const QString& artikel, int row, const QString& menge) {
-    StringGrid& g = m_o.m_grid;
+    StringGrid& g = m_d.grid;
     const int last = g.rowCount() - 1;
     if (!g.cell(iArtikelnummer, last).isEmpty())
         return;
-    const QStringList articles = m_o.m_services.quickSearch->mitverkaufsArtikel(artikel);
-    if (articles.isEmpty() || m_o.m_settings.mitverkaufen == 2)
+    const QStringList articles = m_d.services.quickSearch->mitverkaufsArtikel(artikel);
+    if (articles.isEmpty() || m_d.settings.mitverkaufen == 2)
         return;
-    if (m_o.m_settings.mitverkaufen == 1) {
-        BusyMark asking(m_o.m_mitverkaufFrage);
-        if (m_o.m_s.dialogs.question(u"Mitverkaufs-Artikel wurden gefunden."_s,
-                                     u"Sollen die Mitverkaufsartikel hinzugefügt werden?"_s) !=
+    if (m_d.settings.mitverkaufen == 1) {
+        BusyMark asking(m_d.mitverkaufFrage);
+        if (m_d.s.dialogs.question(u"Mitverkaufs-Artikel wurden gefunden."_s,
+                                   u"Sollen die Mitverkaufsartikel hinzugefügt werden?"_s) !=
             Dialogs::Answer::Yes)
             return;
     }
@@ -437,13 +438,13 @@ void DraftLineOps::addMitverkauf(const QString& artikel, int row, const QString&
         v.set(LineValues::FILIALE, filiale);
         v.set(LineValues::BESTELLEN, u"1"_s);
         VkklAnswer out;
-        const LinkAnswer answer = MyVKKLUpdate(m_o.m_link, v, out);
+        const LinkAnswer answer = MyVKKLUpdate(m_d.link, v, out);
         if (!answer.ok()) {
             LineValues only = LineValues::forLine(g.cell(iVkklId, target));
             only.set(LineValues::ARTIKELNR, a);
             VkklAnswer ignored;
-            MyVKKLUpdate(m_o.m_link, only, ignored);
-            m_o.report(u"Mitverkaufsartikel \"%1\"\r\n%2\r\nEventuell Menge=%3 neu eingeben."_s.arg(
+            MyVKKLUpdate(m_d.link, only, ignored);
+            m_d.report(u"Mitverkaufsartikel \"%1\"\r\n%2\r\nEventuell Menge=%3 neu eingeben."_s.arg(
                 a, answer.errorText, qty));
         }
         neueZeile();

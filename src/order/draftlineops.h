@@ -4,14 +4,16 @@
 #include <QStringList>
 
 class DraftOrder;
+struct DraftContext;
 struct TStatistik;
 
 // The operations on several lines or on the grid's shape: new lines,
 // copies, deletes, marks and references for all lines, the quantity fill.
 class DraftLineOps {
 public:
-    explicit DraftLineOps(DraftOrder& order)
-        : m_o(order) {}
+    DraftLineOps(DraftOrder& order, DraftContext& context)
+        : m_o(order)
+        , m_d(context) {}
 
     void neueZeile();
     int neueZeileMitCopy(const QString& artikel, bool bestellen, const QString& mark, const QString& menge,
@@ -35,5 +37,6 @@ private:
     int deleteKeys(const QStringList& keys, QString* error);
 
     DraftOrder& m_o;
+    DraftContext& m_d;
     bool m_deleting = false;
 };

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "grid/stringgrid.h"
-#include "order/draftsettings.h"
+#include "order/draftcontext.h"
 #include "order/drafttotals.h"
-#include "order/vkklrow.h"
+#include "order/shadowmerge.h"
 #include "services/clientservices.h"
 #include "services/draftinterfaces.h"
 #include "services/statistikevent.h"
@@ -12,56 +11,49 @@
 
 #include <memory>
 
-class Clock;
 class CustomerData;
-class Dialogs;
 class DraftCellActions;
 class DraftLineOps;
-class Ending;
-class Logger;
 class LineValues;
 class ServerLink;
 struct VkklAnswer;
 
 // The customer's draft order as the grid sgVKKL shows it, with its shadow
 // sgVKKLState holding the last confirmed value of every cell. Every change
-// goes to the server; the server's answer is written back into the row.
+// goes to the server; the server's answer is written back into the row
+// (ShadowMerge). What is done to one row lives in DraftCellActions, what is
+// done to several lines in DraftLineOps; all three share a DraftContext.
 class DraftOrder : public QObject, public DraftGridActions, public DraftLineAccess {
     Q_OBJECT
 public:
-    struct Seams {
-        Logger& log;
-        Dialogs& dialogs;
-        Clock& clock;
-        Ending& ending;
-    };
+    using Seams = DraftSeams;
 
     DraftOrder(ServerLink& link, const ClientServices& services, Seams seams, QObject* parent = nullptr);
     ~DraftOrder() override;
 
     // The settings; changing tenant or note option sets the columns up again.
-    const DraftSettings& settings() const { return m_settings; }
+    const DraftSettings& settings() const { return m_d.settings; }
     void setSettings(const DraftSettings& settings);
     // Addresses, branches and delivery codes of the logged-in customer.
-    void setCustomerData(const CustomerData* data) { m_customer = data; }
-    const CustomerData* customerData() const { return m_customer; }
+    void setCustomerData(const CustomerData* data) { m_d.customer = data; }
+    const CustomerData* customerData() const { return m_d.customer; }
     // The quick search, for articles typed into the grid and the multiple-login check.
-    void setArticleResolver(ArticleResolver* resolver) { m_resolver = resolver; }
+    void setArticleResolver(ArticleResolver* resolver) { m_d.resolver = resolver; }
 
     // Reads the whole draft order into the grid (the login's call).
     void load();
 
     QString summenLabel() const { return m_summenLabel; }
     // True while the co-sale question of the order mark is open; the grid drops keys then.
-    bool mitverkaufFrageOffen() const { return m_mitverkaufFrage; }
+    bool mitverkaufFrageOffen() const { return m_d.mitverkaufFrage; }
     // Font of the hint over a cell: the graduated prices line up in "Courier New".
     static QString hintFont(int column);
     // A reading of the services the order calls; the composition root owns them.
-    const ClientServices& services() const { return m_services; }
+    const ClientServices& services() const { return m_d.services; }
 
     // --- DraftLineAccess
-    StringGrid& visibleGrid() override { return m_grid; }
-    StringGrid& shadowGrid() override { return m_shadow; }
+    StringGrid& visibleGrid() override { return m_d.grid; }
+    StringGrid& shadowGrid() override { return m_d.shadow; }
     int UpdateVKKL(const QString& changedColumn, const TVerkaufskladdeArray& lines, int row,
                    const QString& vkklId, const QString& mode) override;
     bool lineReady(int row, bool report) override;
@@ -90,7 +82,7 @@ public:
     QString selectionStatus(int column, int row) const override;
     QString hintFor(int column, int row) override;
     void logoClicked(int row) override;
-    bool coSaleQuestionOpen() const override { return m_mitverkaufFrage; }
+    bool coSaleQuestionOpen() const override { return m_d.mitverkaufFrage; }
     QString hintFamily(int column, int) const override { return hintFont(column); }
 
     // --- Further operations on lines
@@ -105,6 +97,13 @@ public:
     int ChkVKKL(bool show);
     QString extract_kladde(int row) const;
     QString IsRueckstand(int row) const;
+    // Sends one change of a line and writes the answer back; false when refused.
+    bool sendChange(const LineValues& values, int row, const QString& changedColumn,
+                    VkklAnswer* answer = nullptr);
+    // Co-sale articles of a just marked article into new lines.
+    void addMitverkauf(const QString& artikel, int row, const QString& menge);
+    // A text for a status panel of the main window.
+    void status(int panel, const QString& text);
 
 Q_SIGNALS:
     void summenLabelChanged(const QString& text);
@@ -114,40 +113,16 @@ Q_SIGNALS:
     void editorRequested(const QString& header, int row);
 
 private:
-    friend class DraftCellActions;
-    friend class DraftLineOps;
-
-    int column(const QString& header) const { return m_grid.column(header); }
-    bool isLastRow(int row) const { return row == m_grid.rowCount() - 1; }
-    void status(int panel, const QString& text);
-    void log(const QString& text);
-    // Logged, and shown when messages are enabled.
-    void report(const QString& text, bool force = false);
-    VkklRow::Context rowContext() const;
-    // Delivery text of a code on a branch, from the customer's delivery codes.
-    QString deliveryText(const QString& code, const QString& filiale) const;
-    void recomputeLogo(int row, const QString& menge);
     int rebuildAll();
     int rebuildRow(const QString& changedColumn, TVerkaufskladde line, int row);
-    void propagateError(QStringList& shadowRow, const TVerkaufskladde& line);
+    ShadowMerge::Rules mergeRules() const;
     void refreshTotals();
     void finishRebuild();
-    // Sends one change of a line and writes the answer back; false when refused.
-    bool sendChange(const LineValues& values, int row, const QString& changedColumn,
-                    VkklAnswer* answer = nullptr);
+    void updateSummen();
 
-    ServerLink& m_link;
-    const ClientServices& m_services;
-    Seams m_s;
-    DraftSettings m_settings;
-    const CustomerData* m_customer = nullptr;
-    ArticleResolver* m_resolver = nullptr;
-    StringGrid m_grid;
-    StringGrid m_shadow;
+    DraftContext m_d;
     DraftTotals m_totals;
     QString m_summenLabel;
     std::unique_ptr<DraftLineOps> m_ops;
     std::unique_ptr<DraftCellActions> m_cells;
-    bool m_creatingLine = false;
-    bool m_mitverkaufFrage = false;
 };

@@ -94,14 +94,15 @@ private Q_SLOTS:
     // the tenant's resources, and every request after it goes there too,
     // even though get_connection names the dead primary.
     void requestsFollowTheBackup() {
-        const QString dead = u"http://127.0.0.1:%1/QTX_M6/QTX_Server.dll/soap/IQTX_SoapServer"_s.arg(closedPort());
+        const QString dead =
+            u"http://127.0.0.1:%1/QTX_M6/QTX_Server.dll/soap/IQTX_SoapServer"_s.arg(closedPort());
         SoapServerProcess backup;
         QVERIFY2(backup.start({u"--request-url"_s, dead}), qPrintable(backup.error()));
         ClientRig c(backup, true);
         c.writeIni(u"RUNTIME"_s, u"CONNECT_ADR"_s, dead);
-        c.platform.resources =
-            tenantResources(c.dir.filePath(u"resources"_s),
-                            {{u"SOAP_EXTERN2"_s, u"http://127.0.0.1:%1"_s.arg(backup.soapPort()).toLatin1()}});
+        c.platform.resources = tenantResources(
+            c.dir.filePath(u"resources"_s),
+            {{u"SOAP_EXTERN2"_s, u"http://127.0.0.1:%1"_s.arg(backup.soapPort()).toLatin1()}});
         QVERIFY(!c.platform.resources.isEmpty());
         QVERIFY(c.start());
         QVERIFY2(c.login(), qPrintable(c.lastLog()));

@@ -182,7 +182,8 @@ void TQTXMainForm::applyStartUp() {
     m_statusPanels[4]->setText(QStringLiteral("Launching .."));
 
     QPixmap logo;
-    if (logo.loadFromData(TenantResources(&m_s.log, m_s.platform.resourceRoot()).data(QStringLiteral("LOGO"))))
+    if (logo.loadFromData(
+            TenantResources(&m_s.log, m_s.platform.resourceRoot()).data(QStringLiteral("LOGO"))))
         m_logo->setPixmap(logo);
 
     const StartupSettings& settings = s.settings();
@@ -409,7 +410,8 @@ bool TQTXMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TQTXMainForm::LogoClick() {
-    const QString site = TenantResources(&m_s.log, m_s.platform.resourceRoot()).text(QStringLiteral("WEBSITE")).trimmed();
+    const QString site =
+        TenantResources(&m_s.log, m_s.platform.resourceRoot()).text(QStringLiteral("WEBSITE")).trimmed();
     if (!site.isEmpty())
         m_s.platform.shellOpen(site, {}, QString());
 }

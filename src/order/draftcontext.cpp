@@ -1,0 +1,52 @@
+#include "order/draftcontext.h"
+
+#include "link/serverlink.h"
+#include "model/codetables.h"
+#include "order/vkklcolumns.h"
+#include "platform/dialogs.h"
+#include "platform/logger.h"
+#include "services/clientservices.h"
+#include "services/priceservice.h"
+#include "session/customerdata.h"
+
+using namespace Qt::StringLiterals;
+
+DraftContext::DraftContext(ServerLink& l, const ClientServices& svc, DraftSeams seams)
+    : link(l)
+    , services(svc)
+    , s(seams)
+    , grid(u"sgVKKL"_s)
+    , shadow(u"sgVKKLState"_s) {}
+
+void DraftContext::log(const QString& text) const {
+    s.log.Log(1, text, 1);
+}
+
+void DraftContext::report(const QString& text, bool force) const {
+    log(text);
+    if (force || settings.messagesEnabled())
+        s.dialogs.message(QString(), text);
+}
+
+QString DraftContext::deliveryText(const QString& code, const QString& filiale) const {
+    if (!customer)
+        return code;
+    return CodeTables::lieferText(code, filiale, customer->deliveryCodes, link.vkklEnvironment().context);
+}
+
+VkklRow::Context DraftContext::rowContext() const {
+    VkklRow::Context c;
+    if (customer) {
+        c.deliveryText = [this](const QString& code, const QString& filiale) {
+            return deliveryText(code, filiale);
+        };
+    }
+    PriceService* prices = services.prices;
+    c.priceText = [prices](const QString& price, const TVerkaufskladde& line) {
+        return prices->priceText(price, line);
+    };
+    // Graduated prices are asked only while their column shows.
+    if (!grid.isColumnHidden(VkklColumns::iStaffelpreis))
+        c.staffelpreis = [prices](const TVerkaufskladde& line) { return prices->staffelpreis(line); };
+    return c;
+}
