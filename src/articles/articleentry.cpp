@@ -84,16 +84,13 @@ void ArticleEntry::inform(const QString& text) {
 }
 
 void ArticleEntry::logEvent(int aktion, const QString& info, const QString& artikel, const QString& buchGr,
-                            std::function<void(TStatistik&)> more) {
-    TStatistik e;
+                            TStatistik e) {
     e._Aktion = aktion;
     e._Info = info;
     e._KdNummer = m_session.link().login().KdNr;
     e._Benutzer = m_session.link().login().User;
     e._Artikel = artikel;
     e._Buchgr = buchGr;
-    if (more)
-        more(e);
     m_services.statistics->record(e);
 }
 
@@ -196,12 +193,12 @@ ArticleResolver::Result ArticleEntry::ArtikelNummerChange(const QString& sender,
         const TArtikelLongInfo& hit = hits.at(*unique);
         text = hit.NUMMER;
         r.myARTI_ID = hit.ARTI_ID;
-        if (ean && Nummer.size() > 10)
-            logEvent(18, QStringLiteral("Artikel Schnellsuche"), Nummer, hits.first().BUCH_GR,
-                     [](TStatistik& e) {
-                         e._Bestellmenge = QStringLiteral("0");
-                         e._dummy1 = QStringLiteral("EAN=") + QStringLiteral("TRUE ");
-                     });
+        if (ean && Nummer.size() > 10) {
+            TStatistik e;
+            e._Bestellmenge = QStringLiteral("0");
+            e._dummy1 = QStringLiteral("EAN=") + QStringLiteral("TRUE ");
+            logEvent(18, QStringLiteral("Artikel Schnellsuche"), Nummer, hits.first().BUCH_GR, e);
+        }
         if (fromGrid) {
             gridCaller(hit, r);
             return r;

@@ -15,7 +15,6 @@
 
 #include <QObject>
 
-#include <functional>
 #include <optional>
 
 class Dialogs;
@@ -91,9 +90,9 @@ public:
     // A message that the messages option lets through.
     void inform(const QString& text);
     void status(int panel, const QString& text) { Q_EMIT statusText(panel, text); }
-    // A usage event with customer and user filled in.
+    // A usage event with customer and user filled in; e carries what else the caller knows.
     void logEvent(int aktion, const QString& info, const QString& artikel, const QString& buchGr,
-                  std::function<void(TStatistik&)> more = {});
+                  TStatistik e = {});
 
 Q_SIGNALS:
     void hitListVisibilityChanged(bool visible);

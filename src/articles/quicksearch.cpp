@@ -107,16 +107,16 @@ void QuickSearch::fieldEnter(const QString& text, int selectedHit) {
         return;
     m_entry.seams().log.Log(1, QStringLiteral("Schnellsuche Artikel in Warenkorb ") + m_fieldText, 1);
     const bool ean = m_entry.typeAhead().eanMode();
-    m_entry.logEvent(18, QStringLiteral("Artikel in Warenkorb"), art.NUMMER, art.BUCH_GR, [&](TStatistik& e) {
-        e._VKKL_ID = grid.value(QStringLiteral("VKKL_ID"), row);
-        e._Nettopreis = grid.value(QStringLiteral("Nettopreis"), row);
-        e._AusFiliale = grid.value(QStringLiteral("Filiale"), row);
-        e._Liefercode = grid.value(QStringLiteral("VKKL_Lieferungscode"), row);
-        e._Lieferadresse = grid.value(QStringLiteral("Lieferadresse"), row);
-        e._Bestellmenge = menge;
-        e._dummy1 = QStringLiteral("EAN=") + (ean ? QStringLiteral("TRUE ") : QStringLiteral("FALSE "));
-        e._dummy2 = QString::asprintf("ROW=%d TOTAL=%d", row, grid.rowCount() - 1);
-    });
+    TStatistik e;
+    e._VKKL_ID = grid.value(QStringLiteral("VKKL_ID"), row);
+    e._Nettopreis = grid.value(QStringLiteral("Nettopreis"), row);
+    e._AusFiliale = grid.value(QStringLiteral("Filiale"), row);
+    e._Liefercode = grid.value(QStringLiteral("VKKL_Lieferungscode"), row);
+    e._Lieferadresse = grid.value(QStringLiteral("Lieferadresse"), row);
+    e._Bestellmenge = menge;
+    e._dummy1 = QStringLiteral("EAN=") + (ean ? QStringLiteral("TRUE ") : QStringLiteral("FALSE "));
+    e._dummy2 = QString::asprintf("ROW=%d TOTAL=%d", row, grid.rowCount() - 1);
+    m_entry.logEvent(18, QStringLiteral("Artikel in Warenkorb"), art.NUMMER, art.BUCH_GR, e);
     m_entry.services().prices->depositHint(row, art.NUMMER);
     m_entry.hidePopups();
     activateQuantity(row);
@@ -159,12 +159,11 @@ void QuickSearch::browse(int hit) {
         ArticleInfoPanel::rows(art, m_supplier, netPrice, m_entry.option(QStringLiteral("SHOWPREIS"))));
 
     const StockService::Stock stock = m_entry.services().stock->showStock(art);
-    m_entry.logEvent(14, QStringLiteral("Schnellsuche gefunden"), art.NUMMER, art.BUCH_GR,
-                     [&](TStatistik& e) {
-                         e._Nettopreis = rawPrice;
-                         e._BestandGes = stock.total;
-                         e._BestandKdFil = stock.customerBranch;
-                     });
+    TStatistik shown;
+    shown._Nettopreis = rawPrice;
+    shown._BestandGes = stock.total;
+    shown._BestandKdFil = stock.customerBranch;
+    m_entry.logEvent(14, QStringLiteral("Schnellsuche gefunden"), art.NUMMER, art.BUCH_GR, shown);
     if (!stock.error.isEmpty()) {
         log.Log(1, QStringLiteral("Fehler ArtikelBestand: ") + stock.error, 1);
         m_entry.inform(QStringLiteral("Fehler ArtikelBestand: ") + stock.error);

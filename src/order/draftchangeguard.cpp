@@ -1,14 +1,26 @@
 #include "order/draftchangeguard.h"
 
+#include "link/serverlink.h"
+#include "platform/logger.h"
+
 using namespace Qt::StringLiterals;
 
-DraftChangeGuard::DraftChangeGuard(DraftGridActions& inner,
-                                   std::function<bool(const QString& action)> changedElsewhere)
+DraftChangeGuard::DraftChangeGuard(DraftGridActions& inner, ArticleResolver& check, const ServerLink& link,
+                                   Logger& log, const QString& page)
     : m_inner(inner)
-    , m_changedElsewhere(std::move(changedElsewhere)) {}
+    , m_check(check)
+    , m_link(link)
+    , m_log(log)
+    , m_page(page) {}
 
 void DraftChangeGuard::check(const QString& action) {
-    m_changedInThisCall = m_changedElsewhere && m_changedElsewhere(action);
+    m_changedInThisCall = m_check.mehrfach_gefunden(action, m_page, true, false);
+    if (m_changedInThisCall)
+        m_log.Log(
+            1,
+            u"Der Warenkorb hat sich geändert.\r\nBenutzer \"%1\" ist vermutlich mehrfach angemeldet!"_s.arg(
+                m_link.login().User),
+            1);
 }
 
 void DraftChangeGuard::newLineWithCopy(int row) {

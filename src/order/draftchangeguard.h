@@ -2,7 +2,8 @@
 
 #include "services/draftinterfaces.h"
 
-#include <functional>
+class Logger;
+class ServerLink;
 
 // Stands between the grid's window and the draft order: before a change of
 // the draft (menu "Zeile" except the deletes, edits committed in the grid) it
@@ -11,9 +12,9 @@
 // after such a finding (the imports) asks changedInThisCall().
 class DraftChangeGuard final : public DraftGridActions {
 public:
-    // changedElsewhere gets the name of the action and answers true when the
-    // draft was found changed.
-    DraftChangeGuard(DraftGridActions& inner, std::function<bool(const QString& action)> changedElsewhere);
+    // The check is the quick search's multiple-login check for the tab page.
+    DraftChangeGuard(DraftGridActions& inner, ArticleResolver& check, const ServerLink& link, Logger& log,
+                     const QString& page);
 
     void newLineWithCopy(int row) override;
     void newLine() override;
@@ -46,6 +47,9 @@ private:
     void check(const QString& action);
 
     DraftGridActions& m_inner;
-    std::function<bool(const QString&)> m_changedElsewhere;
+    ArticleResolver& m_check;
+    const ServerLink& m_link;
+    Logger& m_log;
+    QString m_page;
     bool m_changedInThisCall = false;
 };

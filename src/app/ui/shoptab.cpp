@@ -53,8 +53,7 @@ ShopTab::ShopTab(Seams seams, Session& session, ClientServices& services, const 
     m_entry = std::make_unique<ArticleEntry>(
         session, *m_draft, services, ArticleEntry::Seams{seams.dialogs, seams.ending, seams.log}, ini);
     m_draft->setArticleResolver(m_entry.get());
-    m_guard = std::make_unique<DraftChangeGuard>(
-        *m_draft, [this](const QString& action) { return changedElsewhere(action); });
+    m_guard = std::make_unique<DraftChangeGuard>(*m_draft, *m_entry, session.link(), seams.log, name());
 
     m_sheet = new QWidget;
     m_sheet->setObjectName(name());
@@ -90,12 +89,6 @@ ShopTab::ShopTab(Seams seams, Session& session, ClientServices& services, const 
     connect(m_draft.get(), &DraftOrder::statusText, this, &ShopTab::statusText);
     connect(m_entry.get(), &ArticleEntry::statusText, this, &ShopTab::statusText);
     connect(m_page.data(), &ShopPage::statusTextChanged, m_vkklStatusBar, &QLabel::setText);
-    m_quick->onShopTab = [this] {
-        auto* tabs = m_sheet && m_sheet->parentWidget()
-                         ? qobject_cast<QTabWidget*>(m_sheet->parentWidget()->parentWidget())
-                         : nullptr;
-        return !tabs || tabs->currentWidget() == m_sheet;
-    };
 }
 
 ShopTab::~ShopTab() {
@@ -163,17 +156,6 @@ DraftSettings ShopTab::settingsFromOptions() const {
     // New lines carry the client identification of the start-up.
     s.clientIdent = m_session.clientIdent();
     return s;
-}
-
-bool ShopTab::changedElsewhere(const QString& action) {
-    if (!m_entry->mehrfach_gefunden(action, name(), true, false))
-        return false;
-    m_s.log.Log(1,
-                QStringLiteral("Der Warenkorb hat sich geändert.\r\nBenutzer \"%1\" ist vermutlich mehrfach "
-                               "angemeldet!")
-                    .arg(m_session.link().login().User),
-                1);
-    return true;
 }
 
 void ShopTab::loadDraftOrder() {

@@ -68,8 +68,6 @@ Q_SIGNALS:
 
 private:
     DraftSettings settingsFromOptions() const;
-    // The multiple-login check before a change of the draft; true when it was changed elsewhere.
-    bool changedElsewhere(const QString& action);
 
     Seams m_s;
     Session& m_session;

@@ -267,6 +267,10 @@ void QuickSearchWidgets::eanToggled(bool on) {
     }
 }
 
+bool QuickSearchWidgets::onShopTab() const {
+    return m_box->isVisibleTo(m_box->window());
+}
+
 void QuickSearchWidgets::backToOwner() {
     if (m_entry.hitListOwner() == u"edArtikel" || !onShopTab())
         m_edit->setFocus();

@@ -4,7 +4,6 @@
 #include <QPointer>
 #include <QVariant>
 
-#include <functional>
 #include <memory>
 
 class ArticleEntry;
@@ -41,9 +40,6 @@ public:
     QTableView* sgAlternativArtikel() const { return m_alternatives; }
     QTimer* tMaus() const { return m_maus; }
 
-    // Whether the "Shop" tab is the current page.
-    std::function<bool()> onShopTab = [] { return true; };
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -63,6 +59,9 @@ private:
     void hitListFocus(bool in);
     void hitListLeft();
     void backToOwner();
+    // Whether the page that holds the group box is the current one (the
+    // "Shop" tab): a tab widget hides the pages it does not show.
+    bool onShopTab() const;
 
     ArticleEntry& m_entry;
     std::unique_ptr<QuickSearch> m_search;
