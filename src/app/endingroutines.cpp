@@ -1,14 +1,18 @@
 #include "endingroutines.h"
 
+#include "app/endingtarget.h"
 #include "platform/dialogs.h"
 #include "platform/logger.h"
 
 #include <exception>
 
-EndingRoutines::EndingRoutines(Logger& log, Dialogs& dialogs, Hooks hooks)
+EndingRoutines::EndingRoutines(Logger& log, Dialogs& dialogs)
     : m_log(log)
-    , m_dialogs(dialogs)
-    , m_hooks(std::move(hooks)) {}
+    , m_dialogs(dialogs) {}
+
+bool EndingRoutines::isTcp() const {
+    return m_target && m_target->isTcp();
+}
 
 void EndingRoutines::setDestroyStatus(int status) {
     // Once ending, the program never returns to running.
@@ -22,8 +26,8 @@ void EndingRoutines::myterminate(const QString& info, const QString& text) {
     m_log.Log(0, QStringLiteral("_destroyStatus=1 myterminate ") + info, 1);
     if (!text.isEmpty())
         m_dialogs.message(title(), text);
-    if (m_hooks.quit)
-        m_hooks.quit();
+    if (m_target)
+        m_target->quit();
 }
 
 void EndingRoutines::SetTerminateTimeout_halt(const QString& message, bool disconnect, bool save) {
@@ -31,13 +35,10 @@ void EndingRoutines::SetTerminateTimeout_halt(const QString& message, bool disco
     try {
         if (tcp) {
             m_log.Log(0, QStringLiteral("Terminate Timeout=100 setzen:"), 1);
-            if (m_hooks.setTimeoutsTo100)
-                m_hooks.setTimeoutsTo100();
-            const bool alreadyClosing = m_hooks.connectionClosing && m_hooks.connectionClosing();
-            if (disconnect && !alreadyClosing) {
+            m_target->setTimeoutsTo100();
+            if (disconnect && !m_target->connectionClosing()) {
                 m_log.Log(0, QStringLiteral("\"Client.Disconnect\" folgt "), 1);
-                if (m_hooks.disconnect)
-                    m_hooks.disconnect();
+                m_target->disconnect();
             }
         }
         if (!message.isEmpty())
@@ -49,8 +50,8 @@ void EndingRoutines::SetTerminateTimeout_halt(const QString& message, bool disco
         m_dialogs.message(title(), message + QStringLiteral("\r\nException ") + what, Dialogs::Buttons::Ok,
                           Dialogs::Icon::Critical);
     }
-    if (save && m_hooks.saveCounter)
-        m_hooks.saveCounter(QStringLiteral("setTerminate ") + message);
+    if (save && m_target)
+        m_target->saveCounter(QStringLiteral("setTerminate ") + message);
     myterminate(tcp ? QStringLiteral("TCP setTerminateTimeout_halt")
                     : QStringLiteral("SOAP setTerminateTimeout_halt"),
                 QString());

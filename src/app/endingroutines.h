@@ -2,28 +2,19 @@
 
 #include "platform/ending.h"
 
-#include <functional>
-
 class Dialogs;
+class EndingTarget;
 class Logger;
 
-// The real ending routines. The connection and the counters are reached
-// through hooks, which the session sets once they exist.
+// The real ending routines. They exist before anything else of the client;
+// the connection, the counters and the message loop are reached through the
+// target that the composition root sets once it has built them. Without a
+// target an end only changes the ending state.
 class EndingRoutines final : public Ending {
 public:
-    struct Hooks {
-        std::function<bool()> isTcp;
-        std::function<void()> setTimeoutsTo100; // TCP connect and read time-outs
-        std::function<bool()> connectionClosing;
-        std::function<void()> disconnect;
-        std::function<void(const QString&)> saveCounter;
-        std::function<void()> quit; // ends the message loop
-    };
+    EndingRoutines(Logger& log, Dialogs& dialogs);
 
-    EndingRoutines(Logger& log, Dialogs& dialogs, Hooks hooks = {});
-
-    void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
-    Hooks& hooks() { return m_hooks; }
+    void setTarget(EndingTarget* target) { m_target = target; }
 
     void myterminate(const QString& info, const QString& text) override;
     void SetTerminateTimeout_halt(const QString& message, bool disconnect, bool save) override;
@@ -36,11 +27,11 @@ public:
     static QString title() { return QStringLiteral("Anwendung wird beendet."); }
 
 private:
-    bool isTcp() const { return m_hooks.isTcp && m_hooks.isTcp(); }
+    bool isTcp() const;
 
     Logger& m_log;
     Dialogs& m_dialogs;
-    Hooks m_hooks;
+    EndingTarget* m_target = nullptr;
     int m_status = Running;
     bool m_closing = false;
 };

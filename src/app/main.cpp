@@ -21,10 +21,6 @@ int main(int argc, char** argv) {
     WidgetDialogs dialogs;
     Logger log(clock);
     EndingRoutines ending(log, dialogs);
-    // Queued, so that an end requested before the message loop runs still ends it.
-    ending.hooks().quit = [] {
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    };
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

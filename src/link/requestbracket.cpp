@@ -28,20 +28,16 @@ bool RequestBracket::isBrokenText(const QString& errorText) {
 }
 
 void RequestBracket::waitforping() {
-    const bool import = m_hooks.importRunning && m_hooks.importRunning();
-    if (!import && m_hooks.setWaitCursor)
-        m_hooks.setWaitCursor(true);
+    if (m_host && !m_host->importRunning())
+        m_host->setWaitCursor(true);
     m_busy = true;
     if (m_ping && !m_tPing.isActive()) {
         // Nothing can restart the timer while we block, so this is the full second.
-        if (m_hooks.pause)
-            m_hooks.pause(1000);
-        else
-            QThread::msleep(1000);
+        m_clock.pause(1000);
     }
     const bool connected = m_client.isConnected();
-    if (!connected && m_hooks.autoOrderMemo)
-        m_hooks.autoOrderMemo(QStringLiteral("waitforping: Client ist disconnected"));
+    if (!connected && m_host)
+        m_host->autoOrderMemo(QStringLiteral("waitforping: Client ist disconnected"));
     if (!m_soap)
         m_client.stream().discardInput();
     m_tPing.stop();
@@ -56,14 +52,14 @@ void RequestBracket::check_socket_error(const QString& errorText) {
     if (m_soap) {
         m_logger.Log(1, QStringLiteral("SOAP ?check_socket_error? ") + errorText, 1);
         // The hourglass of waitforping ends here too, or it would stay for good.
-        if (m_hooks.setWaitCursor)
-            m_hooks.setWaitCursor(false);
+        if (m_host)
+            m_host->setWaitCursor(false);
         return;
     }
     if (!errorText.isEmpty())
         m_logger.Log(1, QStringLiteral("check_socket_error:") + errorText, 1);
-    if (m_hooks.setWaitCursor)
-        m_hooks.setWaitCursor(false);
+    if (m_host)
+        m_host->setWaitCursor(false);
 
     const bool connected = m_client.isConnected();
     if (isBrokenText(errorText) || !connected) {
@@ -77,8 +73,8 @@ void RequestBracket::check_socket_error(const QString& errorText) {
             m_client.stream().discardInput();
             m_client.setConnectTimeout(100);
             m_client.setReadTimeout(100);
-            if (m_hooks.saveCounter)
-                m_hooks.saveCounter(QStringLiteral("check_socket_error ") + errorText);
+            if (m_host)
+                m_host->saveCounter(QStringLiteral("check_socket_error ") + errorText);
             m_ending.SetTerminateTimeout_halt(errorText + state + QStringLiteral(" Programm wird beendet."),
                                               true, false);
         } else {

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QTimer>
 
-#include <functional>
-
 class Clock;
 class Ending;
 class Logger;
@@ -15,18 +13,23 @@ class TcpConnection;
 // tPing and the time of the last successful exchange.
 class RequestBracket {
 public:
-    // What the main window lends the bracket.
-    struct Hooks {
-        std::function<void(bool wait)> setWaitCursor;      // hourglass on / normal cursor
-        std::function<bool()> importRunning;               // no hourglass while an import runs
-        std::function<void(const QString&)> autoOrderMemo; // memo of the AutoOrder page
-        std::function<void(const QString&)> saveCounter;   // save_counter(info)
-        std::function<void(int ms)> pause;                 // waits without processing messages
+    // What the session lends the bracket.
+    class Host {
+    public:
+        virtual ~Host() = default;
+        // Hourglass on, or the normal cursor again.
+        virtual void setWaitCursor(bool wait) = 0;
+        // No hourglass while an import runs.
+        virtual bool importRunning() const = 0;
+        // A line for the memo of the AutoOrder page.
+        virtual void autoOrderMemo(const QString& text) = 0;
+        // save_counter(info) before the program ends for a broken connection.
+        virtual void saveCounter(const QString& info) = 0;
     };
 
     RequestBracket(TcpConnection& client, Logger& logger, Ending& ending, const Clock& clock);
 
-    void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
+    void setHost(Host* host) { m_host = host; }
     void setSoapMode(bool soap) { m_soap = soap; }
     bool soapMode() const { return m_soap; }
     // OPTIONS/PING.
@@ -55,7 +58,7 @@ private:
     Logger& m_logger;
     Ending& m_ending;
     const Clock& m_clock;
-    Hooks m_hooks;
+    Host* m_host = nullptr;
     QTimer m_tPing;
     bool m_soap = false;
     bool m_ping = false;

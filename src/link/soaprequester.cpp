@@ -19,8 +19,8 @@ SoapRequester::SoapRequester(Logger& logger, const Clock& clock, Dialogs& dialog
 
 void SoapRequester::setBusy(bool busy) {
     m_busy = busy;
-    if (m_busyHandler)
-        m_busyHandler(busy);
+    if (m_host)
+        m_host->soapBusy(busy);
 }
 
 bool SoapRequester::checkConnection() {
@@ -66,8 +66,8 @@ void SoapRequester::strings2request(IQTX_SoapServer& proxy, const QStringList& r
             reachable = checkConnection();
         }
         if (!reachable) {
-            if (m_noInternetStatisticsHook)
-                m_noInternetStatisticsHook(m_statusText);
+            if (m_host)
+                m_host->noInternet(m_statusText);
             ErrorCode = -53;
             ErrorMessage = m_statusText;
             m_ending.SetTerminateTimeout_halt(m_statusText + QStringLiteral("\r\n") + m_verbindungNeustart,

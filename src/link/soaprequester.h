@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 
 class Clock;
@@ -18,6 +17,17 @@ class Logger;
 // blocks until the answer or the read time-out.
 class SoapRequester {
 public:
+    // What the session lends the requester.
+    class Host {
+    public:
+        virtual ~Host() = default;
+        // True before and false after each call: busy flag and hourglass.
+        virtual void soapBusy(bool busy) = 0;
+        // The internet connection is lost: the usage statistics record the
+        // entry of kind 53 "Internetverbindung" and send the file.
+        virtual void noInternet(const QString& statusText) = 0;
+    };
+
     SoapRequester(Logger& logger, const Clock& clock, Dialogs& dialogs, Ending& ending,
                   Connectivity& connectivity);
 
@@ -30,20 +40,12 @@ public:
     // UI text _VerbindungNeustart.
     void setVerbindungNeustart(const QString& text) { m_verbindungNeustart = text; }
 
-    // Called with true before and false after each call: busy flag and hourglass.
-    void setBusyHandler(std::function<void(bool)> handler) { m_busyHandler = std::move(handler); }
+    void setHost(Host* host) { m_host = host; }
     bool busy() const { return m_busy; }
     // While the first contact may still switch to the backup address, an
     // unreachable connect address moves the proxy to the backup first; only
     // when that is unreachable too does the program end. Empty: no backup.
     void setFailoverUrl(const QString& url) { m_failoverUrl = url; }
-
-    // Statistics hook for a lost internet connection: records the entry of
-    // kind 53 "Internetverbindung" and sends the statistics file (usage
-    // statistics are built elsewhere).
-    void setNoInternetStatisticsHook(std::function<void(const QString& statusText)> hook) {
-        m_noInternetStatisticsHook = std::move(hook);
-    }
 
     // Tick of the last connectivity check; unset before the first.
     std::optional<qint64> lastCheck() const { return m_lastCheck; }
@@ -73,8 +75,7 @@ private:
     int m_readTimeoutMs = 180000;
     QString m_verbindungNeustart =
         QStringLiteral("Verbindung zum Server wurde unterbrochen.\r\nBitte Programm neu starten.");
-    std::function<void(bool)> m_busyHandler;
-    std::function<void(const QString&)> m_noInternetStatisticsHook;
+    Host* m_host = nullptr;
     bool m_busy = false;
     QString m_failoverUrl;
     std::optional<qint64> m_lastCheck;

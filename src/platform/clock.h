@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QThread>
 
 // Wall time, tick count and the offset to the server's clock. Tests use a
 // clock they can set.
@@ -11,6 +12,8 @@ public:
     virtual QDateTime now() const = 0;
     // Milliseconds since an arbitrary start, monotonic (GetTickCount).
     virtual qint64 tickCount() const = 0;
+    // Waits without processing messages (Sleep).
+    virtual void pause(int ms) const = 0;
 
     qint64 serverTimeOffsetMs() const { return m_serverOffsetMs; }
     void setServerTimeOffsetMs(qint64 ms) { m_serverOffsetMs = ms; }
@@ -25,6 +28,7 @@ public:
     SystemClock() { m_timer.start(); }
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     qint64 tickCount() const override { return m_timer.elapsed(); }
+    void pause(int ms) const override { QThread::msleep(ulong(ms)); }
 
 private:
     QElapsedTimer m_timer;

@@ -72,6 +72,7 @@ public:
     void recordDraft(const StatistikEvent&) override {}
     void recordProgramLogin() override {}
     void recordLoginInfo(int) override {}
+    void recordNoInternet(const QString&) override {}
 };
 
 // Extended search and the article window: not opened.

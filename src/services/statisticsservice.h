@@ -16,4 +16,6 @@ public:
     virtual void recordProgramLogin() = 0;
     // "Login-Info" after the draft order is loaded.
     virtual void recordLoginInfo(int kladdenZahl) = 0;
+    // "Internetverbindung" (kind 53): the connection is lost; the file is sent.
+    virtual void recordNoInternet(const QString& statusText) = 0;
 };

@@ -51,17 +51,8 @@ Session::Session(Seams seams, Config config, const ClientServices& services, QOb
     m_bracket.setSoapMode(m_config.soap);
     // The hourglass while a request blocks: from waitforping to check_socket_error, and
     // for every SOAP call, also those of the first contact outside that bracket.
-    RequestBracket::Hooks hooks;
-    hooks.setWaitCursor = [this](bool wait) {
-        m_bracketBusy = wait;
-        updateBusy();
-    };
-    hooks.importRunning = [this] { return m_services.import->importRunning(); };
-    m_bracket.setHooks(std::move(hooks));
-    m_requester.setBusyHandler([this](bool busy) {
-        m_soapBusy = busy;
-        updateBusy();
-    });
+    m_bracket.setHost(this);
+    m_requester.setHost(this);
     m_connectivity.setConnectUrl(m_config.connectUrl);
     m_connectProxy.setUrl(m_config.connectUrl);
     m_connectProxy.setReadTimeout(m_config.connection.readTimeout);
@@ -73,6 +64,32 @@ Session::Session(Seams seams, Config config, const ClientServices& services, QOb
 }
 
 Session::~Session() = default;
+
+void Session::setWaitCursor(bool wait) {
+    m_bracketBusy = wait;
+    updateBusy();
+}
+
+bool Session::importRunning() const {
+    return m_services.import->importRunning();
+}
+
+void Session::autoOrderMemo(const QString& text) {
+    Q_EMIT autoOrderMemoLine(text);
+}
+
+void Session::saveCounter(const QString& info) {
+    Q_EMIT counterSaveRequested(info);
+}
+
+void Session::soapBusy(bool busy) {
+    m_soapBusy = busy;
+    updateBusy();
+}
+
+void Session::noInternet(const QString& statusText) {
+    m_services.statistics->recordNoInternet(statusText);
+}
 
 void Session::updateBusy() {
     const bool busy = m_bracketBusy || m_soapBusy;

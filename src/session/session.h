@@ -30,7 +30,7 @@ class Platform;
 
 // The session: first contact, login with the customer's data, logout and
 // the connection's events. The main window only binds to it.
-class Session : public QObject {
+class Session : public QObject, public RequestBracket::Host, public SoapRequester::Host {
     Q_OBJECT
 public:
     struct Seams {
@@ -125,7 +125,19 @@ public:
     ServerLink& link() { return m_link; }
     TcpConnection& client() { return m_client; }
 
+    // --- RequestBracket::Host, SoapRequester::Host
+    void setWaitCursor(bool wait) override;
+    bool importRunning() const override;
+    void autoOrderMemo(const QString& text) override;
+    void saveCounter(const QString& info) override;
+    void soapBusy(bool busy) override;
+    void noInternet(const QString& statusText) override;
+
 Q_SIGNALS:
+    // A line for the memo of the AutoOrder page.
+    void autoOrderMemoLine(const QString& text);
+    // The counters and usage statistics are to be saved locally (save_counter).
+    void counterSaveRequested(const QString& info);
     // A text for a status panel of the main window (index 0..4).
     void statusPanelText(int panel, const QString& text);
     // The TCP connection closed: the window leaves the logged-in state.

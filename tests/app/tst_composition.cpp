@@ -4,9 +4,11 @@
 
 #include "clientrig.h"
 
+#include "app/endingroutines.h"
 #include "app/startup.h"
 #include "link/requests/draftrequests.h"
 #include "link/serverlink.h"
+#include "link/tcpconnection.h"
 #include "model/linevalues.h"
 #include "order/ui/draftgridview.h"
 #include "serversession.h"
@@ -113,6 +115,23 @@ private Q_SLOTS:
         QVERIFY(!id.isEmpty());
         QCOMPARE(c.serverLine(1).VKKL_ID, id);
         QVERIFY(c.ending.calls.isEmpty());
+    }
+
+    // The ending routines reach the client's connection: a halt in TCP mode
+    // shortens its time-outs before it disconnects.
+    void haltReachesTheConnection() {
+        ClientRig c(m_server, false);
+        EndingRoutines routines(c.log, c.dialogs);
+        c.client->bindEnding(routines);
+        QVERIFY(c.start());
+        QVERIFY2(c.login(), qPrintable(c.lastLog()));
+        TcpConnection& connection = c.form->session()->client();
+        QVERIFY(connection.isConnected());
+        routines.SetTerminateTimeout_halt(QString(), true, true);
+        QCOMPARE(connection.connectTimeout(), 100);
+        QCOMPARE(connection.readTimeout(), 100);
+        QVERIFY(!connection.isConnected());
+        QCOMPARE(routines.destroyStatus(), int(Ending::EndRequested));
     }
 
     // The empty line of the login goes to the server with the start-up's

@@ -1,4 +1,5 @@
 #include "app/endingroutines.h"
+#include "app/endingtarget.h"
 #include "fakes.h"
 #include "platform/logger.h"
 
@@ -11,22 +12,26 @@
 class TestEndingRoutines : public QObject {
     Q_OBJECT
 
-    struct Recorder {
+    struct Recorder final : EndingTarget {
         QStringList steps;
-        EndingRoutines::Hooks hooks(bool tcp, bool closing = false, bool throwOnDisconnect = false) {
-            EndingRoutines::Hooks h;
-            h.isTcp = [tcp] { return tcp; };
-            h.setTimeoutsTo100 = [this] { steps << QStringLiteral("timeouts100"); };
-            h.connectionClosing = [closing] { return closing; };
-            h.disconnect = [this, throwOnDisconnect] {
-                steps << QStringLiteral("disconnect");
-                if (throwOnDisconnect)
-                    throw std::runtime_error("Socket Error # 10054\r\nConnection reset by peer.");
-            };
-            h.saveCounter = [this](const QString& text) { steps << QStringLiteral("save:") + text; };
-            h.quit = [this] { steps << QStringLiteral("quit"); };
-            return h;
+        bool tcp = false;
+        bool closing = false;
+        bool throwOnDisconnect = false;
+
+        Recorder(bool t, bool c = false, bool throws = false)
+            : tcp(t)
+            , closing(c)
+            , throwOnDisconnect(throws) {}
+        bool isTcp() const override { return tcp; }
+        void setTimeoutsTo100() override { steps << QStringLiteral("timeouts100"); }
+        bool connectionClosing() const override { return closing; }
+        void disconnect() override {
+            steps << QStringLiteral("disconnect");
+            if (throwOnDisconnect)
+                throw std::runtime_error("Socket Error # 10054\r\nConnection reset by peer.");
         }
+        void saveCounter(const QString& text) override { steps << QStringLiteral("save:") + text; }
+        void quit() override { steps << QStringLiteral("quit"); }
     };
 
     static QString readLog(const QString& path) {
@@ -47,8 +52,9 @@ private Q_SLOTS:
         Logger log(clock);
         log.setLogFile(dir.filePath(QStringLiteral("x.log")));
         ScriptedDialogs dialogs;
-        Recorder rec;
-        EndingRoutines ending(log, dialogs, rec.hooks(false));
+        Recorder rec(false);
+        EndingRoutines ending(log, dialogs);
+        ending.setTarget(&rec);
         QCOMPARE(ending.destroyStatus(), int(Ending::Running));
         ending.myterminate(QStringLiteral("OnCreate"), text);
         QCOMPARE(ending.destroyStatus(), int(Ending::EndRequested));
@@ -106,8 +112,9 @@ private Q_SLOTS:
         Logger log(clock);
         log.setLogFile(dir.filePath(QStringLiteral("x.log")));
         ScriptedDialogs dialogs;
-        Recorder rec;
-        EndingRoutines ending(log, dialogs, rec.hooks(tcp, closing));
+        Recorder rec(tcp, closing);
+        EndingRoutines ending(log, dialogs);
+        ending.setTarget(&rec);
         ending.SetTerminateTimeout_halt(message, disconnect, save);
         QCOMPARE(rec.steps, steps);
         QCOMPARE(dialogs.shown.size(), message.isEmpty() ? 0 : 1);
@@ -126,8 +133,9 @@ private Q_SLOTS:
         ManualClock clock;
         Logger log(clock);
         ScriptedDialogs dialogs;
-        Recorder rec;
-        EndingRoutines ending(log, dialogs, rec.hooks(true, false, true));
+        Recorder rec(true, false, true);
+        EndingRoutines ending(log, dialogs);
+        ending.setTarget(&rec);
         ending.SetTerminateTimeout_halt(QStringLiteral("Verbindung weg"), true, true);
         QCOMPARE(dialogs.shown.size(), 1);
         QCOMPARE(

@@ -426,8 +426,7 @@ private Q_SLOTS:
                               {u"PING_INTERVAL"_s, u"200"_s},
                               {u"IDLE_DISCONNECT"_s, u"5000"_s}}));
         Harness h(server, false);
-        QList<int> pauses;
-        h.session->bracket().setHooks({{}, {}, {}, {}, [&](int ms) { pauses << ms; }});
+        QList<int>& pauses = h.clock.pauses;
         QVERIFY(h.login(u"10002"_s, u"LAGER"_s, u"lager"_s));
         QTEST(h.session->connection().ping, "ping");
         QCOMPARE(h.session->connection().idleTime, 180000);

@@ -59,9 +59,13 @@ void TestSoapRequester::connectivityGate() {
         ++probes;
         return quint32(0); // no connection at all
     });
-    QStringList hooked;
+    struct Host final : SoapRequester::Host {
+        QStringList noInternetTexts;
+        void soapBusy(bool) override {}
+        void noInternet(const QString& status) override { noInternetTexts << status; }
+    } host;
     SoapRequester requester(logger, clock, dialogs, ending, connectivity);
-    requester.setNoInternetStatisticsHook([&](const QString& status) { hooked << status; });
+    requester.setHost(&host);
     if (lastCheckOffset != 0)
         requester.setLastCheck(clock.tickCount() + lastCheckOffset);
 
@@ -80,7 +84,7 @@ void TestSoapRequester::connectivityGate() {
         QCOMPARE(message, status);
         QVERIFY(!raised);
         QVERIFY(answer.isEmpty());
-        QCOMPARE(hooked, QStringList{status});
+        QCOMPARE(host.noInternetTexts, QStringList{status});
         QCOMPARE(ending.calls.size(), 1);
         QCOMPARE(ending.calls.at(0).routine, QStringLiteral("SetTerminateTimeout_halt"));
         QCOMPARE(ending.calls.at(0).text,

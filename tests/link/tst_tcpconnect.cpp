@@ -16,6 +16,17 @@ namespace {
 const QString sharedKey = u"Software\\Zelmor\\QTX-Client"_s;
 
 // The seams and the connection one do_connect needs.
+// What the session lends the bracket, recorded.
+struct BracketHost final : RequestBracket::Host {
+    QList<bool> cursor;
+    QStringList saved;
+    QStringList memo;
+    void setWaitCursor(bool wait) override { cursor.append(wait); }
+    bool importRunning() const override { return false; }
+    void autoOrderMemo(const QString& text) override { memo.append(text); }
+    void saveCounter(const QString& info) override { saved.append(info); }
+};
+
 struct Session {
     QTemporaryDir dir;
     ManualClock clock;
@@ -194,17 +205,15 @@ private Q_SLOTS:
         if (closeFirst)
             s.client.abort();
         RequestBracket bracket(s.client, s.logger, s.ending, s.clock);
-        QStringList saved;
-        QList<bool> cursor;
-        bracket.setHooks({[&](bool wait) { cursor.append(wait); }, nullptr, nullptr,
-                          [&](const QString& info) { saved.append(info); }, [](int) {}});
+        BracketHost host;
+        bracket.setHost(&host);
         bracket.waitforping();
         QVERIFY(bracket.busy());
         s.clock.advance(500);
         bracket.afterRequest(text);
         QVERIFY(bracket.tPing().isActive());
         QVERIFY(!bracket.busy());
-        QCOMPARE(cursor, (QList<bool>{true, false}));
+        QCOMPARE(host.cursor, (QList<bool>{true, false}));
         if (!broken) {
             QVERIFY(s.ending.calls.isEmpty());
             QCOMPARE(bracket.lastExchange(), s.clock.tickCount());
@@ -214,7 +223,7 @@ private Q_SLOTS:
             closeFirst ? u"\r\nClientStatus: nicht verbunden. "_s : u"\r\nClientStatus: verbunden. "_s;
         QCOMPARE(s.ending.calls.size(), 1);
         QCOMPARE(s.ending.calls.first().text, text + state + u" Programm wird beendet."_s);
-        QCOMPARE(saved, QStringList{u"check_socket_error "_s + text});
+        QCOMPARE(host.saved, QStringList{u"check_socket_error "_s + text});
         QCOMPARE(s.client.readTimeout(), 100);
         QCOMPARE(s.client.connectTimeout(), 100);
         QVERIFY(s.logged(u"check_socket_error "_s + text + state + u" Timeout=100 setzen:"_s));
@@ -248,8 +257,7 @@ private Q_SLOTS:
         QVERIFY(s.client.connectToServer(nullptr));
         QVERIFY(s.client.stream().waitForData(2000) == TcpStream::Read::Ok);
         RequestBracket bracket(s.client, s.logger, s.ending, s.clock);
-        QList<int> pauses;
-        bracket.setHooks({nullptr, nullptr, nullptr, nullptr, [&](int ms) { pauses.append(ms); }});
+        QList<int>& pauses = s.clock.pauses;
         bracket.setPing(true);
         bracket.waitforping(); // tPing stopped: wait the second
         QCOMPARE(pauses, QList<int>{1000});

@@ -23,6 +23,12 @@ public:
         : m_now(start) {}
     QDateTime now() const override { return m_now; }
     qint64 tickCount() const override { return m_ticks; }
+    // A pause is recorded and moves the clock on.
+    void pause(int ms) const override {
+        pauses.append(ms);
+        m_now = m_now.addMSecs(ms);
+        m_ticks += ms;
+    }
 
     void setNow(const QDateTime& now) { m_now = now; }
     void advance(qint64 ms) {
@@ -30,9 +36,11 @@ public:
         m_ticks += ms;
     }
 
+    mutable QList<int> pauses;
+
 private:
-    QDateTime m_now;
-    qint64 m_ticks = 1000000;
+    mutable QDateTime m_now;
+    mutable qint64 m_ticks = 1000000;
 };
 
 class ScriptedDialogs final : public Dialogs {

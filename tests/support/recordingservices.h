@@ -101,6 +101,9 @@ public:
     void recordDraft(const StatistikEvent& e) override { draftEvents.append(e); }
     void recordProgramLogin() override { note(QStringLiteral("programLogin")); }
     void recordLoginInfo(int n) override { note(QStringLiteral("loginInfo(%1)").arg(n)); }
+    void recordNoInternet(const QString& status) override {
+        note(QStringLiteral("noInternet(%1)").arg(status));
+    }
     // ArticleWindows
     void startErweiterteSuche(const QString& a) override {
         note(QStringLiteral("erweiterteSuche(%1)").arg(a));

@@ -10,6 +10,8 @@
 #include "session/counterfile.h"
 #include "session/session.h"
 
+#include <QCoreApplication>
+
 ClientComposition::ClientComposition(Seams seams, const QStringList& arguments)
     : m_s(seams)
     , m_services(m_notBuilt.services()) {
@@ -18,6 +20,8 @@ ClientComposition::ClientComposition(Seams seams, const QStringList& arguments)
 }
 
 ClientComposition::~ClientComposition() {
+    if (m_ending)
+        m_ending->setTarget(nullptr);
     // The windows read the tabs' grids: they go first, the session last.
     m_secondaryForms.clear();
     m_form.reset();
@@ -36,6 +40,8 @@ bool ClientComposition::start() {
     m_form->attachSession(*m_session);
     createTabs();
     m_counters = std::make_unique<CounterFile>(m_s.log, startUp.fileBeside(QStringLiteral(".cnt")));
+    QObject::connect(m_session.get(), &Session::counterSaveRequested, m_form.get(),
+                     [this](const QString& info) { saveCounter(info); });
     m_secondaryForms = createSecondaryForms(m_form.get());
     return true;
 }
@@ -59,14 +65,36 @@ void ClientComposition::createTabs() {
 }
 
 void ClientComposition::bindEnding(EndingRoutines& ending) {
-    EndingRoutines::Hooks& hooks = ending.hooks();
-    hooks.isTcp = [this] { return m_session && !m_session->soap(); };
-    hooks.disconnect = [this] {
-        if (m_session)
-            m_session->client().disconnectFromServer();
-    };
-    hooks.saveCounter = [this](const QString& info) {
-        if (m_counters)
-            m_counters->save_counter(info, nullptr);
-    };
+    m_ending = &ending;
+    ending.setTarget(this);
+}
+
+bool ClientComposition::isTcp() const {
+    return m_session && !m_session->soap();
+}
+
+void ClientComposition::setTimeoutsTo100() {
+    if (!m_session)
+        return;
+    m_session->client().setConnectTimeout(100);
+    m_session->client().setReadTimeout(100);
+}
+
+bool ClientComposition::connectionClosing() const {
+    return !m_session || !m_session->client().isConnected();
+}
+
+void ClientComposition::disconnect() {
+    if (m_session)
+        m_session->client().disconnectFromServer();
+}
+
+void ClientComposition::saveCounter(const QString& info) {
+    if (m_counters)
+        m_counters->save_counter(info, nullptr);
+}
+
+void ClientComposition::quit() {
+    // Queued, so that an end requested before the message loop runs still ends it.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }

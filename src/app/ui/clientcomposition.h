@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/endingtarget.h"
 #include "services/clientservices.h"
 #include "services/notbuilt.h"
 
@@ -24,7 +25,7 @@ class TQTXMainForm;
 // The one place that builds the client: services, main window, session,
 // tabs and secondary windows, in the order the program needs them.
 // main.cpp runs the program through it, and so do the GUI tests.
-class ClientComposition {
+class ClientComposition final : public EndingTarget {
 public:
     struct Seams {
         Platform& platform;
@@ -35,12 +36,21 @@ public:
     };
 
     ClientComposition(Seams seams, const QStringList& arguments);
-    ~ClientComposition();
+    ~ClientComposition() override;
 
     // Start-up and assembly; false when the program ends during start-up.
     bool start();
-    // The real ending routines reach the connection and the counters this way.
+    // The real ending routines reach the connection, the counters and the
+    // message loop through the client.
     void bindEnding(EndingRoutines& ending);
+
+    // --- EndingTarget
+    bool isTcp() const override;
+    void setTimeoutsTo100() override;
+    bool connectionClosing() const override;
+    void disconnect() override;
+    void saveCounter(const QString& info) override;
+    void quit() override;
 
     TQTXMainForm& mainForm() const { return *m_form; }
     // Null before start().
@@ -51,6 +61,7 @@ public:
 private:
     void createTabs();
 
+    EndingRoutines* m_ending = nullptr;
     Seams m_s;
     NotBuiltServices m_notBuilt;
     ClientServices m_services;
