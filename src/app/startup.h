@@ -3,6 +3,7 @@
 #include "app/endpoints.h"
 #include "app/startupsettings.h"
 #include "app/tenant.h"
+#include "platform/seams.h"
 #include "session/lokalini.h"
 
 #include <QObject>
@@ -26,13 +27,7 @@ class TenantResources;
 class StartUp : public QObject {
     Q_OBJECT
 public:
-    struct Seams {
-        Platform& platform;
-        Logger& log;
-        Dialogs& dialogs;
-        Ending& ending;
-        Clock& clock;
-    };
+    using Seams = ClientSeams;
 
     // arguments: the command-line parameters without the program name.
     StartUp(Seams seams, const QStringList& arguments, QObject* parent = nullptr);

@@ -9,6 +9,7 @@
 #include "link/tcpconnection.h"
 #include "model/compositerecords.h"
 #include "model/modelcontext.h"
+#include "platform/seams.h"
 #include "services/clientservices.h"
 #include "session/connectionoptions.h"
 #include "session/customerdata.h"
@@ -33,13 +34,7 @@ class Platform;
 class Session : public QObject, public RequestBracket::Host, public SoapRequester::Host {
     Q_OBJECT
 public:
-    struct Seams {
-        Platform& platform;
-        Logger& log;
-        Dialogs& dialogs;
-        Ending& ending;
-        Clock& clock;
-    };
+    using Seams = ClientSeams;
     struct Config {
         bool soap = false;
         int tenant = 6;

@@ -3,8 +3,10 @@
 #include "grid/stringgridmodel.h"
 #include "link/requests/articlerequests.h"
 #include "link/requests/draftrequests.h"
+#include "model/linevalues.h"
 #include "order/ui/draftgridview.h"
 #include "platform/logger.h"
+#include "serversession.h"
 #include "session/lokalini.h"
 #include "session/session.h"
 
@@ -123,4 +125,28 @@ bool ClientRig::typeIntoCell(const QString& header, int row, const QString& text
     QTest::keyClicks(editor, text);
     QTest::keyClick(editor, key);
     return true;
+}
+
+SecondLogin::SecondLogin(const SoapServerProcess& server)
+    : session(ClientSeams{platform, log, dialogs, ending, clock},
+              serverSessionConfig(server, true, dir.path(), &ini), services) {}
+
+bool SecondLogin::login() {
+    return session.login({u"10000"_s, u"DEMO"_s, u"demo"_s, QString()});
+}
+
+QString SecondLogin::insertLine(const QString& artikel, const QString& menge) {
+    const CustomerData& d = session.customerData();
+    LineValues v;
+    v.set(LineValues::Client, u"QTX"_s);
+    v.set(LineValues::LIEFERADR, d.LAdr.value(0).CODE);
+    v.set(LineValues::ART, u"2"_s);
+    v.set(LineValues::ARTIKELNR, artikel);
+    v.set(LineValues::MENGE, menge);
+    v.set(LineValues::LIEFERUNGSCODE, d.customer.LIEFERUNGSCODE);
+    v.set(LineValues::FILIALE, d.customer.FILIALE);
+    v.set(LineValues::Rueckstand, u"0"_s);
+    v.set(LineValues::BESTELLEN, u"0"_s);
+    VkklAnswer out;
+    return MyVKKLInsert(session.link(), v, out).ok() ? out.vkklId : QString();
 }

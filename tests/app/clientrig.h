@@ -7,6 +7,9 @@
 #include "app/ui/qtxmainform.h"
 #include "fakes.h"
 #include "model/clientrecords.h"
+#include "services/notbuilt.h"
+#include "session/lokalini.h"
+#include "session/session.h"
 #include "soapserverprocess.h"
 
 #include <QStringList>
@@ -56,4 +59,17 @@ struct ClientRig : FakeSeams {
     QLineEdit* openEditor(const QString& header, int row);
     // Types a text into a cell's editor and commits it with a key.
     bool typeIntoCell(const QString& header, int row, const QString& text, Qt::Key key = Qt::Key_Return);
+};
+
+// Another login of the same user beside the window, as from a second PC.
+struct SecondLogin : FakeSeams {
+    NotBuiltServices notBuilt;
+    ClientServices services = notBuilt.services();
+    LokalIni ini{beside(QStringLiteral(".ini"))};
+    Session session;
+
+    explicit SecondLogin(const SoapServerProcess& server);
+    bool login();
+    // Inserts a draft line behind the window's back; its key, empty on failure.
+    QString insertLine(const QString& artikel = {}, const QString& menge = QStringLiteral("0"));
 };

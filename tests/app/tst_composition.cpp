@@ -164,21 +164,9 @@ private Q_SLOTS:
         auto* pages = c.child<QTabWidget>(u"PageControl"_s);
         QCOMPARE(pages->currentWidget()->objectName(), u"tsVerkaufskladde"_s);
 
-        FakeSeams other;
-        NotBuiltServices notBuilt;
-        const ClientServices otherServices = notBuilt.services();
-        LokalIni otherIni(other.beside(u".ini"_s));
-        Session second(Session::Seams{other.platform, other.log, other.dialogs, other.ending, other.clock},
-                       serverSessionConfig(m_server, true, other.dir.path(), &otherIni), otherServices);
-        QVERIFY(second.login({u"10000"_s, u"DEMO"_s, u"demo"_s, QString()}));
-        LineValues v;
-        v.set(LineValues::LIEFERADR, second.customerData().LAdr.value(0).CODE);
-        v.set(LineValues::ART, u"2"_s);
-        v.set(LineValues::MENGE, u"0"_s);
-        v.set(LineValues::Rueckstand, u"0"_s);
-        v.set(LineValues::BESTELLEN, u"0"_s);
-        VkklAnswer out;
-        QVERIFY(MyVKKLInsert(second.link(), v, out).ok());
+        SecondLogin second(m_server);
+        QVERIFY(second.login());
+        QVERIFY(!second.insertLine().isEmpty());
 
         c.dialogs.answers.enqueue(Dialogs::Answer::No);
         pages->setCurrentWidget(c.child<QWidget>(u"tsBelege"_s));

@@ -317,25 +317,10 @@ private Q_SLOTS:
         QVERIFY(s.typeIntoCell(Artikelnummer, 1, nummer));
         QTRY_COMPARE(s.shown(Artikelnummer, 1), nummer);
 
-        FakeSeams other;
-        NotBuiltServices notBuilt;
-        const ClientServices otherServices = notBuilt.services();
-        LokalIni otherIni(other.beside(u".ini"_s));
-        Session second(Session::Seams{other.platform, other.log, other.dialogs, other.ending, other.clock},
-                       serverSessionConfig(m_server, true, other.dir.path(), &otherIni), otherServices);
-        QVERIFY(second.login({u"10000"_s, u"DEMO"_s, u"demo"_s, QString()}));
-        LineValues v;
-        v.set(LineValues::Client, u"QTX"_s);
-        v.set(LineValues::LIEFERADR, second.customerData().LAdr.value(0).CODE);
-        v.set(LineValues::ART, u"2"_s);
-        v.set(LineValues::ARTIKELNR, nummer);
-        v.set(LineValues::MENGE, u"1"_s);
-        v.set(LineValues::LIEFERUNGSCODE, second.customerData().customer.LIEFERUNGSCODE);
-        v.set(LineValues::FILIALE, second.customerData().customer.FILIALE);
-        v.set(LineValues::Rueckstand, u"0"_s);
-        v.set(LineValues::BESTELLEN, u"0"_s);
-        VkklAnswer out;
-        QVERIFY(MyVKKLInsert(second.link(), v, out).ok());
+        SecondLogin second(m_server);
+        QVERIFY(second.login());
+        const QString othersLine = second.insertLine(nummer, u"1"_s);
+        QVERIFY(!othersLine.isEmpty());
         QCOMPARE(s.serverLines().size(), 2);
 
         const QString warning =
@@ -379,7 +364,7 @@ private Q_SLOTS:
             return ids;
         };
         QTRY_VERIFY(!keys().contains(own));
-        QVERIFY(keys().contains(out.vkklId));
+        QVERIFY(keys().contains(othersLine));
         QVERIFY(!s.logLines.contains(warning));
     }
 };

@@ -15,8 +15,7 @@
 ClientComposition::ClientComposition(Seams seams, const QStringList& arguments)
     : m_s(seams)
     , m_services(m_notBuilt.services()) {
-    m_form = std::make_unique<TQTXMainForm>(
-        TQTXMainForm::Seams{seams.platform, seams.log, seams.dialogs, seams.ending, seams.clock}, arguments);
+    m_form = std::make_unique<TQTXMainForm>(seams, arguments);
 }
 
 ClientComposition::~ClientComposition() {
@@ -34,9 +33,7 @@ bool ClientComposition::start() {
     if (!m_form->FormCreate())
         return false;
     const StartUp& startUp = m_form->startUp();
-    m_session =
-        std::make_unique<Session>(Session::Seams{m_s.platform, m_s.log, m_s.dialogs, m_s.ending, m_s.clock},
-                                  sessionConfig(startUp, m_s.platform), m_services);
+    m_session = std::make_unique<Session>(m_s, sessionConfig(startUp, m_s.platform), m_services);
     m_form->attachSession(*m_session);
     createTabs();
     m_counters = std::make_unique<CounterFile>(m_s.log, startUp.fileBeside(QStringLiteral(".cnt")));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/endingtarget.h"
+#include "platform/seams.h"
 #include "services/clientservices.h"
 #include "services/notbuilt.h"
 
@@ -27,13 +28,7 @@ class TQTXMainForm;
 // main.cpp runs the program through it, and so do the GUI tests.
 class ClientComposition final : public EndingTarget {
 public:
-    struct Seams {
-        Platform& platform;
-        Logger& log;
-        Dialogs& dialogs;
-        Ending& ending;
-        Clock& clock;
-    };
+    using Seams = ClientSeams;
 
     ClientComposition(Seams seams, const QStringList& arguments);
     ~ClientComposition() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/seams.h"
 #include <QMainWindow>
 
 #include <memory>
@@ -26,13 +27,7 @@ class TabPage;
 class TQTXMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    struct Seams {
-        Platform& platform;
-        Logger& log;
-        Dialogs& dialogs;
-        Ending& ending;
-        Clock& clock;
-    };
+    using Seams = ClientSeams;
 
     TQTXMainForm(Seams seams, const QStringList& arguments, QWidget* parent = nullptr);
     ~TQTXMainForm() override;
