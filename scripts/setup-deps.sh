@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6svg6-dev
   libgl-dev libcpp-httplib-dev libzip-dev libssl-dev
   libbenchmark-dev clang-14 libclang-rt-14-dev clang-format
-  xvfb x11-apps xauth imagemagick fonts-liberation2 fonts-dejavu-core
+  xvfb x11-apps xauth xdotool imagemagick fonts-liberation2 fonts-dejavu-core
 )
 
 missing=()
