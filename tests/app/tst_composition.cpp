@@ -11,6 +11,7 @@
 #include "link/tcpconnection.h"
 #include "model/linevalues.h"
 #include "order/ui/draftgridview.h"
+#include "platform/logger.h"
 #include "serversession.h"
 #include "services/notbuilt.h"
 #include "session/lokalini.h"
@@ -120,8 +121,12 @@ private Q_SLOTS:
     // The ending routines reach the client's connection: a halt in TCP mode
     // shortens its time-outs before it disconnects.
     void haltReachesTheConnection() {
+        // The routines outlive the client, as in main.cpp.
+        ManualClock clock;
+        Logger log(clock);
+        ScriptedDialogs dialogs;
+        EndingRoutines routines(log, dialogs);
         ClientRig c(m_server, false);
-        EndingRoutines routines(c.log, c.dialogs);
         c.client->bindEnding(routines);
         QVERIFY(c.start());
         QVERIFY2(c.login(), qPrintable(c.lastLog()));
