@@ -1,8 +1,8 @@
 #include "session/countingoption.h"
 
-#include "session/useroptions.h"
 #include "link/requests/customerrequests.h"
 #include "link/serverlink.h"
+#include "session/useroptions.h"
 
 QString CountingOption::read_inkrement(ServerLink& link, const QString& Schluesselname,
                                        const QString& Artikel) {

@@ -1,7 +1,7 @@
 #include "session/customerdata.h"
 
-#include "session/useroptions.h"
 #include "link/requests/customerrequests.h"
+#include "session/useroptions.h"
 
 namespace {
 
@@ -100,7 +100,8 @@ bool CustomerData::load(ServerLink& link, const UserOptions& options, const Cont
                         QString* message) {
     loaded.clear();
     // 1. Customer.
-    LinkAnswer a = MyDebitorInfo2ID(link, context.kdnr.isEmpty() ? link.login().KdNr : context.kdnr, customer);
+    LinkAnswer a =
+        MyDebitorInfo2ID(link, context.kdnr.isEmpty() ? link.login().KdNr : context.kdnr, customer);
     if (!a.ok()) {
         *message = QStringLiteral("Keine Debitordaten gefunden: \r\n") + a.errorText;
         return false;

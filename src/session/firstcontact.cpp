@@ -182,8 +182,8 @@ bool FirstContact::Erstes_connect_upgrade(const Session::LoginInput& input, bool
     // The address that answered: the backup after a switch, so that the
     // request proxy does not stay on a dead primary.
     const QString connectUrl = m_l.connectProxy.url();
-    QString requestUrl =
-        SoapEndpoints::requestProxyUrl(connectUrl, m_config.backupUrl, QString(), m_config.iniSoapServerAdr, &host);
+    QString requestUrl = SoapEndpoints::requestProxyUrl(connectUrl, m_config.backupUrl, QString(),
+                                                        m_config.iniSoapServerAdr, &host);
     if (connection) {
         if (!m_config.ipVonIni) {
             host = answer.value(1).trimmed();
@@ -221,18 +221,19 @@ bool FirstContact::Erstes_connect_upgrade(const Session::LoginInput& input, bool
         soap.setSoapMode(
             [this](const QStringList& request) {
                 SoapConnectAnswer a;
-                m_l.requester.strings2request(m_l.requestProxy, request, a.lines, a.errorCode, a.errorMessage);
+                m_l.requester.strings2request(m_l.requestProxy, request, a.lines, a.errorCode,
+                                              a.errorMessage);
                 return a;
             },
             requestUrl);
         const ConnectResult c = soap.do_connect(host, port, m_config.connection.connectTimeout,
                                                 m_config.connection.readTimeout, caller, false);
         if (!c.connected || c.greeting.serverLevel < 10) {
-            m_statusText = QStringLiteral("%1%2%3")
-                               .arg(caller,
-                                    c.connected ? QStringLiteral("\r\nFalscher Server ")
-                                                : QStringLiteral("\r\nVerbindungsfehler \r\n"),
-                                    requestUrl);
+            m_statusText =
+                QStringLiteral("%1%2%3").arg(caller,
+                                             c.connected ? QStringLiteral("\r\nFalscher Server ")
+                                                         : QStringLiteral("\r\nVerbindungsfehler \r\n"),
+                                             requestUrl);
             return false;
         }
         m_l.link.setServerLevel(c.greeting.serverLevel);

@@ -1,9 +1,9 @@
 #include "session/tenantlibrary.h"
 
-#include "session/tenantresources.h"
 #include "link/soapserverintf.h"
 #include "platform/clock.h"
 #include "platform/logger.h"
+#include "session/tenantresources.h"
 
 #include <QFileInfo>
 #include <QResource>

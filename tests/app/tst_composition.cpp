@@ -26,7 +26,6 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTabWidget>
-#include <QTcpServer>
 #include <QTest>
 
 #include <stdexcept>
@@ -61,13 +60,6 @@ QString dbValue(const SoapServerProcess& server, const QString& sql, const QStri
     return value;
 }
 
-// A port on loopback where nothing listens.
-quint16 closedPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
-}
-
 // The build's tenant resources laid out in a folder, with some of them
 // replaced; the folder path for FakePlatform::resources.
 QString tenantResources(const QString& folder, const QHash<QString, QByteArray>& replaced) {
@@ -97,8 +89,7 @@ private Q_SLOTS:
     // the tenant's resources, and every request after it goes there too,
     // even though get_connection names the dead primary.
     void requestsFollowTheBackup() {
-        const QString dead =
-            u"http://127.0.0.1:%1/QTX_M6/QTX_Server.dll/soap/IQTX_SoapServer"_s.arg(closedPort());
+        const QString dead = deadSoapUrl();
         SoapServerProcess backup;
         QVERIFY2(backup.start({u"--request-url"_s, dead}), qPrintable(backup.error()));
         ClientRig c(backup, true);

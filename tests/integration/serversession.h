@@ -3,6 +3,8 @@
 #include "session/session.h"
 #include "soapserverprocess.h"
 
+#include <QTcpServer>
+
 // The session configuration that reaches a test's qtx-server on either
 // transport; the program folder and INI are the test's own.
 inline Session::Config serverSessionConfig(const SoapServerProcess& server, bool soap,
@@ -17,4 +19,16 @@ inline Session::Config serverSessionConfig(const SoapServerProcess& server, bool
     c.ini = ini;
     c.connection.readTimeout = readTimeout;
     return c;
+}
+
+// A port on loopback where nothing listens.
+inline quint16 closedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+// A SOAP address on loopback where nothing answers: a dead primary.
+inline QString deadSoapUrl() {
+    return QStringLiteral("http://127.0.0.1:%1/QTX_M6/QTX_Server.dll/soap/IQTX_SoapServer").arg(closedPort());
 }

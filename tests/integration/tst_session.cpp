@@ -86,11 +86,7 @@ private Q_SLOTS:
     // A primary address nobody answers on: the connectivity check must not end
     // the program before the first contact could switch to the backup.
     void deadPrimarySwitchesToTheBackup() {
-        QTcpServer closed;
-        QVERIFY(closed.listen(QHostAddress::LocalHost));
-        const QString dead =
-            u"http://127.0.0.1:%1/QTX_M6/QTX_Server.dll/soap/IQTX_SoapServer"_s.arg(closed.serverPort());
-        closed.close();
+        const QString dead = deadSoapUrl();
         Harness h(m_server, true, [&](Session::Config& c) {
             c.backupUrl = c.connectUrl;
             c.connectUrl = dead;
@@ -106,11 +102,7 @@ private Q_SLOTS:
     // get_connection names another address (here the dead primary, as a
     // server behind a balancer names the public one).
     void requestsFollowTheBackup() {
-        QTcpServer closed;
-        QVERIFY(closed.listen(QHostAddress::LocalHost));
-        const QString dead =
-            u"http://127.0.0.1:%1/QTX_M6/QTX_Server.dll/soap/IQTX_SoapServer"_s.arg(closed.serverPort());
-        closed.close();
+        const QString dead = deadSoapUrl();
         SoapServerProcess backup;
         QVERIFY2(backup.start({u"--request-url"_s, dead}), qPrintable(backup.error()));
         Harness h(backup, true, [&](Session::Config& c) {
