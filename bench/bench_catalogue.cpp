@@ -1,13 +1,20 @@
 // The short search 131 ("OC 47") through the client's wrapper against
 // qtx-server on loopback, next to a raw socket client that sends the same
-// request bytes and reads the same answer bytes.
+// request bytes and reads the same answer bytes. The same for one SOAP
+// request (994) through the client's requester, next to a raw keep-alive
+// HTTP client that posts the same envelope.
 
 #include "benchserver.h"
 #include "integration/soapserverprocess.h"
+#include "link/connectivity.h"
 #include "link/requestbracket.h"
 #include "link/requests/articlerequests.h"
 #include "link/requests/customerrequests.h"
 #include "link/serverlink.h"
+#include "link/soapenvelope.h"
+#include "link/soapnetwork.h"
+#include "link/soaprequester.h"
+#include "link/soapserverintf.h"
 #include "link/tcpconnection.h"
 #include "model/modelcontext.h"
 #include "platform/logger.h"
@@ -34,7 +41,16 @@ struct Rig {
     RequestBracket bracket{client, logger, ending, clock};
     ServerLink link{client, bracket, logger, clock, ending, dialogs, context};
     QTcpSocket raw;
+    SoapNetwork network;
+    Connectivity connectivity{network, logger, clock};
+    SoapRequester requester{logger, clock, dialogs, ending, connectivity};
+    IQTX_SoapServer proxy{network};
+    QTcpSocket rawHttp;
+    QByteArray httpRequest;
 };
+
+const QStringList serverTime{QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-"),
+                             QStringLiteral("-"), QStringLiteral("994")};
 
 SoapServerProcess* server = nullptr;
 Rig* rig = nullptr;
@@ -82,8 +98,50 @@ void BM_RawShortSearch(benchmark::State& state) {
     }
 }
 
+void BM_SoapRequester(benchmark::State& state) {
+    for (auto _ : state) {
+        QStringList answer;
+        int code = 0;
+        QString message;
+        rig->requester.strings2request(rig->proxy, serverTime, answer, code, message);
+        if (code != 0) {
+            state.SkipWithError(qPrintable(message));
+            break;
+        }
+        benchmark::DoNotOptimize(answer);
+    }
+}
+
+void BM_RawSoapKeepAlive(benchmark::State& state) {
+    QTcpSocket& s = rig->rawHttp;
+    for (auto _ : state) {
+        s.write(rig->httpRequest);
+        s.waitForBytesWritten(5000);
+        // Headers, then as many body bytes as they announce.
+        QByteArray answer;
+        qsizetype end = -1;
+        qsizetype length = -1;
+        while (end < 0 || answer.size() < end + 4 + length) {
+            if (!s.waitForReadyRead(5000)) {
+                state.SkipWithError("no answer");
+                return;
+            }
+            answer += s.readAll();
+            if (end < 0 && (end = answer.indexOf("\r\n\r\n")) >= 0) {
+                const qsizetype at = answer.toLower().indexOf("content-length:");
+                length = at < 0
+                             ? 0
+                             : answer.mid(at + 15, answer.indexOf('\r', at) - at - 15).trimmed().toLongLong();
+            }
+        }
+        benchmark::DoNotOptimize(answer);
+    }
+}
+
 BENCHMARK(BM_WrapperShortSearch)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RawShortSearch)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SoapRequester)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RawSoapKeepAlive)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
@@ -117,6 +175,26 @@ int main(int argc, char** argv) {
     while (r->raw.waitForReadyRead(300)) {
     }
     r->raw.readAll();
+
+    // SOAP: the requester's connectivity check has just run; the raw client
+    // posts the envelope the proxy writes.
+    r->proxy.setUrl(process.soapUrl());
+    r->requester.setLastCheck(r->clock.tickCount());
+    SoapMessage m;
+    m.operation = QStringLiteral("StandardRequest");
+    m.addString(QStringLiteral("SourceID"), QString());
+    m.addString(QStringLiteral("Request"), serverTime.join(QStringLiteral("\r\n")));
+    m.addInt(QStringLiteral("ErrorCode"), 0);
+    m.addString(QStringLiteral("ErrorMessage"), QString());
+    const QByteArray body = SoapEnvelope::write(m);
+    r->httpRequest = "POST /QTX_M6/QTX_Server.dll/soap/IQTX_SoapServer HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+                     "Content-Type: text/xml; charset=utf-8\r\nSOAPAction: \"" +
+                     SoapEnvelope::soapAction(m.operation) +
+                     "\"\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
+    r->rawHttp.connectToHost(QHostAddress::LocalHost, process.soapPort());
+    if (!r->rawHttp.waitForConnected(5000))
+        return 1;
+    r->rawHttp.setSocketOption(QAbstractSocket::LowDelayOption, 1);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

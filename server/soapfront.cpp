@@ -63,6 +63,9 @@ void sendFault(httplib::Response& res, const QString& code, const QString& text)
     res.set_content(toStd(SoapEnvelope::writeFault(code, text)), kXml);
 }
 
+// Connections served at once.
+constexpr size_t kWorkers = 32;
+
 } // namespace
 
 struct SoapFront::Impl {
@@ -190,6 +193,15 @@ SoapFront::SoapFront(Handler handler, const FaultTable& faults)
     : d(std::make_unique<Impl>()) {
     d->handler = std::move(handler);
     d->faults = faults;
+    // Answers go out at once (headers and body are two writes, and a client
+    // that delays its acknowledgement would hold the body for 40 ms), and a
+    // connection serves request after request. A kept-alive connection holds
+    // a worker while it waits for the next request: enough of them for many
+    // clients at once.
+    d->server.set_tcp_nodelay(true);
+    d->server.set_keep_alive_max_count(100000);
+    d->server.set_keep_alive_timeout(30);
+    d->server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
     const std::string pattern = R"(/(.*/)?soap/IQTX_SoapServer)";
     d->server.Post(pattern,
                    [this](const httplib::Request& req, httplib::Response& res) { d->post(req, res); });

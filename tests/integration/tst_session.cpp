@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QStringEncoder>
-#include <QTcpServer>
 #include <QTest>
 
 #include <memory>
