@@ -13,11 +13,15 @@
 #include "store/recordtable.h"
 #include "store/transaction.h"
 
+#include <algorithm>
+
 #include <QDate>
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <algorithm>
 
 #include <tuple>
 
@@ -142,7 +146,7 @@ QList<QStringList> DemoData::logins() {
     };
 }
 
-bool DemoData::generate(Size size, QString* error) {
+bool DemoData::generate(Size size, QString* error, int articleCount) {
     QSqlDatabase db = m_store.database();
     Transaction transaction(db);
     const bool full = size == Size::Full;
@@ -151,7 +155,8 @@ bool DemoData::generate(Size size, QString* error) {
     const int days = full ? 365 : 90;
     DemoSpecials specials(db);
     DemoNetwork network(db, m_articleNumbers);
-    if (!branches(db) || !suppliers(db) || !articles(db, full ? 6000 : 400) || !specials.insert() ||
+    const int count = articleCount > 0 ? std::min(articleCount, maxArticles) : full ? 6000 : 400;
+    if (!branches(db) || !suppliers(db) || !articles(db, count) || !specials.insert() ||
         !network.generate() || !customers(db) || !documents.documents(days) || !documents.offers(days) ||
         !services.cardNotes() || !services.priceFiles() || !services.texts()) {
         if (m_error.isEmpty())

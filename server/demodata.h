@@ -21,7 +21,11 @@ public:
     };
 
     explicit DemoData(ServerStore& store);
-    bool generate(Size size, QString* error);
+    // articles: how many generated articles (beside the special ones); 0
+    // takes the size's own number.
+    bool generate(Size size, QString* error, int articles = 0);
+    // The most articles a demo catalogue may have.
+    static constexpr int maxArticles = 2000000;
 
     // Customer number, user and password of the demo logins.
     static QList<QStringList> logins();

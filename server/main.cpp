@@ -86,6 +86,11 @@ int main(int argc, char** argv) {
         QStringLiteral("init-demo"),
         QStringLiteral("Build the demo database DB (replacing it), print the demo logins and exit."),
         QStringLiteral("DB"));
+    const QCommandLineOption articlesOption(
+        QStringLiteral("articles"),
+        QStringLiteral("With --init-demo: build a catalogue of N generated articles (default 6000; up to "
+                       "2000000), for tests and benchmarks on a wholesaler-sized catalogue."),
+        QStringLiteral("N"));
     const QCommandLineOption requestUrlOption(
         QStringLiteral("request-url"),
         QStringLiteral("URL that get_connection names for ordinary requests (default: this server's SOAP "
@@ -96,9 +101,20 @@ int main(int argc, char** argv) {
         QStringLiteral("Print \"tcp=<port> soap=<port>\" on stdout once listening."));
     parser.addOptions({dbOption, tcpPortOption, soapPortOption, listenOption, versionTextOption,
                        greetingTextOption, maintenanceOption, refuseOption, faultOption, addFileOption,
-                       printPortsOption, initDemoOption, requestUrlOption});
+                       printPortsOption, initDemoOption, articlesOption, requestUrlOption});
     parser.process(app);
 
+    int articles = 0;
+    if (parser.isSet(articlesOption)) {
+        bool ok = false;
+        articles = parser.value(articlesOption).toInt(&ok);
+        if (!ok || articles < 1 || articles > DemoData::maxArticles)
+            return fail(QStringLiteral("--articles needs a number from 1 to %1, not \"%2\"")
+                            .arg(DemoData::maxArticles)
+                            .arg(parser.value(articlesOption)));
+        if (!parser.isSet(initDemoOption))
+            return fail(QStringLiteral("--articles belongs to --init-demo"));
+    }
     if (parser.isSet(initDemoOption)) {
         const QString path = parser.value(initDemoOption);
         for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
@@ -110,7 +126,7 @@ int main(int argc, char** argv) {
         if (!demoStore.open(path, &error, false))
             return fail(QStringLiteral("cannot open database: ") + error);
         DemoData demo(demoStore);
-        if (!demo.generate(DemoData::Size::Full, &error))
+        if (!demo.generate(DemoData::Size::Full, &error, articles))
             return fail(QStringLiteral("demo data: ") + error);
         QTextStream out(stdout);
         out << "Demo database " << path << " built. Logins (customer / user / password):" << Qt::endl;

@@ -14,5 +14,5 @@ qtx_add_test(NAME tst_serverdocuments LABEL integration
 qtx_add_test(NAME tst_serverwire LABEL integration TIMEOUT 300
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_serverwire.cpp
           ${CMAKE_CURRENT_LIST_DIR}/soapserverprocess.h ${CMAKE_CURRENT_LIST_DIR}/soapserverprocess.cpp
-  LIBS qtx_link qtx_testsupport)
+  LIBS qtx_link qtx_testsupport Qt6::Sql)
 add_dependencies(tst_serverwire qtx-server)

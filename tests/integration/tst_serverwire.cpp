@@ -16,7 +16,10 @@
 #include "support/fakes.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <QThread>
 
@@ -96,6 +99,7 @@ private slots:
     void largeDraftOrderTravelsWhole();
     void changedLinesComeBackWithServerValues();
     void concurrentClientsLoseNothing();
+    void initDemoBuildsTheDatabase_data();
     void initDemoBuildsTheDatabase();
 
 private:
@@ -512,13 +516,48 @@ void TestServerWire::concurrentClientsLoseNothing() {
     }
 }
 
+void TestServerWire::initDemoBuildsTheDatabase_data() {
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("generated"); // articles beside the special ones; -1: no database
+    QTest::newRow("default") << QStringList() << 0 << 6000;
+    QTest::newRow("sized") << QStringList{u"--articles"_s, u"1500"_s} << 0 << 1500;
+    QTest::newRow("not a number") << QStringList{u"--articles"_s, u"viele"_s} << 2 << -1;
+    QTest::newRow("zero") << QStringList{u"--articles"_s, u"0"_s} << 2 << -1;
+    QTest::newRow("too many") << QStringList{u"--articles"_s, u"2000001"_s} << 2 << -1;
+}
+
 void TestServerWire::initDemoBuildsTheDatabase() {
+    QFETCH(QStringList, extra);
+    QFETCH(int, exitCode);
+    QFETCH(int, generated);
+    const QString db =
+        m_seams.dir.filePath(u"demo-%1.sqlite"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
     QProcess process;
     process.start(qEnvironmentVariable("QTX_BINARY_DIR") + u"/bin/qtx-server"_s,
-                  {u"--init-demo"_s, m_seams.dir.filePath(u"demo.sqlite"_s)});
-    QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitCode(), 0);
+                  QStringList{u"--init-demo"_s, db} + extra);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), exitCode);
+    if (generated < 0) {
+        QVERIFY(process.readAllStandardError().contains("--articles needs a number"));
+        QVERIFY(!QFile::exists(db));
+        return;
+    }
     QVERIFY(process.readAllStandardOutput().contains("10000 / DEMO / demo"));
+    // The generated articles have ARTI_IDs from 500000 on; the special ones lie below.
+    const QString name = u"demo-count"_s;
+    qlonglong count = -1;
+    {
+        QSqlDatabase sql = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+        sql.setDatabaseName(db);
+        QVERIFY(sql.open());
+        QSqlQuery q(sql);
+        QVERIFY(q.exec(u"SELECT COUNT(*) FROM ARTIKEL WHERE CAST(ARTI_ID AS INTEGER) >= 500000"_s) &&
+                q.next());
+        count = q.value(0).toLongLong();
+    }
+    QSqlDatabase::removeDatabase(name);
+    QCOMPARE(count, qlonglong(generated));
 }
 
 QTEST_GUILESS_MAIN(TestServerWire)
