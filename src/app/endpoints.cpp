@@ -38,7 +38,9 @@ Endpoints Endpoints::read(const TenantResources& res, const LokalIni& ini) {
     e.serverPort = ini.read(runtime, QStringLiteral("SERVERPORT")).trimmed();
     if (e.serverPort.size() < 3)
         e.serverPort.clear();
-    e.ipVonIni = ini.read(runtime, QStringLiteral("IP_VON_INI")).trimmed().toUpper() == QLatin1String("ON");
+    // The INI's address wins over the server's only when it is complete.
+    e.ipVonIni = ini.read(runtime, QStringLiteral("IP_VON_INI")).trimmed().toUpper() == QLatin1String("ON") &&
+                 !e.serverIp.isEmpty() && !e.serverPort.isEmpty();
     e.soapServerAdr = ini.read(runtime, QStringLiteral("SOAP_SERVER_ADR")).trimmed();
     e.invokeOptions = ini.read(runtime, QStringLiteral("SOAP_INVOKE_OPTIONS"), e.invokeOptions).trimmed();
 

@@ -16,9 +16,9 @@ struct Endpoints {
     QString soapExtern2;
     QString soapIntern2;
 
-    QString serverIp;   // RUNTIME/SERVERIP, empty when implausible
-    QString serverPort; // RUNTIME/SERVERPORT, empty when implausible
-    bool ipVonIni = false;
+    QString serverIp;      // RUNTIME/SERVERIP, empty when implausible
+    QString serverPort;    // RUNTIME/SERVERPORT, empty when implausible
+    bool ipVonIni = false; // IP_VON_INI "ON" with both SERVERIP and SERVERPORT
     QString soapServerAdr;
     QString invokeOptions = QStringLiteral("01010");
     QString proxyUrl;

@@ -19,8 +19,7 @@ Session::Config sessionConfig(const StartUp& s, Platform& platform) {
     c.iniSoapServerAdr = e.soapServerAdr;
     c.tcpHost = e.tcpHost();
     c.tcpPort = e.tcpPort();
-    // The INI's address wins over the server's only when it is complete.
-    c.ipVonIni = e.ipVonIni && !e.serverIp.isEmpty() && !e.serverPort.isEmpty();
+    c.ipVonIni = e.ipVonIni;
     c.internal = e.internal;
     c.programFolder = s.programFolder();
     c.counterFile = s.fileBeside(QStringLiteral(".cnt"));

@@ -5,6 +5,7 @@
 #include "app/ui/mainmenu.h"
 #include "app/ui/secondaryforms.h"
 #include "app/ui/tabpage.h"
+#include "app/ui/transportcolours.h"
 #include "grid/stringgridmodel.h"
 #include "model/scramble.h"
 #include "platform/clock.h"
@@ -34,10 +35,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
-
-namespace {
-const QString soapColour = QStringLiteral("#FFFFF0"); // $F0FFFF
-} // namespace
 
 TQTXMainForm::TQTXMainForm(Seams seams, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent)
@@ -173,10 +170,8 @@ void TQTXMainForm::applyStartUp() {
         connect(single, &SingleInstance::activateRequested, this, &TQTXMainForm::bringToFront);
     }
 
-    Enable_MainMenuItems(false);
-
+    // Menu items and fonts follow when the tabs are registered (tabsRegistered).
     applyTransportColours(s.endpoints().soap);
-    useArialEverywhere();
     for (QLabel* panel : std::as_const(m_statusPanels))
         panel->clear();
     m_statusPanels[4]->setText(QStringLiteral("Launching .."));
@@ -201,7 +196,7 @@ void TQTXMainForm::applyStartUp() {
 
 void TQTXMainForm::applyTransportColours(bool soap) {
     if (soap)
-        m_tsConnection->setTransportColour(QColor(soapColour));
+        m_tsConnection->setTransportColour(TransportColours::soap());
 }
 
 void TQTXMainForm::useArialEverywhere() {

@@ -1,6 +1,7 @@
 #include "app/ui/shoptab.h"
 
 #include "app/ui/mainmenu.h"
+#include "app/ui/transportcolours.h"
 #include "articles/articleentry.h"
 #include "articles/quicksearch.h"
 #include "articles/quicksearchprovider.h"
@@ -21,9 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString soapColour = QStringLiteral("#FFFFF0"); // $F0FFFF
-const QString tcpColour = QStringLiteral("#A6CAF0");  // $F0CAA6
 
 int messageLevel(const QString& value) {
     if (value.compare(u"OFF", Qt::CaseInsensitive) == 0)
@@ -68,7 +66,7 @@ ShopTab::ShopTab(Seams seams, Session& session, ClientServices& services, const 
     bold.setBold(true);
     m_vkklStatusBar->setFont(bold);
     QPalette palette = m_vkklStatusBar->palette();
-    palette.setColor(QPalette::Window, QColor(session.soap() ? soapColour : tcpColour));
+    palette.setColor(QPalette::Window, session.soap() ? TransportColours::soap() : TransportColours::tcp());
     m_vkklStatusBar->setPalette(palette);
     layout->addWidget(m_vkklStatusBar);
     // Pick lists of the draft grid; hidden until a cell asks for them.
