@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6svg6-dev
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libqt6svg6-dev
   libgl-dev libcpp-httplib-dev libzip-dev libssl-dev
   libbenchmark-dev clang-14 libclang-rt-14-dev clang-format
   xvfb x11-apps xauth xdotool imagemagick fonts-liberation2 fonts-dejavu-core

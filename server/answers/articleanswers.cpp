@@ -6,6 +6,7 @@
 #include "pricing.h"
 #include "replies.h"
 #include "serverstore.h"
+#include "store/articlesearch.h"
 #include "store/articlestore.h"
 #include "store/customerstore.h"
 #include "store/recordtable.h"
@@ -15,6 +16,17 @@ namespace {
 constexpr int searchLimit = 200;
 
 } // namespace
+
+ArticleAnswers::ArticleAnswers(ServerStore& store)
+    : m_store(store) {}
+
+ArticleAnswers::~ArticleAnswers() = default;
+
+ArticleSearch& ArticleAnswers::search() {
+    if (!m_search)
+        m_search = std::make_unique<ArticleSearch>(m_store.database());
+    return *m_search;
+}
 
 std::optional<ServerReply> ArticleAnswers::answer(const RequestContext& ctx) {
     switch (Convert::toIntDef(ctx.request.code, -1)) {
@@ -78,7 +90,7 @@ ServerReply ArticleAnswers::article(const RequestContext& ctx) {
 ServerReply ArticleAnswers::searchShort(const RequestContext& ctx) {
     if (ctx.p().size() != 1)
         return Replies::badRequest(QStringLiteral("ISucheArtikelKurz braucht 1 Parameter"));
-    const TArtikelArray found = ArticleStore(m_store.database()).search(ctx.p().at(0), searchLimit);
+    const TArtikelArray found = search().find(ctx.p().at(0), searchLimit);
     if (found.isEmpty())
         return Replies::error(61);
     TArtikelShortInfoArray out;
@@ -99,17 +111,19 @@ ServerReply ArticleAnswers::searchLong(const RequestContext& ctx, bool byEan) {
     } else {
         if (ctx.p().size() != 2)
             return Replies::badRequest(QStringLiteral("SucheArtikelAlle braucht 2 Parameter"));
-        found = articles.search(ctx.p().at(0), searchLimit);
+        found = search().find(ctx.p().at(0), searchLimit);
     }
     if (found.isEmpty())
         return Replies::error(61);
+    QStringList numbers;
+    numbers.reserve(found.size());
+    for (const TArtikelInfo& a : found)
+        numbers.append(a.NUMMER);
+    const QHash<QString, int> totals = articles.availableTotals(numbers);
     TArtikelLongInfoArray out;
     for (const TArtikelInfo& a : found) {
         TArtikelLongInfo l = RecordTable::copyByName<TArtikelLongInfo>(a);
-        int total = 0;
-        for (const ArticleStore::Stock& s : articles.stock(a.NUMMER))
-            total += std::max(0, s.verfuegbar);
-        l.VERFUEGBAR = QString::number(total);
+        l.VERFUEGBAR = QString::number(totals.value(a.NUMMER));
         out.append(l);
     }
     return Replies::ok(Replies::counted(out.size(), RecordCodec::encode(out)));
@@ -401,7 +415,6 @@ ServerReply ArticleAnswers::searchAll(const RequestContext& ctx, bool third) {
         return Replies::error(62, third ? QStringLiteral("SuchText ist leer!")
                                         : QStringLiteral("SuchTextListe ist leer!"));
 
-    const ArticleStore articles(m_store.database());
     QStringList out;
     qsizetype hits = 0;
     for (const QString& text : texts) {
@@ -409,7 +422,7 @@ ServerReply ArticleAnswers::searchAll(const RequestContext& ctx, bool third) {
         QString plain = text;
         plain.remove(QLatin1Char('*')).remove(QLatin1Char('?'));
         QStringList data;
-        for (const TArtikelInfo& a : articles.search(plain, searchLimit)) {
+        for (const TArtikelInfo& a : search().find(plain, searchLimit)) {
             const bool blocked = Convert::isFlagSet(a.GESPERRT);
             if (blocked && !withBlocked)
                 continue;

@@ -2,6 +2,8 @@
 
 #include "store/recordtable.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSqlQuery>
 
@@ -44,29 +46,6 @@ std::optional<TArtikelInfo> ArticleStore::byEan(const QString& ean) const {
     if (auto a = one(QStringLiteral("EAN = ?"), {ean.trimmed()}))
         return a;
     return one(QStringLiteral("NUMMER = (SELECT ARTIKELNR FROM ARTIKEL_EAN WHERE EAN = ?)"), {ean.trimmed()});
-}
-
-TArtikelArray ArticleStore::search(const QString& text, int limit) const {
-    const QString t = text.trimmed().toUpper();
-    if (t.isEmpty())
-        return {};
-    QString escaped = t;
-    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
-        .replace(QLatin1Char('%'), QStringLiteral("\\%"))
-        .replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TArtikelInfo>() +
-              QStringLiteral(" FROM ARTIKEL WHERE NUMMER LIKE ? ESCAPE '\\' OR ARTIKELNR_KURZ LIKE ? ESCAPE "
-                             "'\\' OR TECDOCNR LIKE ? ESCAPE '\\' OR SUCHTEXT LIKE ? ESCAPE '\\' "
-                             "ORDER BY NUMMER LIMIT ?"));
-    q.addBindValue(QString(escaped + QLatin1Char('%')));
-    q.addBindValue(QString(escaped + QLatin1Char('%')));
-    q.addBindValue(QString(escaped + QLatin1Char('%')));
-    q.addBindValue(QString(QLatin1Char('%') + escaped + QLatin1Char('%')));
-    q.addBindValue(limit);
-    if (!q.exec())
-        return {};
-    return RecordTable::readAll<TArtikelInfo>(q);
 }
 
 TArtikelnetzArray ArticleStore::networkWhere(const QString& column, const QString& artikelnr) const {
@@ -147,6 +126,24 @@ int ArticleStore::available(const QString& artikelnr, const QString& filiale) co
     q.addBindValue(artikelnr);
     q.addBindValue(filiale);
     return q.exec() && q.next() ? q.value(0).toInt() : 0;
+}
+
+QHash<QString, int> ArticleStore::availableTotals(const QStringList& artikelnummern) const {
+    QHash<QString, int> out;
+    if (artikelnummern.isEmpty())
+        return out;
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT b.ARTIKELNR, sum(max(0, b.VERFUEGBAR)) FROM BESTAND b JOIN FILIALE f ON "
+                             "f.CODE = b.FILIALE WHERE b.ARTIKELNR IN (SELECT value FROM json_each(?)) "
+                             "GROUP BY b.ARTIKELNR"));
+    q.addBindValue(QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(artikelnummern)).toJson(QJsonDocument::Compact)));
+    if (!q.exec())
+        return out;
+    while (q.next())
+        out.insert(q.value(0).toString(), q.value(1).toInt());
+    return out;
 }
 
 bool ArticleStore::reserve(const QString& artikelnr, const QString& filiale, int quantity) {

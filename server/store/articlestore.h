@@ -2,6 +2,7 @@
 
 #include "model/records.h"
 
+#include <QHash>
 #include <QSqlDatabase>
 
 #include <optional>
@@ -16,8 +17,6 @@ public:
     std::optional<TArtikelInfo> byNumberAndSupplier(const QString& nummer, const QString& einspeiser) const;
     std::optional<TArtikelInfo> byId(const QString& artiId) const;
     std::optional<TArtikelInfo> byEan(const QString& ean) const;
-    // Number, short number, catalogue number or description; at most limit hits.
-    TArtikelArray search(const QString& text, int limit) const;
     // The net articles of an article as the client reads them: ARTIKELNR is
     // the related article, NETZARTIKELNR the article asked for, TYP 1 to 9.
     TArtikelnetzArray network(const QString& artikelnr) const;
@@ -41,6 +40,9 @@ public:
     // Every branch in list order, with the article's stock (zero where it has none).
     QList<Stock> stock(const QString& artikelnr) const;
     int available(const QString& artikelnr, const QString& filiale) const;
+    // Available stock of each article over every branch (negative stock counts
+    // as none), for a whole hit list at once; articles without stock are missing.
+    QHash<QString, int> availableTotals(const QStringList& artikelnummern) const;
     // Moves quantity from available to reserved (negative gives it back).
     bool reserve(const QString& artikelnr, const QString& filiale, int quantity);
     // Booking: reserved stock leaves the branch.

@@ -24,6 +24,27 @@ QStringList statements() {
         QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKEL_ARTI_ID ON ARTIKEL (ARTI_ID)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKEL_EAN_IDX ON ARTIKEL (EAN)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKEL_KURZ ON ARTIKEL (ARTIKELNR_KURZ)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKEL_TECDOC ON ARTIKEL (TECDOCNR)"),
+        // The search: prefixes of the number columns as LIKE finds them (case
+        // blind), the whole search in number order without touching the table,
+        // and the search text by trigrams.
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKEL_NUMMER_NC ON ARTIKEL (NUMMER COLLATE NOCASE)"),
+        QStringLiteral(
+            "CREATE INDEX IF NOT EXISTS ARTIKEL_KURZ_NC ON ARTIKEL (ARTIKELNR_KURZ COLLATE NOCASE)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKEL_TECDOC_NC ON ARTIKEL (TECDOCNR COLLATE NOCASE)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ARTIKEL_SUCHE ON ARTIKEL (NUMMER, ARTIKELNR_KURZ, "
+                       "TECDOCNR, SUCHTEXT)"),
+        QStringLiteral("CREATE VIRTUAL TABLE IF NOT EXISTS ARTIKEL_TEXT USING fts5(SUCHTEXT, "
+                       "content='ARTIKEL', content_rowid='ROW_ID', tokenize='trigram')"),
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS ARTIKEL_TEXT_EIN AFTER INSERT ON ARTIKEL BEGIN "
+                       "INSERT INTO ARTIKEL_TEXT (rowid, SUCHTEXT) VALUES (new.ROW_ID, new.SUCHTEXT); END"),
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS ARTIKEL_TEXT_AUS AFTER DELETE ON ARTIKEL BEGIN "
+                       "INSERT INTO ARTIKEL_TEXT (ARTIKEL_TEXT, rowid, SUCHTEXT) VALUES ('delete', "
+                       "old.ROW_ID, old.SUCHTEXT); END"),
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS ARTIKEL_TEXT_NEU AFTER UPDATE OF ROW_ID, SUCHTEXT ON "
+                       "ARTIKEL BEGIN INSERT INTO ARTIKEL_TEXT (ARTIKEL_TEXT, rowid, SUCHTEXT) VALUES "
+                       "('delete', old.ROW_ID, old.SUCHTEXT); INSERT INTO ARTIKEL_TEXT (rowid, SUCHTEXT) "
+                       "VALUES (new.ROW_ID, new.SUCHTEXT); END"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS EINSPEISER (CODE TEXT PRIMARY KEY, NAME TEXT NOT NULL, "
                        "ORT TEXT NOT NULL DEFAULT '', TECCOM TEXT NOT NULL DEFAULT '0')"),
         createSql<TArtikelnetz>(QStringLiteral("ARTIKELNETZ"), QString()),
@@ -52,6 +73,7 @@ QStringList statements() {
         createSql<TDebitor>(QStringLiteral("DEBITOR"), QString()),
         QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS DEBITOR_NUMMER ON DEBITOR (NUMMER)"),
         createSql<TLieferadresse>(QStringLiteral("LIEFERADRESSE"), QString()),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS LIEFERADRESSE_KD ON LIEFERADRESSE (KUNDENNR)"),
         createSql<TLieferung>(QStringLiteral("LIEFERUNG"), QString()),
         QStringLiteral("CREATE TABLE IF NOT EXISTS LIEFERART (CODE TEXT PRIMARY KEY, NAME TEXT NOT NULL)"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS BESTELLZEIT (FILIALE TEXT NOT NULL, NAME TEXT NOT NULL, "
@@ -89,6 +111,7 @@ QStringList statements() {
         QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSKOPF_KD ON VERKAUFSKOPF (KUNDENNR)"),
         createSql<TVerkaufsZeile>(QStringLiteral("VERKAUFSZEILE"), QString()),
         QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSZEILE_BELEG ON VERKAUFSZEILE (BELEGNR)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSZEILE_KD ON VERKAUFSZEILE (KUNDENNR)"),
         createSql<TDebitorLieferKopf>(QStringLiteral("DEBITORLIEFERKOPF"),
                                       QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
         createSql<TDebitorLieferZeile>(QStringLiteral("DEBITORLIEFERZEILE"), QString()),
@@ -98,6 +121,25 @@ QStringList statements() {
         createSql<TDebitorGutschriftsKopf>(QStringLiteral("DEBITORGUTSCHRIFTSKOPF"),
                                            QStringLiteral("SORTDATUM TEXT NOT NULL DEFAULT ''")),
         createSql<TDebitorGutschriftsZeile>(QStringLiteral("DEBITORGUTSCHRIFTSZEILE"), QString()),
+        // A customer's documents newest first, a document by its number, its lines.
+        QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSKOPF_KD_DATUM ON VERKAUFSKOPF (KUNDENNR, "
+                       "SORTDATUM, NUMMER)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS DEBITORLIEFERKOPF_KD ON DEBITORLIEFERKOPF (KUNDENNR, "
+                       "SORTDATUM, NUMMER)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS DEBITORRECHNUNGSKOPF_KD ON DEBITORRECHNUNGSKOPF "
+                       "(KUNDENNR, SORTDATUM, NUMMER)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS DEBITORGUTSCHRIFTSKOPF_KD ON DEBITORGUTSCHRIFTSKOPF "
+                       "(KUNDENNR, SORTDATUM, NUMMER)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS VERKAUFSKOPF_NR ON VERKAUFSKOPF (NUMMER)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS DEBITORLIEFERKOPF_NR ON DEBITORLIEFERKOPF (NUMMER)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS DEBITORRECHNUNGSKOPF_NR ON DEBITORRECHNUNGSKOPF (NUMMER)"),
+        QStringLiteral(
+            "CREATE INDEX IF NOT EXISTS DEBITORGUTSCHRIFTSKOPF_NR ON DEBITORGUTSCHRIFTSKOPF (NUMMER)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS DEBITORLIEFERZEILE_BELEG ON DEBITORLIEFERZEILE (BELEGNR)"),
+        QStringLiteral(
+            "CREATE INDEX IF NOT EXISTS DEBITORRECHNUNGSZEILE_BELEG ON DEBITORRECHNUNGSZEILE (BELEGNR)"),
+        QStringLiteral(
+            "CREATE INDEX IF NOT EXISTS DEBITORGUTSCHRIFTSZEILE_BELEG ON DEBITORGUTSCHRIFTSZEILE (BELEGNR)"),
         createSql<TAngebotsKopfSatz>(QStringLiteral("ANGEBOTSKOPF"),
                                      QStringLiteral("ROW_ID INTEGER PRIMARY KEY, SORTDATUM TEXT NOT NULL, "
                                                     "GUELTIG_SORT TEXT NOT NULL")),
@@ -117,6 +159,8 @@ QStringList statements() {
             "BEZEICHNUNG TEXT NOT NULL, ZUM_ATV TEXT NOT NULL DEFAULT '0', "
             "ALTWERT TEXT NOT NULL, OELIWERT TEXT NOT NULL DEFAULT '0', DATUM TEXT NOT NULL, "
             "VKKL_ID TEXT NOT NULL DEFAULT '')"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ALTTEIL_KD ON ALTTEIL (KDNR)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS RUECKSENDEARTIKEL_KD ON RUECKSENDEARTIKEL (KDNR)"),
         // Card notes of articles: for every customer (KDNR empty) or for one.
         QStringLiteral(
             "CREATE TABLE IF NOT EXISTS KARTEIBEMERKUNG (ARTIKELNR TEXT NOT NULL, KDNR TEXT NOT NULL "
@@ -125,6 +169,7 @@ QStringList statements() {
         // Statistics, mails, document dispatch, files, texts, price file and TecCom.
         QStringLiteral("CREATE TABLE IF NOT EXISTS STATISTIK (ID INTEGER PRIMARY KEY, KDNR TEXT NOT NULL, "
                        "BENUTZER TEXT NOT NULL, EMPFANGEN TEXT NOT NULL, WERTE TEXT NOT NULL)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS STATISTIK_KD ON STATISTIK (KDNR)"),
         QStringLiteral(
             "CREATE TABLE IF NOT EXISTS MAIL (MAIL_ID INTEGER PRIMARY KEY, KDNR TEXT NOT NULL, "
             "ART TEXT NOT NULL, ABSENDER TEXT NOT NULL, EMPFAENGER TEXT NOT NULL, BETREFF TEXT NOT "
@@ -164,12 +209,25 @@ bool create(QSqlDatabase& db, QString* error) {
     // full (see Transaction); the rest survives a crash of the server.
     q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    // A catalogue of a wholesaler's size stays in memory once read.
+    q.exec(QStringLiteral("PRAGMA cache_size=-65536"));
+    q.exec(QStringLiteral("PRAGMA mmap_size=1073741824"));
+    // A database from before the trigram index gets its entries once.
+    q.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = 'ARTIKEL_TEXT'"));
+    const bool textIndexed = q.next();
+    q.finish();
     for (const QString& s : statements()) {
         if (!q.exec(s)) {
             if (error)
                 *error = q.lastError().text() + QStringLiteral(" in ") + s.left(80);
             return false;
         }
+    }
+    if (!textIndexed &&
+        !q.exec(QStringLiteral("INSERT INTO ARTIKEL_TEXT (ARTIKEL_TEXT) VALUES ('rebuild')"))) {
+        if (error)
+            *error = q.lastError().text();
+        return false;
     }
     return true;
 }

@@ -16,3 +16,8 @@ qtx_add_test(NAME tst_serverwire LABEL integration TIMEOUT 300
           ${CMAKE_CURRENT_LIST_DIR}/soapserverprocess.h ${CMAKE_CURRENT_LIST_DIR}/soapserverprocess.cpp
   LIBS qtx_link qtx_testsupport Qt6::Sql)
 add_dependencies(tst_serverwire qtx-server)
+find_package(SQLite3 REQUIRED)
+qtx_add_test(NAME tst_articlesearch LABEL integration
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_articlesearch.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/tst_serverfixture.h ${CMAKE_CURRENT_LIST_DIR}/tst_serverfixture.cpp
+  LIBS qtx_server_lib qtx_testsupport SQLite::SQLite3)
