@@ -3,6 +3,10 @@
 #include "integration/soapserverprocess.h"
 
 #include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QString>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -15,4 +19,24 @@ inline bool startBenchServer(SoapServerProcess& process) {
         return true;
     std::fprintf(stderr, "qtx-server: %s\n", qPrintable(process.error()));
     return false;
+}
+
+// A demo catalogue of a wholesaler's size, built once per build tree by
+// qtx-server --init-demo and kept beside the benchmarks; its path, or empty.
+inline QString benchCatalogue(int articles) {
+    const QString path = QStringLiteral(QTX_BENCH_BINARY_DIR "/bench/catalogue-%1.sqlite").arg(articles);
+    if (QFileInfo::exists(path))
+        return path;
+    std::fprintf(stderr, "building %s ...\n", qPrintable(path));
+    const QString partial = path + QStringLiteral(".part");
+    QFile::remove(partial);
+    QProcess init;
+    init.start(
+        QStringLiteral(QTX_BENCH_BINARY_DIR "/bin/qtx-server"),
+        {QStringLiteral("--init-demo"), partial, QStringLiteral("--articles"), QString::number(articles)});
+    if (!init.waitForFinished(-1) || init.exitCode() != 0 || !QFile::rename(partial, path)) {
+        std::fprintf(stderr, "--init-demo failed: %s\n", init.readAllStandardError().constData());
+        return QString();
+    }
+    return path;
 }

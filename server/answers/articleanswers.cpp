@@ -90,42 +90,35 @@ ServerReply ArticleAnswers::article(const RequestContext& ctx) {
 ServerReply ArticleAnswers::searchShort(const RequestContext& ctx) {
     if (ctx.p().size() != 1)
         return Replies::badRequest(QStringLiteral("ISucheArtikelKurz braucht 1 Parameter"));
-    const TArtikelArray found = search().find(ctx.p().at(0), searchLimit);
-    if (found.isEmpty())
+    const TArtikelShortInfoArray out = search().find<TArtikelShortInfo>(ctx.p().at(0), searchLimit);
+    if (out.isEmpty())
         return Replies::error(61);
-    TArtikelShortInfoArray out;
-    for (const TArtikelInfo& a : found)
-        out.append(RecordTable::copyByName<TArtikelShortInfo>(a));
     return Replies::ok(Replies::counted(out.size(), RecordCodec::encode(out)));
 }
 
 ServerReply ArticleAnswers::searchLong(const RequestContext& ctx, bool byEan) {
     const ArticleStore articles(m_store.database());
-    TArtikelArray found;
+    TArtikelLongInfoArray out;
     if (byEan) {
         // "0", EAN, "0"
         if (ctx.p().size() != 3 || ctx.p().at(1).trimmed().isEmpty())
             return Replies::badRequest(QStringLiteral("SucheEAN_ArtikelAlle braucht \"0\", EAN, \"0\""));
         if (auto a = articles.byEan(ctx.p().at(1)))
-            found.append(*a);
+            out.append(RecordTable::copyByName<TArtikelLongInfo>(*a));
     } else {
         if (ctx.p().size() != 2)
             return Replies::badRequest(QStringLiteral("SucheArtikelAlle braucht 2 Parameter"));
-        found = search().find(ctx.p().at(0), searchLimit);
+        out = search().find<TArtikelLongInfo>(ctx.p().at(0), searchLimit);
     }
-    if (found.isEmpty())
+    if (out.isEmpty())
         return Replies::error(61);
     QStringList numbers;
-    numbers.reserve(found.size());
-    for (const TArtikelInfo& a : found)
+    numbers.reserve(out.size());
+    for (const TArtikelLongInfo& a : out)
         numbers.append(a.NUMMER);
     const QHash<QString, int> totals = articles.availableTotals(numbers);
-    TArtikelLongInfoArray out;
-    for (const TArtikelInfo& a : found) {
-        TArtikelLongInfo l = RecordTable::copyByName<TArtikelLongInfo>(a);
-        l.VERFUEGBAR = QString::number(totals.value(a.NUMMER));
-        out.append(l);
-    }
+    for (TArtikelLongInfo& a : out)
+        a.VERFUEGBAR = QString::number(totals.value(a.NUMMER));
     return Replies::ok(Replies::counted(out.size(), RecordCodec::encode(out)));
 }
 
@@ -422,7 +415,7 @@ ServerReply ArticleAnswers::searchAll(const RequestContext& ctx, bool third) {
         QString plain = text;
         plain.remove(QLatin1Char('*')).remove(QLatin1Char('?'));
         QStringList data;
-        for (const TArtikelInfo& a : search().find(plain, searchLimit)) {
+        for (const TArtikelLongInfo& a : search().find<TArtikelLongInfo>(plain, searchLimit)) {
             const bool blocked = Convert::isFlagSet(a.GESPERRT);
             if (blocked && !withBlocked)
                 continue;

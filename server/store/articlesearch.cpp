@@ -1,18 +1,9 @@
 #include "store/articlesearch.h"
 
-#include "store/recordtable.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 
 namespace {
-
-QString likeEscaped(const QString& text) {
-    QString escaped = text;
-    return escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
-        .replace(QLatin1Char('%'), QStringLiteral("\\%"))
-        .replace(QLatin1Char('_'), QStringLiteral("\\_"));
-}
 
 // One quoted phrase for the trigram index: the text as a substring.
 QString ftsPhrase(const QString& text) {
@@ -21,57 +12,86 @@ QString ftsPhrase(const QString& text) {
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+// The first text after all texts that begin with `text`, in the order of the
+// case-blind indexes (code points, ASCII letters folded to upper case); empty
+// when there is none.
+QString prefixEnd(const QString& text) {
+    QList<uint> points = text.toUcs4();
+    if (points.isEmpty() || points.last() >= 0x10FFFF)
+        return QString();
+    uint& last = points.last();
+    last = last + 1 == 0xD800 ? 0xE000 : last + 1;
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), points.size());
+}
+
+QString idList(const QList<qint64>& ids) {
+    QJsonArray list;
+    for (qint64 id : ids)
+        list.append(id);
+    return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
+}
+
 // The trigram index finds nothing for shorter texts.
 constexpr qsizetype trigram = 3;
+
+const QString prefixRange = QStringLiteral(" COLLATE NOCASE >= ? AND %1 COLLATE NOCASE < ?");
 
 } // namespace
 
 ArticleSearch::ArticleSearch(QSqlDatabase db)
     : m_db(db)
     , m_candidates(db)
-    , m_rows(db)
     , m_ordered(db) {
-    for (QSqlQuery* q : {&m_candidates, &m_rows, &m_ordered})
-        q->setForwardOnly(true);
+    QSqlQuery info(db);
+    if (info.exec(QStringLiteral("PRAGMA table_info(ARTIKEL)"))) {
+        while (info.next())
+            m_columns.insert(info.value(1).toString());
+    }
+    m_candidates.setForwardOnly(true);
+    m_ordered.setForwardOnly(true);
     // Each part tagged, each bounded one past the limit: a full part means a common text.
-    m_candidates.prepare(QStringLiteral(
-        "SELECT 0, * FROM (SELECT rowid FROM ARTIKEL_TEXT WHERE ARTIKEL_TEXT MATCH ? LIMIT ?) "
-        "UNION ALL SELECT 1, * FROM (SELECT ROW_ID FROM ARTIKEL WHERE NUMMER LIKE ? ESCAPE '\\' LIMIT ?) "
-        "UNION ALL SELECT 2, * FROM (SELECT ROW_ID FROM ARTIKEL WHERE ARTIKELNR_KURZ LIKE ? ESCAPE '\\' "
-        "LIMIT ?) "
-        "UNION ALL SELECT 3, * FROM (SELECT ROW_ID FROM ARTIKEL WHERE TECDOCNR LIKE ? ESCAPE '\\' LIMIT ?)"));
-    m_rows.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TArtikelInfo>() +
-                   QStringLiteral(" FROM ARTIKEL WHERE ROW_ID IN (SELECT value FROM json_each(?)) "
-                                  "ORDER BY NUMMER LIMIT ?"));
-    m_ordered.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TArtikelInfo>() +
-                      QStringLiteral(" FROM ARTIKEL WHERE ROW_ID IN (SELECT ROW_ID FROM ARTIKEL INDEXED BY "
-                                     "ARTIKEL_SUCHE WHERE NUMMER LIKE ? ESCAPE '\\' OR ARTIKELNR_KURZ LIKE ? "
-                                     "ESCAPE '\\' OR TECDOCNR LIKE ? ESCAPE '\\' OR SUCHTEXT LIKE ? ESCAPE "
-                                     "'\\' ORDER BY NUMMER LIMIT ?) ORDER BY NUMMER"));
+    const auto range = [](const QString& column) -> QString { return column + prefixRange.arg(column); };
+    m_candidates.prepare(
+        QStringLiteral("SELECT 0, * FROM (SELECT rowid FROM ARTIKEL_TEXT WHERE ARTIKEL_TEXT MATCH ? LIMIT ?) "
+                       "UNION ALL SELECT 1, * FROM (SELECT ROW_ID FROM ARTIKEL WHERE ") +
+        range(QStringLiteral("NUMMER")) +
+        QStringLiteral(" LIMIT ?) UNION ALL SELECT 2, * FROM (SELECT ROW_ID FROM ARTIKEL WHERE ") +
+        range(QStringLiteral("ARTIKELNR_KURZ")) +
+        QStringLiteral(" LIMIT ?) UNION ALL SELECT 3, * FROM (SELECT ROW_ID FROM ARTIKEL WHERE ") +
+        range(QStringLiteral("TECDOCNR")) + QStringLiteral(" LIMIT ?)"));
+    // The walk in number order along an index that holds every column it tests.
+    // upper() folds ASCII letters only, as the case-blind indexes do.
+    m_ordered.prepare(QStringLiteral("SELECT ROW_ID FROM ARTIKEL INDEXED BY ARTIKEL_SUCHE WHERE (") +
+                      range(QStringLiteral("NUMMER")) + QStringLiteral(") OR (") +
+                      range(QStringLiteral("ARTIKELNR_KURZ")) + QStringLiteral(") OR (") +
+                      range(QStringLiteral("TECDOCNR")) +
+                      QStringLiteral(") OR instr(upper(SUCHTEXT), ?) > 0 ORDER BY NUMMER LIMIT ?"));
 }
 
-TArtikelArray ArticleSearch::find(const QString& text, int limit) {
+QList<qint64> ArticleSearch::hits(const QString& text, int limit) {
     const QString t = text.trimmed().toUpper();
     if (t.isEmpty() || limit <= 0)
         return {};
-    const QString escaped = likeEscaped(t);
-    const QString prefix = escaped + QLatin1Char('%');
+    if (prefixEnd(t).isEmpty())
+        return {};
     if (t.size() >= trigram) {
         QList<qint64> ids;
-        if (candidates(prefix, ftsPhrase(t), limit, &ids)) {
+        if (candidates(t, limit, &ids)) {
             m_lastPath = QStringLiteral("indexed");
-            return ids.isEmpty() ? TArtikelArray{} : rows(ids, limit);
+            return ids;
         }
     }
     m_lastPath = QStringLiteral("ordered");
-    return ordered(prefix, QLatin1Char('%') + prefix, limit);
+    return ordered(t, limit);
 }
 
-bool ArticleSearch::candidates(const QString& prefix, const QString& phrase, int limit, QList<qint64>* ids) {
-    m_candidates.addBindValue(phrase);
+bool ArticleSearch::candidates(const QString& text, int limit, QList<qint64>* ids) {
+    const QString end = prefixEnd(text);
+    m_candidates.addBindValue(ftsPhrase(text));
     m_candidates.addBindValue(limit + 1);
     for (int part = 0; part < 3; ++part) {
-        m_candidates.addBindValue(prefix);
+        m_candidates.addBindValue(text);
+        m_candidates.addBindValue(end);
         m_candidates.addBindValue(limit + 1);
     }
     if (!m_candidates.exec())
@@ -88,27 +108,43 @@ bool ArticleSearch::candidates(const QString& prefix, const QString& phrase, int
     return true;
 }
 
-TArtikelArray ArticleSearch::rows(const QList<qint64>& ids, int limit) {
-    QJsonArray list;
-    for (qint64 id : ids)
-        list.append(id);
-    m_rows.addBindValue(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)));
-    m_rows.addBindValue(limit);
-    if (!m_rows.exec())
-        return {};
-    TArtikelArray out = RecordTable::readAll<TArtikelInfo>(m_rows);
-    m_rows.finish();
-    return out;
+QList<qint64> ArticleSearch::ordered(const QString& text, int limit) {
+    const QString end = prefixEnd(text);
+    for (int part = 0; part < 3; ++part) {
+        m_ordered.addBindValue(text);
+        m_ordered.addBindValue(end);
+    }
+    m_ordered.addBindValue(text);
+    m_ordered.addBindValue(limit);
+    QList<qint64> ids;
+    if (!m_ordered.exec())
+        return ids;
+    while (m_ordered.next())
+        ids.append(m_ordered.value(0).toLongLong());
+    return ids;
 }
 
-TArtikelArray ArticleSearch::ordered(const QString& prefix, const QString& contains, int limit) {
-    for (int part = 0; part < 3; ++part)
-        m_ordered.addBindValue(prefix);
-    m_ordered.addBindValue(contains);
-    m_ordered.addBindValue(limit);
-    if (!m_ordered.exec())
-        return {};
-    TArtikelArray out = RecordTable::readAll<TArtikelInfo>(m_ordered);
-    m_ordered.finish();
-    return out;
+QSqlQuery& ArticleSearch::rowsQuery(const char* const* names, qsizetype count) {
+    std::shared_ptr<QSqlQuery>& q = m_rows[names];
+    if (!q) {
+        // A field the table lacks is read as an empty text.
+        QStringList columns;
+        for (qsizetype k = 0; k < count; ++k) {
+            const QString name = QString::fromLatin1(names[k]);
+            columns.append(m_columns.contains(name) ? RecordTable::quoted(QLatin1StringView(names[k]))
+                                                    : QStringLiteral("''"));
+        }
+        q = std::make_shared<QSqlQuery>(m_db);
+        q->setForwardOnly(true);
+        q->prepare(QStringLiteral("SELECT ") + columns.join(QStringLiteral(", ")) +
+                   QStringLiteral(" FROM ARTIKEL WHERE ROW_ID IN (SELECT value FROM json_each(?)) "
+                                  "ORDER BY NUMMER LIMIT ?"));
+    }
+    return *q;
+}
+
+bool ArticleSearch::readRows(QSqlQuery& q, const QList<qint64>& ids, int limit) {
+    q.addBindValue(idList(ids));
+    q.addBindValue(limit);
+    return q.exec();
 }

@@ -112,16 +112,17 @@ void TestArticleSearch::sameHitsAsTheScan() {
     if (text.startsWith(u'@')) {
         const QString column = text.section(u':', 0, 0).mid(1);
         const int length = text.section(u':', 1).toInt();
-        const QString sql = column == u"number"_s  ? u"SELECT NUMMER FROM ARTIKEL WHERE NUMMER GLOB '[A-Z]*' "_s
-                            : column == u"short"_s ? u"SELECT ARTIKELNR_KURZ FROM ARTIKEL WHERE 1 "_s
-                                                   : u"SELECT TECDOCNR FROM ARTIKEL WHERE TECDOCNR LIKE '% %' "_s;
+        const QString sql =
+            column == u"number"_s  ? u"SELECT NUMMER FROM ARTIKEL WHERE NUMMER GLOB '[A-Z]*' "_s
+            : column == u"short"_s ? u"SELECT ARTIKELNR_KURZ FROM ARTIKEL WHERE 1 "_s
+                                   : u"SELECT TECDOCNR FROM ARTIKEL WHERE TECDOCNR LIKE '% %' "_s;
         text = firstValue(sql + u"ORDER BY ROW_ID DESC LIMIT 1"_s).left(length).toLower();
         QVERIFY(!text.isEmpty());
     }
     ArticleSearch search(m_server.store().database());
-    const TArtikelArray found = search.find(text, limit);
+    const TArtikelShortInfoArray found = search.find<TArtikelShortInfo>(text, limit);
     QStringList numbers;
-    for (const TArtikelInfo& a : found)
+    for (const TArtikelShortInfo& a : found)
         numbers << a.NUMMER;
     QFETCH(bool, hits);
     if (text.trimmed().isEmpty())
@@ -140,12 +141,12 @@ void TestArticleSearch::followsArticleChanges() {
     QVERIFY(q.exec(u"INSERT INTO ARTIKEL (NUMMER, ARTIKELNR_KURZ, SUCHTEXT) VALUES ('ZZ 1', 'ZZ1', "
                    u"'SONDERTEIL KLAPPERSCHLANGE')"_s));
     ArticleSearch search(db);
-    QCOMPARE(search.find(u"klapperschlange"_s, 200).value(0).NUMMER, u"ZZ 1"_s);
+    QCOMPARE(search.find<TArtikelInfo>(u"klapperschlange"_s, 200).value(0).NUMMER, u"ZZ 1"_s);
     QVERIFY(q.exec(u"UPDATE ARTIKEL SET SUCHTEXT = 'SONDERTEIL BLINDSCHLEICHE' WHERE NUMMER = 'ZZ 1'"_s));
-    QVERIFY(search.find(u"klapperschlange"_s, 200).isEmpty());
-    QCOMPARE(search.find(u"schleiche"_s, 200).value(0).NUMMER, u"ZZ 1"_s);
+    QVERIFY(search.find<TArtikelInfo>(u"klapperschlange"_s, 200).isEmpty());
+    QCOMPARE(search.find<TArtikelInfo>(u"schleiche"_s, 200).value(0).NUMMER, u"ZZ 1"_s);
     QVERIFY(q.exec(u"DELETE FROM ARTIKEL WHERE NUMMER = 'ZZ 1'"_s));
-    QVERIFY(search.find(u"schleiche"_s, 200).isEmpty());
+    QVERIFY(search.find<TArtikelInfo>(u"schleiche"_s, 200).isEmpty());
 }
 
 void TestArticleSearch::olderDatabaseGetsItsTextIndex() {
@@ -158,9 +159,9 @@ void TestArticleSearch::olderDatabaseGetsItsTextIndex() {
     QString error;
     QVERIFY2(m_server.reopen(&error), qPrintable(error));
     ArticleSearch search(m_server.store().database());
-    QCOMPARE(search.find(u"Lambdasonde"_s, 200).size(), scanned(u"Lambdasonde"_s, 200).size());
+    QCOMPARE(search.find<TArtikelInfo>(u"Lambdasonde"_s, 200).size(), scanned(u"Lambdasonde"_s, 200).size());
     QCOMPARE(search.lastPath(), u"indexed"_s);
-    QVERIFY(!search.find(u"Lambdasonde"_s, 200).isEmpty());
+    QVERIFY(!search.find<TArtikelInfo>(u"Lambdasonde"_s, 200).isEmpty());
 }
 
 void TestArticleSearch::hitListCarriesTheStockOfAllBranches() {
@@ -234,8 +235,9 @@ void TestArticleSearch::commonRequestsUseIndexes() {
     QVERIFY(statements.size() > requests.size());
 
     // Tables that stay small whatever the catalogue and the customers.
-    const QSet<QString> small{u"FILIALE"_s, u"f"_s,         u"EINSPEISER"_s,  u"LIEFERUNG"_s, u"LIEFERART"_s,
-                              u"CONFIG"_s,  u"BESTELLZEIT"_s, u"ZUSTELLZEIT"_s, u"TEXTE"_s,    u"WARENGRUPPE"_s};
+    const QSet<QString> small{u"FILIALE"_s,   u"f"_s,          u"EINSPEISER"_s,  u"LIEFERUNG"_s,
+                              u"LIEFERART"_s, u"CONFIG"_s,     u"BESTELLZEIT"_s, u"ZUSTELLZEIT"_s,
+                              u"TEXTE"_s,     u"WARENGRUPPE"_s};
     static const QRegularExpression scan(u"^SCAN (\\w+)( USING COVERING INDEX ARTIKEL_SUCHE)?"_s);
     QSqlQuery plan(db);
     for (const QString& sql : QSet<QString>(statements.begin(), statements.end())) {
