@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -39,4 +42,36 @@ inline QString benchCatalogue(int articles) {
         return QString();
     }
     return path;
+}
+
+// qtx-server on that catalogue; false with the reason printed.
+inline bool startCatalogueServer(SoapServerProcess& process, int articles, QString* path) {
+    *path = benchCatalogue(articles);
+    if (path->isEmpty())
+        return false;
+    if (qEnvironmentVariableIsEmpty("QTX_BINARY_DIR"))
+        qputenv("QTX_BINARY_DIR", QTX_BENCH_BINARY_DIR);
+    if (process.start({QStringLiteral("--db"), *path}))
+        return true;
+    std::fprintf(stderr, "qtx-server: %s\n", qPrintable(process.error()));
+    return false;
+}
+
+// Article numbers spread evenly over a catalogue.
+inline QStringList sampleNumbers(const QString& path, int count) {
+    QStringList out;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("sample"));
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        if (db.open() &&
+            q.exec(QStringLiteral("SELECT NUMMER FROM ARTIKEL WHERE ROW_ID % (SELECT max(ROW_ID) / "
+                                  "%1 FROM ARTIKEL) = 7 LIMIT %1")
+                       .arg(count))) {
+            while (q.next())
+                out << q.value(0).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("sample"));
+    return out;
 }

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Runs every benchmark in one go and prints one table: each figure next to
+# its baseline, measured in the same run, and the ratio.
+#   scripts/bench.sh              build the ci preset, run everything
+#   scripts/bench.sh --no-build   use the benchmarks already built
+#   QTX_LOAD_SECONDS=20           duration of the load test
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=1
+for a in "$@"; do
+  case "$a" in
+    --no-build) build=0 ;;
+    *) echo "unknown argument: $a" >&2; exit 2 ;;
+  esac
+done
+if [ "$build" = 1 ]; then
+  cmake --preset ci >/dev/null
+  cmake --build --preset ci -j "$(nproc)" >/dev/null
+fi
+
+bin=build/ci/bench
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+opts=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=json)
+for b in bench_model bench_catalogue bench_search bench_order; do
+  "$bin/$b" "${opts[@]}" >"$out/$b.json" 2>"$out/$b.err" || { cat "$out/$b.err" >&2; exit 1; }
+done
+load_status=0
+"$bin/bench_load" --seconds "${QTX_LOAD_SECONDS:-20}" >"$out/load.txt" 2>"$out/load.err" || load_status=$?
+
+python3 - "$out" <<'PY'
+import json, os, sys
+out = sys.argv[1]
+median = {}
+for name in os.listdir(out):
+    if name.endswith('.json'):
+        for b in json.load(open(os.path.join(out, name)))['benchmarks']:
+            if b.get('aggregate_name') == 'median':
+                unit = {'ns': 1e-3, 'us': 1.0, 'ms': 1e3}[b['time_unit']]
+                median[b['run_name']] = b['real_time'] * unit
+
+rows = [
+    ('SOAP request, client requester', 'BM_SoapRequester', 'raw keep-alive HTTP', 'BM_RawSoapKeepAlive', 1.5),
+    ('TCP short search "OC 47", wrapper', 'BM_WrapperShortSearch', 'raw socket', 'BM_RawShortSearch', 1.5),
+    ('short search 131, 200k articles', 'BM_ShortSearch/number', 'empty request 994', 'BM_EmptyRequest', None),
+    ('long search 134, 200k articles', 'BM_LongSearch/number', 'empty request 994', 'BM_EmptyRequest', None),
+    ('short search, common word', 'BM_ShortSearch/word', 'empty request 994', 'BM_EmptyRequest', None),
+    ('long search, common word', 'BM_LongSearch/word', 'empty request 994', 'BM_EmptyRequest', None),
+    ('search 137 with 50 texts', 'BM_SearchAll50', 'short search 131', 'BM_ShortSearch/number', 10.0),
+    ('decode 100,000 draft lines', 'BM_DecodeVerkaufskladde/100000', '10,000 lines', 'BM_DecodeVerkaufskladde/10000', 10.0),
+    ('decode 100,000 articles', 'BM_DecodeArtikelInfo/100000', '10,000 articles', 'BM_DecodeArtikelInfo/10000', 10.0),
+    ('draft grid load, 2,000 lines', 'BM_LoadWithServer/2000', '200 lines', 'BM_LoadWithServer/200', 10.0),
+    ('one row rebuilt in 2,000 lines', 'BM_ChangeOneRow/2000', 'in 200 lines', 'BM_ChangeOneRow/200', 1.5),
+]
+print(f"{'figure':40} {'median':>12}  {'baseline':28} {'median':>12}  {'ratio':>7}  goal")
+for label, fig, base_label, base, goal in rows:
+    if fig in median and base in median:
+        r = median[fig] / median[base]
+        g = f"<= {goal:g}x" if goal else ''
+        print(f"{label:40} {median[fig]:10.1f}us  {base_label:28} {median[base]:10.1f}us  {r:6.2f}x  {g}")
+print()
+print('all benchmarks (median):')
+for name in sorted(median):
+    print(f"  {name:60} {median[name]:12.1f}us")
+load = open(os.path.join(out, 'load.txt')).read().strip().splitlines()
+print()
+print(load[-1] if load else 'load test: no output')
+PY
+exit "$load_status"
