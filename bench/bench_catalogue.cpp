@@ -4,6 +4,7 @@
 // request (994) through the client's requester, next to a raw keep-alive
 // HTTP client that posts the same envelope.
 
+#include "benchclient.h"
 #include "benchserver.h"
 #include "integration/soapserverprocess.h"
 #include "link/connectivity.h"
@@ -31,15 +32,7 @@ namespace {
 
 const QByteArray request("131 OC 47\0\r\n", 12);
 
-struct Rig {
-    ManualClock clock;
-    Logger logger{clock};
-    RecordingEnding ending;
-    ScriptedDialogs dialogs;
-    ModelContext context;
-    TcpConnection client;
-    RequestBracket bracket{client, logger, ending, clock};
-    ServerLink link{client, bracket, logger, clock, ending, dialogs, context};
+struct Rig : BenchClient {
     QTcpSocket raw;
     SoapNetwork network;
     Connectivity connectivity{network, logger, clock};

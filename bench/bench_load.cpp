@@ -4,8 +4,8 @@
 // article numbers. Prints each client's latencies; fails when a request
 // fails or a client's p99 reaches 20 ms.
 
+#include "benchcatalogue.h"
 #include "benchclient.h"
-#include "benchserver.h"
 #include "integration/soapserverprocess.h"
 #include "link/requests/articlerequests.h"
 
@@ -68,12 +68,13 @@ void run(int index, quint16 port, const QStringList& numbers, const std::atomic<
                 break;
             }
             case 2:
-                a = c.link.call(LinkRequest(121, {QString(), QString(), QStringLiteral("F03"), QStringLiteral("0"),
-                                                  QStringLiteral("1"), nummer, QStringLiteral("0"), QString()}));
+                a = c.link.call(
+                    LinkRequest(121, {QString(), QString(), QStringLiteral("F03"), QStringLiteral("0"),
+                                      QStringLiteral("1"), nummer, QStringLiteral("0"), QString()}));
                 break;
             case 3:
-                a = c.link.call(LinkRequest(130, {QStringLiteral("0"), nummer, QString(), QStringLiteral("0"),
-                                                  QString()}));
+                a = c.link.call(LinkRequest(
+                    130, {QStringLiteral("0"), nummer, QString(), QStringLiteral("0"), QString()}));
                 break;
             default:
                 a = c.link.call(LinkRequest(994));
@@ -128,9 +129,10 @@ int main(int argc, char** argv) {
         worst = std::max(worst, p99);
         failures += r.failures;
         requests += qint64(r.ms.size());
-        std::printf("client %2d %-6s requests %6zu  p50 %7.3f ms  p99 %7.3f ms  max %7.3f ms  failures %d %s\n",
-                    i, i == 0 ? "137x50" : "mixed", r.ms.size(), percentile(r.ms, 0.5), p99,
-                    percentile(r.ms, 1.0), r.failures, qPrintable(r.firstFailure));
+        std::printf(
+            "client %2d %-6s requests %6zu  p50 %7.3f ms  p99 %7.3f ms  max %7.3f ms  failures %d %s\n", i,
+            i == 0 ? "137x50" : "mixed", r.ms.size(), percentile(r.ms, 0.5), p99, percentile(r.ms, 1.0),
+            r.failures, qPrintable(r.firstFailure));
     }
     std::printf("load: %d clients, %d s, %lld requests, worst p99 %.3f ms, failures %d\n", clients, seconds,
                 requests, worst, failures);

@@ -4,8 +4,8 @@
 // search 134 for a number and for a common word, and the search 137 for 50
 // article numbers as an import sends it.
 
+#include "benchcatalogue.h"
 #include "benchclient.h"
-#include "benchserver.h"
 #include "integration/soapserverprocess.h"
 #include "link/requests/articlerequests.h"
 
