@@ -22,7 +22,9 @@
 #include "support/fakes.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 #include <QTcpSocket>
+#include <QTemporaryFile>
 
 #include <benchmark/benchmark.h>
 
@@ -91,7 +93,20 @@ void BM_RawShortSearch(benchmark::State& state) {
     }
 }
 
-void BM_SoapRequester(benchmark::State& state) {
+// Another SOAP stack: Python's http.server replaying qtx-server's answer.
+quint16 pythonPort = 0;
+
+quint16 soapPort(const char* stack) {
+    return qstrcmp(stack, "python") == 0 ? pythonPort : server->soapPort();
+}
+
+void BM_SoapRequester(benchmark::State& state, const char* stack) {
+    if (soapPort(stack) == 0) {
+        state.SkipWithError("no server");
+        return;
+    }
+    rig->proxy.setUrl(QStringLiteral("http://127.0.0.1:%1/QTX_M6/QTX_Server.dll/soap/IQTX_SoapServer")
+                          .arg(soapPort(stack)));
     for (auto _ : state) {
         QStringList answer;
         int code = 0;
@@ -105,35 +120,48 @@ void BM_SoapRequester(benchmark::State& state) {
     }
 }
 
-void BM_RawSoapKeepAlive(benchmark::State& state) {
+// One request on a kept-alive connection: headers, then as many body bytes as
+// they announce; the body, or empty when the connection failed.
+QByteArray rawExchange(QTcpSocket& s) {
+    s.write(rig->httpRequest);
+    s.waitForBytesWritten(5000);
+    QByteArray answer;
+    qsizetype end = -1;
+    qsizetype length = -1;
+    while (end < 0 || answer.size() < end + 4 + length) {
+        if (!s.waitForReadyRead(5000))
+            return QByteArray();
+        answer += s.readAll();
+        if (end < 0 && (end = answer.indexOf("\r\n\r\n")) >= 0) {
+            const qsizetype at = answer.toLower().indexOf("content-length:");
+            length =
+                at < 0 ? 0 : answer.mid(at + 15, answer.indexOf('\r', at) - at - 15).trimmed().toLongLong();
+        }
+    }
+    return answer.mid(end + 4);
+}
+
+bool connectRaw(QTcpSocket& s, quint16 port) {
+    s.abort();
+    s.connectToHost(QHostAddress::LocalHost, port);
+    if (!s.waitForConnected(5000))
+        return false;
+    s.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    return true;
+}
+
+void BM_RawSoapKeepAlive(benchmark::State& state, const char* stack) {
     QTcpSocket& s = rig->rawHttp;
     // Connected here: the server closes a connection that stays silent for a few seconds.
-    s.abort();
-    s.connectToHost(QHostAddress::LocalHost, server->soapPort());
-    if (!s.waitForConnected(5000)) {
+    if (soapPort(stack) == 0 || !connectRaw(s, soapPort(stack))) {
         state.SkipWithError("no connection");
         return;
     }
-    s.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     for (auto _ : state) {
-        s.write(rig->httpRequest);
-        s.waitForBytesWritten(5000);
-        // Headers, then as many body bytes as they announce.
-        QByteArray answer;
-        qsizetype end = -1;
-        qsizetype length = -1;
-        while (end < 0 || answer.size() < end + 4 + length) {
-            if (!s.waitForReadyRead(5000)) {
-                state.SkipWithError("no answer");
-                return;
-            }
-            answer += s.readAll();
-            if (end < 0 && (end = answer.indexOf("\r\n\r\n")) >= 0) {
-                const qsizetype at = answer.toLower().indexOf("content-length:");
-                length = at < 0
-                             ? 0
-                             : answer.mid(at + 15, answer.indexOf('\r', at) - at - 15).trimmed().toLongLong();
-            }
+        const QByteArray answer = rawExchange(s);
+        if (answer.isEmpty()) {
+            state.SkipWithError("no answer");
+            return;
         }
         benchmark::DoNotOptimize(answer);
     }
@@ -141,8 +169,10 @@ void BM_RawSoapKeepAlive(benchmark::State& state) {
 
 BENCHMARK(BM_WrapperShortSearch)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RawShortSearch)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SoapRequester)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_RawSoapKeepAlive)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SoapRequester, qtx, "qtx")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_RawSoapKeepAlive, qtx, "qtx")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SoapRequester, python, "python")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_RawSoapKeepAlive, python, "python")->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
@@ -179,7 +209,6 @@ int main(int argc, char** argv) {
 
     // SOAP: the requester's connectivity check has just run; the raw client
     // posts the envelope the proxy writes.
-    r->proxy.setUrl(process.soapUrl());
     r->requester.setLastCheck(r->clock.tickCount());
     SoapMessage m;
     m.operation = QStringLiteral("StandardRequest");
@@ -193,8 +222,23 @@ int main(int argc, char** argv) {
                      SoapEnvelope::soapAction(m.operation) +
                      "\"\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
 
+    // The Python server answers with what qtx-server answers to the same envelope.
+    QTemporaryFile answerFile;
+    QProcess python;
+    if (connectRaw(r->rawHttp, process.soapPort()) && answerFile.open() &&
+        answerFile.write(rawExchange(r->rawHttp)) > 0 && answerFile.flush()) {
+        python.start(QStringLiteral("python3"),
+                     {QStringLiteral(QTX_BENCH_SOURCE_DIR "/soapreplay.py"), answerFile.fileName()});
+        if (python.waitForReadyRead(10000))
+            pythonPort = quint16(python.readLine().trimmed().toUInt());
+    }
+    if (pythonPort == 0)
+        std::fprintf(stderr, "python3 SOAP server did not start\n");
+
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    python.kill();
+    python.waitForFinished();
     return 0;
 }

@@ -23,7 +23,7 @@ bin=build/ci/bench
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 opts=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=json)
-for b in bench_model bench_catalogue bench_search bench_order; do
+for b in bench_model bench_catalogue bench_search bench_order bench_login; do
   "$bin/$b" "${opts[@]}" >"$out/$b.json" 2>"$out/$b.err" || { cat "$out/$b.err" >&2; exit 1; }
 done
 load_status=0
@@ -41,24 +41,34 @@ for name in os.listdir(out):
                 median[b['run_name']] = b['real_time'] * unit
 
 rows = [
-    ('SOAP request, client requester', 'BM_SoapRequester', 'raw keep-alive HTTP', 'BM_RawSoapKeepAlive', 1.5),
+    ('SOAP request, client, qtx-server', 'BM_SoapRequester/qtx', 'raw keep-alive HTTP', 'BM_RawSoapKeepAlive/qtx', 1.5),
+    ('SOAP request, client, Python server', 'BM_SoapRequester/python', 'raw keep-alive HTTP', 'BM_RawSoapKeepAlive/python', 1.5),
     ('TCP short search "OC 47", wrapper', 'BM_WrapperShortSearch', 'raw socket', 'BM_RawShortSearch', 1.5),
     ('short search 131, 200k articles', 'BM_ShortSearch/number', 'empty request 994', 'BM_EmptyRequest', None),
     ('long search 134, 200k articles', 'BM_LongSearch/number', 'empty request 994', 'BM_EmptyRequest', None),
     ('short search, common word', 'BM_ShortSearch/word', 'empty request 994', 'BM_EmptyRequest', None),
     ('long search, common word', 'BM_LongSearch/word', 'empty request 994', 'BM_EmptyRequest', None),
     ('search 137 with 50 texts', 'BM_SearchAll50', 'short search 131', 'BM_ShortSearch/number', 10.0),
+    ('login to the Shop tab, TCP', 'BM_Login/tcp', 'empty request, TCP', 'BM_EmptyRequestLoggedIn/tcp', None),
+    ('login to the Shop tab, SOAP', 'BM_Login/soap', 'empty request, SOAP', 'BM_EmptyRequestLoggedIn/soap', None),
     ('decode 100,000 draft lines', 'BM_DecodeVerkaufskladde/100000', '10,000 lines', 'BM_DecodeVerkaufskladde/10000', 10.0),
     ('decode 100,000 articles', 'BM_DecodeArtikelInfo/100000', '10,000 articles', 'BM_DecodeArtikelInfo/10000', 10.0),
     ('draft grid load, 2,000 lines', 'BM_LoadWithServer/2000', '200 lines', 'BM_LoadWithServer/200', 10.0),
     ('one row rebuilt in 2,000 lines', 'BM_ChangeOneRow/2000', 'in 200 lines', 'BM_ChangeOneRow/200', 1.5),
 ]
 print(f"{'figure':40} {'median':>12}  {'baseline':28} {'median':>12}  {'ratio':>7}  goal")
+def find(name):
+    for run in sorted(median):
+        if run == name or run.startswith(name + '/'):
+            return median[run]
+    return None
 for label, fig, base_label, base, goal in rows:
-    if fig in median and base in median:
-        r = median[fig] / median[base]
+    f, b = find(fig), find(base)
+    if f is not None and b is not None:
         g = f"<= {goal:g}x" if goal else ''
-        print(f"{label:40} {median[fig]:10.1f}us  {base_label:28} {median[base]:10.1f}us  {r:6.2f}x  {g}")
+        print(f"{label:40} {f:10.1f}us  {base_label:28} {b:10.1f}us  {f / b:6.2f}x  {g}")
+    else:
+        print(f"{label:40} missing")
 print()
 print('all benchmarks (median):')
 for name in sorted(median):

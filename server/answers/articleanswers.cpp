@@ -408,14 +408,17 @@ ServerReply ArticleAnswers::searchAll(const RequestContext& ctx, bool third) {
         return Replies::error(62, third ? QStringLiteral("SuchText ist leer!")
                                         : QStringLiteral("SuchTextListe ist leer!"));
 
+    // The store searches by prefix; the client's wildcards add nothing to that.
+    QStringList plain = texts;
+    for (QString& text : plain)
+        text.remove(QLatin1Char('*')).remove(QLatin1Char('?'));
+    const QList<TArtikelLongInfoArray> found = search().findEach<TArtikelLongInfo>(plain, searchLimit);
     QStringList out;
     qsizetype hits = 0;
-    for (const QString& text : texts) {
-        // The store searches by prefix; the client's wildcards add nothing to that.
-        QString plain = text;
-        plain.remove(QLatin1Char('*')).remove(QLatin1Char('?'));
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const QString& text = texts.at(i);
         QStringList data;
-        for (const TArtikelLongInfo& a : search().find<TArtikelLongInfo>(plain, searchLimit)) {
+        for (const TArtikelLongInfo& a : found.at(i)) {
             const bool blocked = Convert::isFlagSet(a.GESPERRT);
             if (blocked && !withBlocked)
                 continue;

@@ -1,5 +1,7 @@
 #include "store/articlesearch.h"
 
+#include <algorithm>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -136,15 +138,22 @@ QSqlQuery& ArticleSearch::rowsQuery(const char* const* names, qsizetype count) {
         }
         q = std::make_shared<QSqlQuery>(m_db);
         q->setForwardOnly(true);
-        q->prepare(QStringLiteral("SELECT ") + columns.join(QStringLiteral(", ")) +
-                   QStringLiteral(" FROM ARTIKEL WHERE ROW_ID IN (SELECT value FROM json_each(?)) "
-                                  "ORDER BY NUMMER LIMIT ?"));
+        q->prepare(QStringLiteral("SELECT ROW_ID, NUMMER, ") + columns.join(QStringLiteral(", ")) +
+                   QStringLiteral(" FROM ARTIKEL WHERE ROW_ID IN (SELECT value FROM json_each(?))"));
     }
     return *q;
 }
 
-bool ArticleSearch::readRows(QSqlQuery& q, const QList<qint64>& ids, int limit) {
+bool ArticleSearch::readRows(QSqlQuery& q, const QList<qint64>& ids) {
     q.addBindValue(idList(ids));
-    q.addBindValue(limit);
     return q.exec();
+}
+
+QList<qint64> ArticleSearch::inNumberOrder(QList<std::pair<QByteArray, qint64>>& rows, int limit) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QList<qint64> ids;
+    for (qsizetype i = 0; i < rows.size() && i < limit; ++i)
+        ids.append(rows.at(i).second);
+    return ids;
 }

@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 
 #include <memory>
+#include <utility>
 
 // The article search: the first hits in number order whose number, short
 // number or catalogue number begins with the text, or whose search text
@@ -28,14 +29,39 @@ public:
     // The hits as records of type R, in number order: the fields that are no
     // article column stay empty.
     template <class R> QList<R> find(const QString& text, int limit) {
-        const QList<qint64> ids = hits(text, limit);
-        if (ids.isEmpty())
-            return {};
+        return findEach<R>({text}, limit).value(0);
+    }
+
+    // The hits of several texts, each as find() gives them; the rows of all
+    // of them are read in one statement.
+    template <class R> QList<QList<R>> findEach(const QStringList& texts, int limit) {
+        QList<QList<qint64>> perText;
+        QList<qint64> all;
+        for (const QString& text : texts) {
+            perText.append(hits(text, limit));
+            all += perText.last();
+        }
+        QList<QList<R>> out(texts.size());
+        if (all.isEmpty())
+            return out;
         QSqlQuery& q = rowsQuery(RecordLayout<R>::names, RecordLayout<R>::count);
-        if (!readRows(q, ids, limit))
-            return {};
-        QList<R> out = RecordTable::readAll<R>(q);
+        if (!readRows(q, all))
+            return out;
+        QHash<qint64, std::pair<QByteArray, R>> rows;
+        while (q.next())
+            rows.insert(q.value(0).toLongLong(),
+                        {q.value(1).toString().toUtf8(), RecordTable::read<R>(q, 2)});
         q.finish();
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            QList<std::pair<QByteArray, qint64>> order;
+            for (qint64 id : perText.at(i)) {
+                const auto row = rows.constFind(id);
+                if (row != rows.constEnd())
+                    order.append({row->first, id});
+            }
+            for (qint64 id : inNumberOrder(order, limit))
+                out[i].append(rows.value(id).second);
+        }
         return out;
     }
 
@@ -47,8 +73,11 @@ private:
     QList<qint64> hits(const QString& text, int limit);
     bool candidates(const QString& text, int limit, QList<qint64>* ids);
     QList<qint64> ordered(const QString& text, int limit);
+    // ROW_ID, NUMMER and the fields of a record type, for a list of row ids.
     QSqlQuery& rowsQuery(const char* const* names, qsizetype count);
-    bool readRows(QSqlQuery& q, const QList<qint64>& ids, int limit);
+    bool readRows(QSqlQuery& q, const QList<qint64>& ids);
+    // Row ids by number (UTF-8 bytes, as SQLite orders text), each once, at most limit.
+    static QList<qint64> inNumberOrder(QList<std::pair<QByteArray, qint64>>& rows, int limit);
 
     QSqlDatabase m_db;
     QSet<QString> m_columns;

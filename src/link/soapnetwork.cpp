@@ -1,5 +1,6 @@
 #include "link/soapnetwork.h"
 
+#include "link/keptalivehttp.h"
 #include "link/soapnetworkworker.h"
 
 #include <QThread>
@@ -7,7 +8,8 @@
 #include <future>
 
 SoapNetwork::SoapNetwork()
-    : m_thread(new QThread)
+    : m_http(std::make_unique<KeptAliveHttp>())
+    , m_thread(new QThread)
     , m_worker(new SoapNetworkWorker) {
     m_thread->setObjectName(QStringLiteral("SoapNetwork"));
     m_worker->moveToThread(m_thread);
@@ -22,6 +24,10 @@ SoapNetwork::~SoapNetwork() {
 }
 
 void SoapNetwork::execute(HttpExchange& exchange) {
+    if (KeptAliveHttp::takes(exchange)) {
+        m_http->post(exchange);
+        return;
+    }
     std::promise<void> finished;
     std::future<void> result = finished.get_future();
     QMetaObject::invokeMethod(

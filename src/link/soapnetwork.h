@@ -8,6 +8,9 @@
 #include <QString>
 #include <QUrl>
 
+#include <memory>
+
+class KeptAliveHttp;
 class QThread;
 class SoapNetworkWorker;
 
@@ -32,9 +35,12 @@ struct HttpExchange {
     QString errorText; // transport failure: time-out, refused, TLS, ...
 };
 
-// The network thread of the SOAP transport. Its QNetworkAccessManager lives
-// on one dedicated thread; a caller blocks on its answer without spinning
-// its own event loop, as every server request of the client blocks.
+// The SOAP transport's HTTP. Plain calls (POST over HTTP without a proxy)
+// go over one kept-alive connection in the caller's thread; the rest (HTTPS,
+// proxies, the probes' HEAD and GET) go to a QNetworkAccessManager on one
+// dedicated thread. Either way a caller
+// blocks on its answer without spinning its own event loop, as every server
+// request of the client blocks.
 class SoapNetwork final {
 public:
     SoapNetwork();
@@ -46,6 +52,7 @@ public:
     void execute(HttpExchange& exchange);
 
 private:
+    std::unique_ptr<KeptAliveHttp> m_http;
     QThread* m_thread = nullptr;
     SoapNetworkWorker* m_worker = nullptr;
 };

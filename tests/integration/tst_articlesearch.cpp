@@ -29,6 +29,7 @@ private slots:
     void cleanup();
     void sameHitsAsTheScan_data();
     void sameHitsAsTheScan();
+    void manyTextsReadTogether();
     void followsArticleChanges();
     void olderDatabaseGetsItsTextIndex();
     void hitListCarriesTheStockOfAllBranches();
@@ -133,6 +134,20 @@ void TestArticleSearch::sameHitsAsTheScan() {
     QFETCH(QString, path);
     if (!path.isEmpty())
         QCOMPARE(search.lastPath(), path);
+}
+
+void TestArticleSearch::manyTextsReadTogether() {
+    // Texts whose hits overlap, a text without hits, a common one that is cut.
+    const QStringList texts{u"Bremsscheibe"_s, u"scheibe vorne"_s, u"QQXQQX"_s, u"OC47"_s, u"für"_s};
+    ArticleSearch search(m_server.store().database());
+    const QList<TArtikelShortInfoArray> together = search.findEach<TArtikelShortInfo>(texts, 20);
+    QCOMPARE(together.size(), texts.size());
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        QStringList numbers;
+        for (const TArtikelShortInfo& a : together.at(i))
+            numbers << a.NUMMER;
+        QCOMPARE(numbers, scanned(texts.at(i), 20));
+    }
 }
 
 void TestArticleSearch::followsArticleChanges() {
