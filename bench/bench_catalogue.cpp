@@ -75,6 +75,34 @@ void BM_WrapperShortSearch(benchmark::State& state) {
     state.counters["records"] = benchmark::Counter(double(records), benchmark::Counter::kAvgIterations);
 }
 
+void BM_Wrapper994(benchmark::State& state) {
+    for (auto _ : state) {
+        const LinkAnswer a = rig->link.call(LinkRequest(994));
+        if (!a.ok()) {
+            state.SkipWithError(qPrintable(a.errorText));
+            break;
+        }
+    }
+}
+
+void BM_Raw994(benchmark::State& state) {
+    QTcpSocket& s = rig->raw;
+    for (auto _ : state) {
+        s.write("994\r\n");
+        s.waitForBytesWritten(5000);
+        // "OK", the time, an empty line.
+        QByteArray answer;
+        while (answer.count("\r\n") < 3) {
+            if (!s.waitForReadyRead(5000)) {
+                state.SkipWithError("no answer");
+                return;
+            }
+            answer += s.readAll();
+        }
+        benchmark::DoNotOptimize(answer);
+    }
+}
+
 void BM_RawShortSearch(benchmark::State& state) {
     QTcpSocket& s = rig->raw;
     for (auto _ : state) {
@@ -169,6 +197,8 @@ void BM_RawSoapKeepAlive(benchmark::State& state, const char* stack) {
 
 BENCHMARK(BM_WrapperShortSearch)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RawShortSearch)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Wrapper994)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Raw994)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_SoapRequester, qtx, "qtx")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_RawSoapKeepAlive, qtx, "qtx")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_SoapRequester, python, "python")->Unit(benchmark::kMicrosecond);

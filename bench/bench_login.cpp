@@ -10,6 +10,7 @@
 #include "link/serverlink.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTabWidget>
 
@@ -66,6 +67,8 @@ BENCHMARK_CAPTURE(BM_EmptyRequestLoggedIn, soap, true)->Unit(benchmark::kMicrose
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", QDir::temp().filePath(QStringLiteral("runtime-bench")).toLocal8Bit());
     QApplication app(argc, argv);
     SoapServerProcess process;
     if (!startBenchServer(process))

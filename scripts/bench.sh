@@ -44,6 +44,7 @@ rows = [
     ('SOAP request, client, qtx-server', 'BM_SoapRequester/qtx', 'raw keep-alive HTTP', 'BM_RawSoapKeepAlive/qtx', 1.5),
     ('SOAP request, client, Python server', 'BM_SoapRequester/python', 'raw keep-alive HTTP', 'BM_RawSoapKeepAlive/python', 1.5),
     ('TCP short search "OC 47", wrapper', 'BM_WrapperShortSearch', 'raw socket', 'BM_RawShortSearch', 1.5),
+    ('TCP server time 994, wrapper', 'BM_Wrapper994', 'raw socket', 'BM_Raw994', 1.5),
     ('short search 131, 200k articles', 'BM_ShortSearch/number', 'empty request 994', 'BM_EmptyRequest', None),
     ('long search 134, 200k articles', 'BM_LongSearch/number', 'empty request 994', 'BM_EmptyRequest', None),
     ('short search, common word', 'BM_ShortSearch/word', 'empty request 994', 'BM_EmptyRequest', None),

@@ -2,6 +2,7 @@
 
 #include "demodata.h"
 #include "store/schema.h"
+#include "store/statements.h"
 
 #include "store/recordtable.h"
 #include <QCryptographicHash>
@@ -41,6 +42,7 @@ ServerStore::ServerStore()
     : m_connection(QStringLiteral("qtx-server-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
 
 ServerStore::~ServerStore() {
+    Statements::detach(m_connection);
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         if (db.isOpen())
@@ -62,6 +64,7 @@ bool ServerStore::open(const QString& path, QString* error, bool seedDemo) {
             *error = db.lastError().text();
         return false;
     }
+    Statements::attach(m_connection);
     if (!Schema::create(db, error))
         return false;
     if (!seedDemo)

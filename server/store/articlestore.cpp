@@ -1,6 +1,7 @@
 #include "store/articlestore.h"
 
 #include "store/recordtable.h"
+#include "store/statements.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,14 +11,16 @@
 #include <utility>
 
 std::optional<TArtikelInfo> ArticleStore::one(const QString& where, const QStringList& values) const {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TArtikelInfo>() +
-              QStringLiteral(" FROM ARTIKEL WHERE ") + where + QStringLiteral(" LIMIT 1"));
+    QSqlQuery& q = Statements::prepared(
+        m_db, QStringLiteral("SELECT ") + RecordTable::columns<TArtikelInfo>() +
+                  QStringLiteral(" FROM ARTIKEL WHERE ") + where + QStringLiteral(" LIMIT 1"));
     for (const QString& v : values)
         q.addBindValue(v);
-    if (!q.exec() || !q.next())
-        return std::nullopt;
-    return RecordTable::read<TArtikelInfo>(q);
+    std::optional<TArtikelInfo> found;
+    if (q.exec() && q.next())
+        found = RecordTable::read<TArtikelInfo>(q);
+    q.finish();
+    return found;
 }
 
 std::optional<TArtikelInfo> ArticleStore::byNumber(const QString& nummer) const {
@@ -92,13 +95,13 @@ QStringList ArticleStore::suppliers() const {
 }
 
 QList<ArticleStore::Stock> ArticleStore::stock(const QString& artikelnr) const {
-    QSqlQuery q(m_db);
-    q.prepare(
+    QSqlQuery& q = Statements::prepared(
+        m_db,
         QStringLiteral("SELECT ") + RecordTable::columns<TFilialeKurz2>(QStringLiteral("f.")) +
-        QStringLiteral(", f.TOUR, f.EXTERN, f.VIRTUELL, coalesce(b.VERFUEGBAR, 0), "
-                       "coalesce(b.RESERVIERT, 0), coalesce(b.RUECKSTAND, 0), coalesce(b.BESTELLT, 0), "
-                       "coalesce(b.EINGANG, 0) FROM FILIALE f LEFT JOIN BESTAND b ON b.FILIALE = f.CODE "
-                       "AND b.ARTIKELNR = ? ORDER BY f.POS"));
+            QStringLiteral(", f.TOUR, f.EXTERN, f.VIRTUELL, coalesce(b.VERFUEGBAR, 0), "
+                           "coalesce(b.RESERVIERT, 0), coalesce(b.RUECKSTAND, 0), coalesce(b.BESTELLT, 0), "
+                           "coalesce(b.EINGANG, 0) FROM FILIALE f LEFT JOIN BESTAND b ON b.FILIALE = f.CODE "
+                           "AND b.ARTIKELNR = ? ORDER BY f.POS"));
     q.addBindValue(artikelnr.trimmed().toUpper());
     QList<Stock> out;
     if (!q.exec())
@@ -117,6 +120,7 @@ QList<ArticleStore::Stock> ArticleStore::stock(const QString& artikelnr) const {
         s.eingang = q.value(n + 7).toInt();
         out.append(s);
     }
+    q.finish();
     return out;
 }
 

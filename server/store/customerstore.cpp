@@ -1,17 +1,20 @@
 #include "store/customerstore.h"
 
+#include "store/statements.h"
+
 #include "store/recordtable.h"
 
 #include <QSqlQuery>
 
 std::optional<TDebitor> CustomerStore::debitor(const QString& kdnr) const {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT ") + RecordTable::columns<TDebitor>() +
-              QStringLiteral(" FROM DEBITOR WHERE NUMMER = ?"));
+    QSqlQuery& q = Statements::prepared(m_db, QStringLiteral("SELECT ") + RecordTable::columns<TDebitor>() +
+                                                  QStringLiteral(" FROM DEBITOR WHERE NUMMER = ?"));
     q.addBindValue(RecordTable::text(kdnr.trimmed()));
-    if (!q.exec() || !q.next())
-        return std::nullopt;
-    return RecordTable::read<TDebitor>(q);
+    std::optional<TDebitor> found;
+    if (q.exec() && q.next())
+        found = RecordTable::read<TDebitor>(q);
+    q.finish();
+    return found;
 }
 
 TLieferadresseArray CustomerStore::addresses(const QString& kdnr) const {
