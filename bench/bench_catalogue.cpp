@@ -10,7 +10,6 @@
 #include "link/connectivity.h"
 #include "link/requestbracket.h"
 #include "link/requests/articlerequests.h"
-#include "link/requests/customerrequests.h"
 #include "link/serverlink.h"
 #include "link/soapenvelope.h"
 #include "link/soapnetwork.h"
@@ -214,22 +213,13 @@ int main(int argc, char** argv) {
     server = &process;
     auto r = std::make_unique<Rig>();
     rig = r.get();
-    r->logger.setWriteLogFile(false);
-    r->link.setServerLevel(20);
-    r->client.setHost(QStringLiteral("127.0.0.1"));
-    r->client.setPort(process.tcpPort());
-    if (!r->client.connectToServer(nullptr) || !r->client.socket() || !readGreeting(*r->client.socket()))
+    // Articles are only for a logged-in connection: both log in as the demo user.
+    if (!r->connectAndLogin(process.tcpPort()))
         return 1;
     r->raw.connectToHost(QHostAddress::LocalHost, process.tcpPort());
     if (!r->raw.waitForConnected(5000) || !readGreeting(r->raw))
         return 1;
     r->raw.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-
-    // Articles are only for a logged-in connection: both log in as the demo user.
-    if (!MyLogin2(r->link, QStringLiteral("0"), QStringLiteral("10000"), QStringLiteral("DEMO"),
-                  QStringLiteral("demo"))
-             .ok())
-        return 1;
     r->raw.write("104\r\n0\r\n10000\r\nDEMO\r\ndemo\r\n");
     if (!r->raw.waitForReadyRead(5000))
         return 1;

@@ -35,11 +35,13 @@ void BM_EmptyRequest(benchmark::State& state) {
     }
 }
 
-void BM_ShortSearch(benchmark::State& state, const char* text) {
+// A search wrapper, its hits counted: the short search 131 or the long search 134.
+template <class Array, LinkAnswer (*search)(ServerLink&, const QString&, Array&)>
+void BM_Search(benchmark::State& state, const char* text) {
     qint64 records = 0;
     for (auto _ : state) {
-        TArtikelShortInfoArray out;
-        const LinkAnswer a = MySucheArtikelKurz(rig->link, QString::fromUtf8(text), out);
+        Array out;
+        const LinkAnswer a = search(rig->link, QString::fromUtf8(text), out);
         if (!a.ok()) {
             state.SkipWithError(qPrintable(a.errorText));
             break;
@@ -49,18 +51,12 @@ void BM_ShortSearch(benchmark::State& state, const char* text) {
     state.counters["records"] = benchmark::Counter(double(records), benchmark::Counter::kAvgIterations);
 }
 
+void BM_ShortSearch(benchmark::State& state, const char* text) {
+    BM_Search<TArtikelShortInfoArray, MySucheArtikelKurz>(state, text);
+}
+
 void BM_LongSearch(benchmark::State& state, const char* text) {
-    qint64 records = 0;
-    for (auto _ : state) {
-        TArtikelLongInfoArray out;
-        const LinkAnswer a = MySucheArtikelAlle(rig->link, QString::fromUtf8(text), out);
-        if (!a.ok()) {
-            state.SkipWithError(qPrintable(a.errorText));
-            break;
-        }
-        records += out.size();
-    }
-    state.counters["records"] = benchmark::Counter(double(records), benchmark::Counter::kAvgIterations);
+    BM_Search<TArtikelLongInfoArray, MySucheArtikelAlle>(state, text);
 }
 
 void BM_SearchAll50(benchmark::State& state) {

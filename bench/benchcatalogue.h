@@ -35,12 +35,7 @@ inline bool startCatalogueServer(SoapServerProcess& process, int articles, QStri
     *path = benchCatalogue(articles);
     if (path->isEmpty())
         return false;
-    if (qEnvironmentVariableIsEmpty("QTX_BINARY_DIR"))
-        qputenv("QTX_BINARY_DIR", QTX_BENCH_BINARY_DIR);
-    if (process.start({QStringLiteral("--db"), *path}))
-        return true;
-    std::fprintf(stderr, "qtx-server: %s\n", qPrintable(process.error()));
-    return false;
+    return startBenchServer(process, {QStringLiteral("--db"), *path});
 }
 
 // Article numbers spread evenly over a catalogue.

@@ -17,17 +17,6 @@ constexpr int searchLimit = 200;
 
 } // namespace
 
-ArticleAnswers::ArticleAnswers(ServerStore& store)
-    : m_store(store) {}
-
-ArticleAnswers::~ArticleAnswers() = default;
-
-ArticleSearch& ArticleAnswers::search() {
-    if (!m_search)
-        m_search = std::make_unique<ArticleSearch>(m_store.database());
-    return *m_search;
-}
-
 std::optional<ServerReply> ArticleAnswers::answer(const RequestContext& ctx) {
     switch (Convert::toIntDef(ctx.request.code, -1)) {
     case 110:
@@ -90,7 +79,8 @@ ServerReply ArticleAnswers::article(const RequestContext& ctx) {
 ServerReply ArticleAnswers::searchShort(const RequestContext& ctx) {
     if (ctx.p().size() != 1)
         return Replies::badRequest(QStringLiteral("ISucheArtikelKurz braucht 1 Parameter"));
-    const TArtikelShortInfoArray out = search().find<TArtikelShortInfo>(ctx.p().at(0), searchLimit);
+    const TArtikelShortInfoArray out =
+        ArticleSearch(m_store.database()).find<TArtikelShortInfo>(ctx.p().at(0), searchLimit);
     if (out.isEmpty())
         return Replies::error(61);
     return Replies::ok(Replies::counted(out.size(), RecordCodec::encode(out)));
@@ -108,7 +98,7 @@ ServerReply ArticleAnswers::searchLong(const RequestContext& ctx, bool byEan) {
     } else {
         if (ctx.p().size() != 2)
             return Replies::badRequest(QStringLiteral("SucheArtikelAlle braucht 2 Parameter"));
-        out = search().find<TArtikelLongInfo>(ctx.p().at(0), searchLimit);
+        out = ArticleSearch(m_store.database()).find<TArtikelLongInfo>(ctx.p().at(0), searchLimit);
     }
     if (out.isEmpty())
         return Replies::error(61);
@@ -412,7 +402,8 @@ ServerReply ArticleAnswers::searchAll(const RequestContext& ctx, bool third) {
     QStringList plain = texts;
     for (QString& text : plain)
         text.remove(QLatin1Char('*')).remove(QLatin1Char('?'));
-    const QList<TArtikelLongInfoArray> found = search().findEach<TArtikelLongInfo>(plain, searchLimit);
+    const QList<TArtikelLongInfoArray> found =
+        ArticleSearch(m_store.database()).findEach<TArtikelLongInfo>(plain, searchLimit);
     QStringList out;
     qsizetype hits = 0;
     for (qsizetype i = 0; i < texts.size(); ++i) {

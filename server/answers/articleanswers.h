@@ -3,10 +3,8 @@
 #include "model/articlerecords.h"
 #include "session.h"
 
-#include <memory>
 #include <optional>
 
-class ArticleSearch;
 class ServerStore;
 
 // Articles and searches (130, 131, 134, 135, 137, 139, 501), the article
@@ -14,8 +12,8 @@ class ServerStore;
 // stock 121 and prices (110, 112).
 class ArticleAnswers {
 public:
-    explicit ArticleAnswers(ServerStore& store);
-    ~ArticleAnswers();
+    explicit ArticleAnswers(ServerStore& store)
+        : m_store(store) {}
 
     std::optional<ServerReply> answer(const RequestContext& ctx);
 
@@ -35,9 +33,6 @@ private:
     ServerReply cardNote(const TArtikelInfo& a, const QString& kdnr, const QString& kind);
     ServerReply logistics(const TArtikelInfo& a);
     QString priceGroup(const QString& kdnr) const;
-    // The search's statements, prepared at the first search and kept.
-    ArticleSearch& search();
 
     ServerStore& m_store;
-    std::unique_ptr<ArticleSearch> m_search;
 };

@@ -1,5 +1,7 @@
 #include "store/articlesearch.h"
 
+#include "store/statements.h"
+
 #include <algorithm>
 
 #include <QJsonArray>
@@ -36,112 +38,104 @@ QString idList(const QList<qint64>& ids) {
 // The trigram index finds nothing for shorter texts.
 constexpr qsizetype trigram = 3;
 
-const QString prefixRange = QStringLiteral(" COLLATE NOCASE >= ? AND %1 COLLATE NOCASE < ?");
+QString range(const QString& column) {
+    return column + QStringLiteral(" COLLATE NOCASE >= ? AND ") + column +
+           QStringLiteral(" COLLATE NOCASE < ?");
+}
+
+// Each part tagged, each bounded one past the limit: a full part means a common text.
+const QString candidatesSql =
+    QStringLiteral("SELECT 0, * FROM (SELECT rowid FROM ARTIKEL_TEXT WHERE ARTIKEL_TEXT MATCH ? LIMIT ?) "
+                   "UNION ALL SELECT 1, * FROM (SELECT ROW_ID FROM ARTIKEL WHERE ") +
+    range(QStringLiteral("NUMMER")) +
+    QStringLiteral(" LIMIT ?) UNION ALL SELECT 2, * FROM (SELECT ROW_ID FROM ARTIKEL WHERE ") +
+    range(QStringLiteral("ARTIKELNR_KURZ")) +
+    QStringLiteral(" LIMIT ?) UNION ALL SELECT 3, * FROM (SELECT ROW_ID FROM ARTIKEL WHERE ") +
+    range(QStringLiteral("TECDOCNR")) + QStringLiteral(" LIMIT ?)");
+
+// The walk in number order along an index that holds every column it tests.
+// upper() folds ASCII letters only, as the case-blind indexes do.
+const QString orderedSql = QStringLiteral("SELECT ROW_ID FROM ARTIKEL INDEXED BY ARTIKEL_SUCHE WHERE (") +
+                           range(QStringLiteral("NUMMER")) + QStringLiteral(") OR (") +
+                           range(QStringLiteral("ARTIKELNR_KURZ")) + QStringLiteral(") OR (") +
+                           range(QStringLiteral("TECDOCNR")) +
+                           QStringLiteral(") OR instr(upper(SUCHTEXT), ?) > 0 ORDER BY NUMMER LIMIT ?");
 
 } // namespace
-
-ArticleSearch::ArticleSearch(QSqlDatabase db)
-    : m_db(db)
-    , m_candidates(db)
-    , m_ordered(db) {
-    QSqlQuery info(db);
-    if (info.exec(QStringLiteral("PRAGMA table_info(ARTIKEL)"))) {
-        while (info.next())
-            m_columns.insert(info.value(1).toString());
-    }
-    m_candidates.setForwardOnly(true);
-    m_ordered.setForwardOnly(true);
-    // Each part tagged, each bounded one past the limit: a full part means a common text.
-    const auto range = [](const QString& column) -> QString { return column + prefixRange.arg(column); };
-    m_candidates.prepare(
-        QStringLiteral("SELECT 0, * FROM (SELECT rowid FROM ARTIKEL_TEXT WHERE ARTIKEL_TEXT MATCH ? LIMIT ?) "
-                       "UNION ALL SELECT 1, * FROM (SELECT ROW_ID FROM ARTIKEL WHERE ") +
-        range(QStringLiteral("NUMMER")) +
-        QStringLiteral(" LIMIT ?) UNION ALL SELECT 2, * FROM (SELECT ROW_ID FROM ARTIKEL WHERE ") +
-        range(QStringLiteral("ARTIKELNR_KURZ")) +
-        QStringLiteral(" LIMIT ?) UNION ALL SELECT 3, * FROM (SELECT ROW_ID FROM ARTIKEL WHERE ") +
-        range(QStringLiteral("TECDOCNR")) + QStringLiteral(" LIMIT ?)"));
-    // The walk in number order along an index that holds every column it tests.
-    // upper() folds ASCII letters only, as the case-blind indexes do.
-    m_ordered.prepare(QStringLiteral("SELECT ROW_ID FROM ARTIKEL INDEXED BY ARTIKEL_SUCHE WHERE (") +
-                      range(QStringLiteral("NUMMER")) + QStringLiteral(") OR (") +
-                      range(QStringLiteral("ARTIKELNR_KURZ")) + QStringLiteral(") OR (") +
-                      range(QStringLiteral("TECDOCNR")) +
-                      QStringLiteral(") OR instr(upper(SUCHTEXT), ?) > 0 ORDER BY NUMMER LIMIT ?"));
-}
 
 QList<qint64> ArticleSearch::hits(const QString& text, int limit) {
     const QString t = text.trimmed().toUpper();
     if (t.isEmpty() || limit <= 0)
         return {};
-    if (prefixEnd(t).isEmpty())
+    const QString end = prefixEnd(t);
+    if (end.isEmpty())
         return {};
     if (t.size() >= trigram) {
         QList<qint64> ids;
-        if (candidates(t, limit, &ids)) {
+        if (candidates(t, end, limit, &ids)) {
             m_lastPath = QStringLiteral("indexed");
             return ids;
         }
     }
     m_lastPath = QStringLiteral("ordered");
-    return ordered(t, limit);
+    return ordered(t, end, limit);
 }
 
-bool ArticleSearch::candidates(const QString& text, int limit, QList<qint64>* ids) {
-    const QString end = prefixEnd(text);
-    m_candidates.addBindValue(ftsPhrase(text));
-    m_candidates.addBindValue(limit + 1);
+bool ArticleSearch::candidates(const QString& text, const QString& end, int limit, QList<qint64>* ids) {
+    QSqlQuery& q = Statements::prepared(m_db, candidatesSql);
+    q.addBindValue(ftsPhrase(text));
+    q.addBindValue(limit + 1);
     for (int part = 0; part < 3; ++part) {
-        m_candidates.addBindValue(text);
-        m_candidates.addBindValue(end);
-        m_candidates.addBindValue(limit + 1);
+        q.addBindValue(text);
+        q.addBindValue(end);
+        q.addBindValue(limit + 1);
     }
-    if (!m_candidates.exec())
+    if (!q.exec())
         return false;
     int counts[4] = {0, 0, 0, 0};
-    while (m_candidates.next()) {
-        const int part = m_candidates.value(0).toInt();
+    while (q.next()) {
+        const int part = q.value(0).toInt();
         if (++counts[part] > limit) {
-            m_candidates.finish();
+            q.finish();
             return false;
         }
-        ids->append(m_candidates.value(1).toLongLong());
+        ids->append(q.value(1).toLongLong());
     }
     return true;
 }
 
-QList<qint64> ArticleSearch::ordered(const QString& text, int limit) {
-    const QString end = prefixEnd(text);
+QList<qint64> ArticleSearch::ordered(const QString& text, const QString& end, int limit) {
+    QSqlQuery& q = Statements::prepared(m_db, orderedSql);
     for (int part = 0; part < 3; ++part) {
-        m_ordered.addBindValue(text);
-        m_ordered.addBindValue(end);
+        q.addBindValue(text);
+        q.addBindValue(end);
     }
-    m_ordered.addBindValue(text);
-    m_ordered.addBindValue(limit);
+    q.addBindValue(text);
+    q.addBindValue(limit);
     QList<qint64> ids;
-    if (!m_ordered.exec())
+    if (!q.exec())
         return ids;
-    while (m_ordered.next())
-        ids.append(m_ordered.value(0).toLongLong());
+    while (q.next())
+        ids.append(q.value(0).toLongLong());
     return ids;
 }
 
-QSqlQuery& ArticleSearch::rowsQuery(const char* const* names, qsizetype count) {
-    std::shared_ptr<QSqlQuery>& q = m_rows[names];
-    if (!q) {
-        // A field the table lacks is read as an empty text.
-        QStringList columns;
-        for (qsizetype k = 0; k < count; ++k) {
-            const QString name = QString::fromLatin1(names[k]);
-            columns.append(m_columns.contains(name) ? RecordTable::quoted(QLatin1StringView(names[k]))
-                                                    : QStringLiteral("''"));
-        }
-        q = std::make_shared<QSqlQuery>(m_db);
-        q->setForwardOnly(true);
-        q->prepare(QStringLiteral("SELECT ROW_ID, NUMMER, ") + columns.join(QStringLiteral(", ")) +
-                   QStringLiteral(" FROM ARTIKEL WHERE ROW_ID IN (SELECT value FROM json_each(?))"));
+QString ArticleSearch::articleColumns(const char* const* names, qsizetype count) {
+    // The article table holds one column per field of TArtikelInfo.
+    QStringList columns;
+    for (qsizetype k = 0; k < count; ++k) {
+        const bool column = std::any_of(std::begin(RecordLayout<TArtikelInfo>::names),
+                                        std::end(RecordLayout<TArtikelInfo>::names),
+                                        [&](const char* name) { return qstrcmp(name, names[k]) == 0; });
+        columns.append(column ? RecordTable::quoted(QLatin1StringView(names[k])) : QStringLiteral("''"));
     }
-    return *q;
+    return columns.join(QStringLiteral(", "));
+}
+
+QSqlQuery& ArticleSearch::rowsQuery(const QString& columns) {
+    return Statements::prepared(m_db, QStringLiteral("SELECT ROW_ID, NUMMER, ") + columns +
+                                          QStringLiteral(" FROM ARTIKEL WHERE ROW_ID IN (SELECT value FROM "
+                                                         "json_each(?))"));
 }
 
 bool ArticleSearch::readRows(QSqlQuery& q, const QList<qint64>& ids) {

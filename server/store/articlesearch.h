@@ -4,18 +4,17 @@
 #include "store/recordtable.h"
 
 #include <QHash>
-#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
-#include <memory>
 #include <utility>
 
 // The article search: the first hits in number order whose number, short
 // number or catalogue number begins with the text, or whose search text
 // contains it (both blind to the case of ASCII letters). Its statements are
-// prepared once and serve every text of a request; none of them depends on
-// the text, so SQLite never prepares them again.
+// prepared once per connection (Statements) and serve every text of a
+// request; none of them depends on the text, so SQLite never prepares them
+// again.
 //
 // A text of three characters or more is looked up in the indexes: the
 // number columns by range and the search text in its trigram index. When any
@@ -24,7 +23,8 @@
 // every hit; a shorter text always takes that walk.
 class ArticleSearch {
 public:
-    explicit ArticleSearch(QSqlDatabase db);
+    explicit ArticleSearch(QSqlDatabase db)
+        : m_db(db) {}
 
     // The hits as records of type R, in number order: the fields that are no
     // article column stay empty.
@@ -44,7 +44,9 @@ public:
         QList<QList<R>> out(texts.size());
         if (all.isEmpty())
             return out;
-        QSqlQuery& q = rowsQuery(RecordLayout<R>::names, RecordLayout<R>::count);
+        // The fields of R that are article columns; the others read as empty texts.
+        static const QString columns = articleColumns(RecordLayout<R>::names, RecordLayout<R>::count);
+        QSqlQuery& q = rowsQuery(columns);
         if (!readRows(q, all))
             return out;
         QHash<qint64, std::pair<QByteArray, R>> rows;
@@ -71,18 +73,15 @@ public:
 private:
     // The row ids of the hits, at most limit of them.
     QList<qint64> hits(const QString& text, int limit);
-    bool candidates(const QString& text, int limit, QList<qint64>* ids);
-    QList<qint64> ordered(const QString& text, int limit);
-    // ROW_ID, NUMMER and the fields of a record type, for a list of row ids.
-    QSqlQuery& rowsQuery(const char* const* names, qsizetype count);
+    bool candidates(const QString& text, const QString& end, int limit, QList<qint64>* ids);
+    QList<qint64> ordered(const QString& text, const QString& end, int limit);
+    static QString articleColumns(const char* const* names, qsizetype count);
+    // ROW_ID, NUMMER and the given columns, for a list of row ids.
+    QSqlQuery& rowsQuery(const QString& columns);
     bool readRows(QSqlQuery& q, const QList<qint64>& ids);
     // Row ids by number (UTF-8 bytes, as SQLite orders text), each once, at most limit.
     static QList<qint64> inNumberOrder(QList<std::pair<QByteArray, qint64>>& rows, int limit);
 
     QSqlDatabase m_db;
-    QSet<QString> m_columns;
-    QSqlQuery m_candidates;
-    QSqlQuery m_ordered;
-    QHash<const char* const*, std::shared_ptr<QSqlQuery>> m_rows;
     QString m_lastPath;
 };
