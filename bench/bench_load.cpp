@@ -1,8 +1,9 @@
 // A bounded load test: 16 clients on loopback send mixed requests through
 // the client's TCP wrapper for 20 seconds (--seconds N), on the catalogue of
 // 200,000 articles, while one of them keeps sending the search 137 for 50
-// article numbers. Prints each client's latencies; fails when a request
-// fails or a client's p99 reaches 20 ms.
+// article numbers and another 137 for 50 common words of the article texts.
+// Prints each client's latencies; fails when a request fails or the p99 of
+// any client but the common-word searcher reaches 20 ms.
 
 #include "benchcatalogue.h"
 #include "benchclient.h"
@@ -38,9 +39,24 @@ double percentile(std::vector<double> v, double p) {
     return v[std::min(v.size() - 1, std::size_t(p * double(v.size())))];
 }
 
-// One client's loop: the searcher sends 137, the others a round of the
+// Words that stand in thousands of article texts: each one fills its 200 hits.
+QStringList commonWords() {
+    static const char* const words[] = {
+        "Bremsscheibe", "Bremsbelag", "Bremssattel", "filter",   "Zündkerze", "Glühkerze",   "Wasserpumpe",
+        "Zahnriemen",   "Keilrippen", "Thermostat",  "Anlasser", "Lambda",    "Stoßdämpfer", "Querlenker",
+        "Spurstange",   "Radlager",   "Kupplung",    "Auspuff",  "Wischer",   "Batterie",    "Glühlampe",
+        "vorne",        "hinten",     "Golf",        "Audi",     "BMW",       "Opel",        "Ford",
+        "Skoda",        "Renault",    "Mercedes",    "Seat",     "Toyota",    "satz",        "Licht"};
+    QStringList out;
+    for (int i = 0; out.size() < 50; ++i)
+        out << QString::fromUtf8(words[i % int(std::size(words))]);
+    return out;
+}
+
+// One client's loop: the searchers send 137, the others a round of the
 // requests a user's work brings: quick searches, an article, stock, the time.
 void run(int index, quint16 port, const QStringList& numbers, const std::atomic<bool>& stop, Result& out) {
+    static const QStringList words = commonWords();
     BenchClient c;
     if (!c.connectAndLogin(port)) {
         out.failures = 1;
@@ -53,8 +69,8 @@ void run(int index, quint16 port, const QStringList& numbers, const std::atomic<
         const QString nummer = numbers.at((index * 7 + round) % numbers.size());
         timer.start();
         LinkAnswer a;
-        if (index == 0) {
-            a = MySucheArtikelAlle2(c.link, flags, numbers);
+        if (index < 2) {
+            a = MySucheArtikelAlle2(c.link, flags, index == 0 ? numbers : words);
         } else {
             switch (round % 5) {
             case 0: {
@@ -126,13 +142,19 @@ int main(int argc, char** argv) {
     for (int i = 0; i < clients; ++i) {
         const Result& r = results[std::size_t(i)];
         const double p99 = percentile(r.ms, 0.99);
-        worst = std::max(worst, p99);
+        // The common-word searcher's own requests are long by their nature; what
+        // counts is that they hold up nobody else.
+        if (i != 1)
+            worst = std::max(worst, p99);
         failures += r.failures;
         requests += qint64(r.ms.size());
         std::printf(
             "client %2d %-6s requests %6zu  p50 %7.3f ms  p99 %7.3f ms  max %7.3f ms  failures %d %s\n", i,
-            i == 0 ? "137x50" : "mixed", r.ms.size(), percentile(r.ms, 0.5), p99, percentile(r.ms, 1.0),
-            r.failures, qPrintable(r.firstFailure));
+            i == 0   ? "137x50"
+            : i == 1 ? "137com"
+                     : "mixed",
+            r.ms.size(), percentile(r.ms, 0.5), p99, percentile(r.ms, 1.0), r.failures,
+            qPrintable(r.firstFailure));
     }
     std::printf("load: %d clients, %d s, %lld requests, worst p99 %.3f ms, failures %d\n", clients, seconds,
                 requests, worst, failures);

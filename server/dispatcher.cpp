@@ -3,6 +3,7 @@
 #include "link/framing.h"
 #include "model/conversions.h"
 #include "model/vkklrequests.h"
+#include "readpool.h"
 #include "replies.h"
 #include "serverstore.h"
 #include "store/customerstore.h"
@@ -30,6 +31,25 @@ bool isPublic(const QString& code) {
 
 constexpr qsizetype soapSessionLimit = 1000;
 
+// The searches: they read the catalogue only, and may read much of it.
+bool isSearch(const QString& code) {
+    static const QStringList codes = {QStringLiteral("131"), QStringLiteral("134"), QStringLiteral("137"),
+                                      QStringLiteral("139"), QStringLiteral("501")};
+    return codes.contains(code);
+}
+
+// Whatever escapes an answer becomes a failure answer, never the server's end.
+template <typename F> ServerReply guarded(const QString& code, F&& answer) {
+    try {
+        return answer();
+    } catch (const std::exception& e) {
+        qWarning("dispatcher: request %s failed: %s", qPrintable(code), e.what());
+    } catch (...) {
+        qWarning("dispatcher: request %s failed", qPrintable(code));
+    }
+    return Replies::error(199);
+}
+
 } // namespace
 
 Dispatcher::Dispatcher(ServerStore& store, QObject* parent)
@@ -40,7 +60,17 @@ Dispatcher::Dispatcher(ServerStore& store, QObject* parent)
     , m_drafts(store)
     , m_documents(store)
     , m_services(store)
-    , m_priceFiles(store) {}
+    , m_priceFiles(store) {
+    const QString path = store.database().databaseName();
+    if (ReadPool::shareable(path))
+        m_readers = std::make_unique<ReadPool>(path);
+}
+
+Dispatcher::~Dispatcher() {
+    // Searches still running answer into the void: their answers are dropped
+    // with this object's queued calls.
+    m_readers.reset();
+}
 
 void Dispatcher::setTcpEndpoint(const QString& address, quint16 port) {
     m_tcpAddress = address;
@@ -48,15 +78,38 @@ void Dispatcher::setTcpEndpoint(const QString& address, quint16 port) {
 }
 
 ServerReply Dispatcher::handle(const ServerRequest& request) {
-    // A request must never take the server down: whatever escapes is a failure answer.
-    try {
-        return dispatch(request);
-    } catch (const std::exception& e) {
-        qWarning("dispatcher: request %s failed: %s", qPrintable(request.code), e.what());
-    } catch (...) {
-        qWarning("dispatcher: request %s failed", qPrintable(request.code));
+    return guarded(request.code, [&] { return dispatch(request); });
+}
+
+void Dispatcher::handleAsync(const ServerRequest& request, Done done) {
+    if (!m_readers || !isSearch(request.code)) {
+        done(handle(request));
+        return;
     }
-    return Replies::error(199);
+    // The session is the dispatcher's: it is settled here, the search itself
+    // runs on a reader.
+    Session session;
+    ServerReply refusal;
+    bool allowed = false;
+    const ServerReply failure = guarded(request.code, [&] {
+        allowed = authenticate(request, &session, &refusal);
+        return ServerReply();
+    });
+    if (!allowed) {
+        done(failure.status != 0 ? failure : refusal);
+        return;
+    }
+    const QDate today = QDate::currentDate();
+    m_readers->run([this, request, session, today, done = std::move(done)](ServerStore* reader) {
+        const ServerReply reply = guarded(request.code, [&] {
+            if (!reader)
+                return Replies::error(199);
+            const RequestContext ctx{request, session, today};
+            return ArticleAnswers(*reader).answer(ctx).value_or(Replies::error(3));
+        });
+        QMetaObject::invokeMethod(
+            this, [done, reply] { done(reply); }, Qt::QueuedConnection);
+    });
 }
 
 ServerReply Dispatcher::dispatch(const ServerRequest& request) {

@@ -13,10 +13,16 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
+class ReadPool;
 class ServerStore;
 
-// One dispatcher behind both fronts. It runs on the main thread only, so
-// that the store's SQLite connection stays single-threaded. The SOAP
+// One dispatcher behind both fronts. It runs on the main thread, which owns
+// the store's connection and does every write. Searches, which may read
+// thousands of rows, run on the read pool's threads (handleAsync), so that
+// they never hold up other clients. The SOAP
 // operations other than StandardRequest arrive under their own names as
 // code ("get_connection", "get_settings", "get_file", "TimeStamp").
 //
@@ -27,6 +33,7 @@ class Dispatcher : public QObject {
     Q_OBJECT
 public:
     explicit Dispatcher(ServerStore& store, QObject* parent = nullptr);
+    ~Dispatcher() override;
 
     // What get_connection tells the client about this very server.
     void setGreeting(const QString& line) { m_greeting = line; }
@@ -34,7 +41,14 @@ public:
     void setTcpEndpoint(const QString& address, quint16 port);
     void setRequestUrl(const QString& url) { m_requestUrl = url; }
 
+    // Answers on the calling thread, searches included.
     ServerReply handle(const ServerRequest& request);
+    // Answers through done, on the dispatcher's thread: at once, or when a
+    // search is through on the read pool.
+    using Done = std::function<void(const ServerReply&)>;
+    void handleAsync(const ServerRequest& request, Done done);
+    // Null when the database cannot be shared between connections.
+    ReadPool* readers() const { return m_readers.get(); }
 
 private:
     ServerReply dispatch(const ServerRequest& request);
@@ -57,4 +71,5 @@ private:
     PriceFileAnswers m_priceFiles;
     QHash<QString, Session> m_tcpSessions;
     QHash<QByteArray, Session> m_soapSessions;
+    std::unique_ptr<ReadPool> m_readers;
 };

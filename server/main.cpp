@@ -178,13 +178,16 @@ int main(int argc, char** argv) {
     Dispatcher dispatcher(store);
     dispatcher.setGreeting(greeting);
 
-    TcpFront tcp([&dispatcher](const ServerRequest& request) { return dispatcher.handle(request); }, faults);
+    TcpFront tcp(TcpFront::AsyncHandler([&dispatcher](const ServerRequest& request, TcpFront::Reply reply) {
+                     dispatcher.handleAsync(request, std::move(reply));
+                 }),
+                 faults);
     tcp.setGreeting(greeting);
     if (!tcp.listen(address, quint16(tcpPort)))
         return fail(QStringLiteral("cannot listen on TCP port %1").arg(tcpPort));
 
-    // The SOAP front answers on its own threads; every operation runs on this
-    // thread, one at a time, so the store stays single-threaded.
+    // The SOAP front answers on its own threads; every operation goes through
+    // the dispatcher on this thread, which hands searches to its readers.
     auto shuttingDown = std::make_shared<std::atomic<bool>>(false);
     SoapFront soap(
         [&dispatcher, shuttingDown](const ServerRequest& request) {
@@ -192,7 +195,10 @@ int main(int argc, char** argv) {
             std::future<ServerReply> result = promise->get_future();
             QMetaObject::invokeMethod(
                 &dispatcher,
-                [&dispatcher, promise, request] { promise->set_value(dispatcher.handle(request)); },
+                [&dispatcher, promise, request] {
+                    dispatcher.handleAsync(request,
+                                           [promise](const ServerReply& r) { promise->set_value(r); });
+                },
                 Qt::QueuedConnection);
             while (result.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
                 if (*shuttingDown) {

@@ -55,7 +55,7 @@ QSqlDatabase ServerStore::database() const {
     return QSqlDatabase::database(m_connection, false);
 }
 
-bool ServerStore::open(const QString& path, QString* error, bool seedDemo) {
+bool ServerStore::connect(const QString& path, QString* error) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
@@ -65,6 +65,28 @@ bool ServerStore::open(const QString& path, QString* error, bool seedDemo) {
         return false;
     }
     Statements::attach(m_connection);
+    return true;
+}
+
+bool ServerStore::openReader(const QString& path, QString* error) {
+    if (!connect(path, error))
+        return false;
+    QSqlDatabase db = database();
+    Schema::tune(db);
+    // A reader that tried to write would be a fault of ours: SQLite refuses it.
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA query_only=1"))) {
+        if (error)
+            *error = q.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool ServerStore::open(const QString& path, QString* error, bool seedDemo) {
+    if (!connect(path, error))
+        return false;
+    QSqlDatabase db = database();
     if (!Schema::create(db, error))
         return false;
     if (!seedDemo)

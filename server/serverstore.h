@@ -7,7 +7,8 @@
 
 // The SQLite store of qtx-server: opens the database, creates the schema and
 // keeps configuration, users and files. The area stores (store/*.h) work on
-// the same connection. Only the dispatcher's thread touches it.
+// the same connection. Only the thread that opened it touches it: the
+// dispatcher's thread, or one reader thread (see ReadPool).
 class ServerStore {
 public:
     ServerStore();
@@ -18,6 +19,9 @@ public:
     // Opens (and creates) the database. A store without customers gets a
     // small demo data set, so that a client can log in at once.
     bool open(const QString& path, QString* error, bool seedDemo = true);
+    // Opens a second connection to a database that another store has opened
+    // (and created), for reading only. It belongs to the calling thread.
+    bool openReader(const QString& path, QString* error);
     QSqlDatabase database() const;
 
     // Server configuration values (table CONFIG).
@@ -51,5 +55,7 @@ public:
     bool putFile(const QString& name, const QByteArray& data);
 
 private:
+    bool connect(const QString& path, QString* error);
+
     QString m_connection;
 };

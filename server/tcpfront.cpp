@@ -4,6 +4,7 @@
 #include "link/tcprequestparser.h"
 #include "link/textcodec.h"
 
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -43,6 +44,12 @@ QByteArray dotted(const QStringList& lines) {
 } // namespace
 
 TcpFront::TcpFront(Handler handler, const FaultTable& faults, QObject* parent)
+    : TcpFront(AsyncHandler([handler = std::move(handler)](const ServerRequest& r, const Reply& reply) {
+                   reply(handler(r));
+               }),
+               faults, parent) {}
+
+TcpFront::TcpFront(AsyncHandler handler, const FaultTable& faults, QObject* parent)
     : QObject(parent)
     , m_handler(std::move(handler))
     , m_faults(faults)
@@ -118,17 +125,27 @@ void TcpFront::answer(QTcpSocket* socket, const TcpParsedRequest& request) {
         socket->abort();
         return;
     }
-    ServerReply reply;
-    if (fault.errorLine.isEmpty()) {
-        ServerRequest r;
-        r.code = request.code;
-        r.parameters = request.parameters;
-        r.front = ServerRequest::Front::Tcp;
-        r.peer = socket->peerAddress().toString();
-        // Sessions follow connections, so one client never sees another's data.
-        r.session = m_connections.value(socket).session;
-        reply = m_handler(r);
+    if (!fault.errorLine.isEmpty()) {
+        send(socket, request, ServerReply(), fault);
+        return;
     }
+    ServerRequest r;
+    r.code = request.code;
+    r.parameters = request.parameters;
+    r.front = ServerRequest::Front::Tcp;
+    r.peer = socket->peerAddress().toString();
+    // Sessions follow connections, so one client never sees another's data.
+    r.session = m_connections.value(socket).session;
+    // The client may be gone when a search on a reader thread is through.
+    QPointer<QTcpSocket> guard(socket);
+    m_handler(r, [this, guard, request, fault](const ServerReply& reply) {
+        if (guard)
+            send(guard, request, reply, fault);
+    });
+}
+
+void TcpFront::send(QTcpSocket* socket, const TcpParsedRequest& request, const ServerReply& reply,
+                    const Fault& fault) {
     socket->write(frameReply(request, reply, fault));
 
     const bool logout = request.code == QLatin1String("999");

@@ -29,8 +29,13 @@ class TcpFront : public QObject {
     Q_OBJECT
 public:
     using Handler = std::function<ServerReply(const ServerRequest&)>;
+    // Answers through the callback, on this front's thread, now or later; the
+    // connection takes no further request until then.
+    using Reply = std::function<void(const ServerReply&)>;
+    using AsyncHandler = std::function<void(const ServerRequest&, Reply)>;
 
     TcpFront(Handler handler, const FaultTable& faults, QObject* parent = nullptr);
+    TcpFront(AsyncHandler handler, const FaultTable& faults, QObject* parent = nullptr);
     ~TcpFront() override;
 
     // The full greeting line sent on connect.
@@ -58,8 +63,10 @@ private:
     void onNewConnection();
     void processBuffer(QTcpSocket* socket);
     void answer(QTcpSocket* socket, const TcpParsedRequest& request);
+    void send(QTcpSocket* socket, const TcpParsedRequest& request, const ServerReply& reply,
+              const Fault& fault);
 
-    Handler m_handler;
+    AsyncHandler m_handler;
     FaultTable m_faults;
     QString m_greeting;
     QTcpServer* m_server;

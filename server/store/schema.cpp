@@ -203,15 +203,20 @@ QStringList statements() {
 
 } // namespace
 
+void tune(QSqlDatabase& db) {
+    QSqlQuery q(db);
+    // A catalogue of a wholesaler's size stays in memory once read.
+    q.exec(QStringLiteral("PRAGMA cache_size=-65536"));
+    q.exec(QStringLiteral("PRAGMA mmap_size=1073741824"));
+}
+
 bool create(QSqlDatabase& db, QString* error) {
     QSqlQuery q(db);
     // WAL: readers never wait for a writer. Bookings sync their commit in
     // full (see Transaction); the rest survives a crash of the server.
     q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    // A catalogue of a wholesaler's size stays in memory once read.
-    q.exec(QStringLiteral("PRAGMA cache_size=-65536"));
-    q.exec(QStringLiteral("PRAGMA mmap_size=1073741824"));
+    tune(db);
     // A database from before the trigram index gets its entries once.
     q.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = 'ARTIKEL_TEXT'"));
     const bool textIndexed = q.next();

@@ -9,5 +9,7 @@ class QSqlDatabase;
 namespace Schema {
 
 bool create(QSqlDatabase& db, QString* error);
+// What every connection sets for itself: its page cache and memory map.
+void tune(QSqlDatabase& db);
 
 } // namespace Schema

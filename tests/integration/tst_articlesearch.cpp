@@ -6,12 +6,15 @@
 
 #include "model/answerlayouts.h"
 #include "model/records.h"
+#include "readpool.h"
 #include "store/articlesearch.h"
 #include "store/articlestore.h"
 #include "store/recordtable.h"
 #include "tst_serverfixture.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSet>
 #include <QSqlDriver>
 #include <QSqlQuery>
@@ -34,6 +37,9 @@ private slots:
     void olderDatabaseGetsItsTextIndex();
     void hitListCarriesTheStockOfAllBranches();
     void commonRequestsUseIndexes();
+    void searchesRunBesideTheDispatcher();
+    void searchRefusedWithoutAReader_data();
+    void searchRefusedWithoutAReader();
 
 private:
     // The search as a scan of the whole table: what the answer must be.
@@ -269,6 +275,106 @@ void TestArticleSearch::commonRequestsUseIndexes() {
             QFAIL(qPrintable(detail + u" in "_s + sql.left(300)));
         }
     }
+}
+
+namespace {
+
+// An answer that comes through Dispatcher::handleAsync, now or later. Shared,
+// so that a late answer never writes into a finished test.
+struct Pending {
+    bool answered = false;
+    ServerReply reply;
+};
+
+std::shared_ptr<Pending> ask(Dispatcher& dispatcher, const ServerRequest& request) {
+    auto pending = std::make_shared<Pending>();
+    dispatcher.handleAsync(request, [pending](const ServerReply& r) {
+        pending->reply = r;
+        pending->answered = true;
+    });
+    return pending;
+}
+
+} // namespace
+
+void TestArticleSearch::searchesRunBesideTheDispatcher() {
+    Dispatcher& dispatcher = m_server.dispatcher();
+    ReadPool* pool = dispatcher.readers();
+    QVERIFY(pool);
+    const int threads = pool->threads();
+    QVERIFY(threads >= 2);
+    // Readers held by the test: a search may wait for them, nothing else may.
+    QSemaphore started;
+    QSemaphore gate;
+    const auto release = qScopeGuard([&] { gate.release(threads); });
+    const auto hold = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            pool->run([&](ServerStore*) {
+                started.release();
+                gate.acquire();
+            });
+        }
+        return started.tryAcquire(count, 10000);
+    };
+    QVERIFY(hold(threads - 1));
+
+    // The one free reader answers as the dispatcher itself would.
+    const ServerRequest search = ServerFixture::tcpRequest(u"131"_s, {u"OC 47"_s});
+    const ServerReply expected = dispatcher.handle(search);
+    QVERIFY(expected.lines.size() > 1);
+    std::shared_ptr<Pending> p = ask(dispatcher, search);
+    QTRY_VERIFY(p->answered);
+    QCOMPARE(p->reply.status, 0);
+    QCOMPARE(p->reply.lines, expected.lines);
+
+    // A reader sees what was committed after its first read.
+    QSqlQuery q(m_server.store().database());
+    QVERIFY(q.exec(u"INSERT INTO ARTIKEL (NUMMER, ARTIKELNR_KURZ, SUCHTEXT) VALUES ('ZZ 1', 'ZZ1', "
+                   u"'SONDERTEIL KLAPPERSCHLANGE')"_s));
+    p = ask(dispatcher, ServerFixture::soapRequest(u"131"_s, {u"klapperschlange"_s}));
+    QTRY_VERIFY(p->answered);
+    QCOMPARE(p->reply.status, 0);
+    QVERIFY2(p->reply.lines.join(u'|').contains(u"ZZ 1"_s), qPrintable(p->reply.lines.join(u'|')));
+
+    // Every reader busy: the search waits, the dispatcher goes on.
+    QVERIFY(hold(1));
+    p = ask(dispatcher, ServerFixture::tcpRequest(u"137"_s, QStringList(5, u"0"_s) + QStringList(5, QString())
+                                                                << u"OC 47"_s));
+    QCoreApplication::processEvents();
+    QVERIFY(!p->answered);
+    const std::shared_ptr<Pending> time = ask(dispatcher, ServerFixture::tcpRequest(u"994"_s, {}));
+    QVERIFY(time->answered);
+    QCOMPARE(time->reply.status, 0);
+    gate.release();
+    QTRY_VERIFY(p->answered);
+    QCOMPARE(p->reply.status, 0);
+    QVERIFY2(p->reply.lines.join(u'|').contains(u"OC 47"_s), qPrintable(p->reply.lines.join(u'|')));
+}
+
+void TestArticleSearch::searchRefusedWithoutAReader_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("soap");
+    QTest::addColumn<QStringList>("header");
+    QTest::addColumn<QString>("session");
+    QTest::newRow("tcp, connection not logged in") << u"131"_s << false << QStringList() << u"c2"_s;
+    QTest::newRow("soap, wrong password")
+        << u"134"_s << true << QStringList{u"10000"_s, u"DEMO"_s, u"falsch"_s, u"0"_s} << QString();
+    QTest::newRow("soap, no login header") << u"137"_s << true << QStringList() << QString();
+}
+
+void TestArticleSearch::searchRefusedWithoutAReader() {
+    QFETCH(QString, code);
+    QFETCH(bool, soap);
+    QFETCH(QStringList, header);
+    QFETCH(QString, session);
+    const QStringList parameters{u"OC 47"_s};
+    const ServerRequest request = soap ? ServerFixture::soapRequest(code, parameters, header)
+                                       : ServerFixture::tcpRequest(code, parameters, session);
+    // Refused on the dispatcher's thread, before any reader reads a row.
+    const std::shared_ptr<Pending> p = ask(m_server.dispatcher(), request);
+    QVERIFY(p->answered);
+    QCOMPARE(p->reply.status, 60);
+    QVERIFY(p->reply.lines.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestArticleSearch)

@@ -32,23 +32,33 @@ void ServerFixture::close() {
     m_dir.reset();
 }
 
-ServerReply ServerFixture::tcp(const QString& code, const QStringList& parameters, const QString& session) {
+ServerRequest ServerFixture::tcpRequest(const QString& code, const QStringList& parameters,
+                                        const QString& session) {
     ServerRequest r;
     r.code = code;
     r.parameters = parameters;
     r.front = ServerRequest::Front::Tcp;
     r.session = session;
-    return m_dispatcher->handle(r);
+    return r;
 }
 
-ServerReply ServerFixture::soap(const QString& code, const QStringList& parameters,
-                                const QStringList& header) {
+ServerRequest ServerFixture::soapRequest(const QString& code, const QStringList& parameters,
+                                         const QStringList& header) {
     ServerRequest r;
     r.code = code;
     r.parameters = parameters;
     r.loginHeader = header;
     r.front = ServerRequest::Front::Soap;
-    return m_dispatcher->handle(r);
+    return r;
+}
+
+ServerReply ServerFixture::tcp(const QString& code, const QStringList& parameters, const QString& session) {
+    return m_dispatcher->handle(tcpRequest(code, parameters, session));
+}
+
+ServerReply ServerFixture::soap(const QString& code, const QStringList& parameters,
+                                const QStringList& header) {
+    return m_dispatcher->handle(soapRequest(code, parameters, header));
 }
 
 bool ServerFixture::loginDemo(const QString& session) {

@@ -21,13 +21,18 @@ public:
     void close();
 
     ServerStore& store() { return *m_store; }
+    Dispatcher& dispatcher() { return *m_dispatcher; }
 
     // A TCP request on the connection `session` (empty: a front without connection keys).
     ServerReply tcp(const QString& code, const QStringList& parameters,
                     const QString& session = QStringLiteral("c1"));
+    static ServerRequest tcpRequest(const QString& code, const QStringList& parameters,
+                                    const QString& session = QStringLiteral("c1"));
     // A SOAP request with the login header.
     ServerReply soap(const QString& code, const QStringList& parameters,
                      const QStringList& header = demoHeader());
+    static ServerRequest soapRequest(const QString& code, const QStringList& parameters,
+                                     const QStringList& header = demoHeader());
     static QStringList demoHeader() {
         return {QStringLiteral("10000"), QStringLiteral("DEMO"), QStringLiteral("demo"), QStringLiteral("0")};
     }

@@ -35,7 +35,8 @@ ServerReply echo(const ServerRequest& r) {
 // The front lives in its own thread: the client blocks this one while it waits.
 class FrontThread {
 public:
-    FrontThread(const QStringList& faults, const QString& greeting = QString()) {
+    FrontThread(const QStringList& faults, const QString& greeting = QString(),
+                TcpFront::AsyncHandler handler = {}) {
         FaultTable table;
         for (const QString& f : faults)
             table.add(f);
@@ -43,7 +44,7 @@ public:
         QMetaObject::invokeMethod(
             &m_anchor,
             [&] {
-                m_front = new TcpFront(echo, table);
+                m_front = handler ? new TcpFront(handler, table) : new TcpFront(echo, table);
                 if (!greeting.isEmpty())
                     m_front->setGreeting(greeting);
                 m_front->listen(QHostAddress::LocalHost, 0);
@@ -139,6 +140,36 @@ private Q_SLOTS:
         QCOMPARE(t.lines, QStringList{u"Abgemeldet"_s});
         QVERIFY(s.waitForData(3000) != TcpStream::Read::Ok);
         QVERIFY(!c.connection.isConnected());
+    }
+
+    // A search answered on a reader thread may come back after its client left.
+    void lateAnswerAfterTheClientLeft() {
+        std::vector<TcpFront::Reply> held; // touched on the front's thread only
+        FrontThread server({}, QString(), [&held](const ServerRequest& r, TcpFront::Reply reply) {
+            if (r.code == u"141"_s && held.empty())
+                held.push_back(std::move(reply));
+            else
+                reply(echo(r));
+        });
+        {
+            Client gone;
+            QVERIFY(gone.connect(server.port()).connected);
+            TcpStream& s = gone.connection.stream();
+            s.setReadTimeout(200);
+            QVERIFY(TcpFraming::SendRequest(s, QString(), u"141"_s, umlauts).result != 0);
+        }
+        Client next;
+        QVERIFY(next.connect(server.port()).connected);
+        QMetaObject::invokeMethod(
+            server.anchor(),
+            [&held] {
+                QVERIFY(held.size() == 1);
+                held.front()(echo(ServerRequest()));
+            },
+            Qt::BlockingQueuedConnection);
+        const TcpResult t = TcpFraming::SendRequest(next.connection.stream(), QString(), u"141"_s, umlauts);
+        QCOMPARE(t.result, 0);
+        QCOMPARE(t.lines, umlauts);
     }
 
     void greetingVariants_data() {
