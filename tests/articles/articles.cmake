@@ -22,3 +22,6 @@ if(QTX_BUILD_GUI)
   target_include_directories(tst_quicksearchwidgets PRIVATE ${PROJECT_SOURCE_DIR}/tests/integration)
   add_dependencies(tst_quicksearchwidgets qtx-server)
 endif()
+
+qtx_add_test(NAME tst_stockrules LABEL unit SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_stockrules.cpp
+  LIBS qtx_core qtx_testsupport)

@@ -1,0 +1,239 @@
+#include "articles/stockrules.h"
+
+#include "model/conversions.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace StockRules {
+
+namespace {
+
+bool isKind(const TBestandsInfoFiliale& f, QStringView kind) {
+    return QStringView(f.Auftrag).trimmed() == kind;
+}
+
+bool listed(const QString& list, const QString& code) {
+    const QString c = code.trimmed();
+    const QStringList codes = list.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    return std::any_of(codes.begin(), codes.end(), [&](const QString& x) { return x.trimmed() == c; });
+}
+
+void zero(TBestandsInfoFiliale& f) {
+    f.Verfuegbar = QStringLiteral("0");
+}
+
+QString positiveTotal(const TBestandsInfo& info) {
+    qint64 sum = 0;
+    for (const TBestandsInfoFiliale& f : info.FilialBestand)
+        sum += std::max(0, Convert::toIntDef(f.Verfuegbar, 0));
+    return QString::number(sum);
+}
+
+QString indexText(const TBestandsInfo& info, const QString& code) {
+    const int i = code.trimmed().isEmpty() ? -1 : indexOf(info, code);
+    return i < 0 ? QString() : QString::number(i);
+}
+
+} // namespace
+
+Form formOfCode(const QString& lieferungscode) {
+    const QString c = lieferungscode.trimmed();
+    if (c == u"97")
+        return Form::NightExpress;
+    if (c == u"98")
+        return Form::Parcel;
+    return Form::Delivery;
+}
+
+Form formOfKind(const QString& lieferungsart) {
+    const QString k = lieferungsart.trimmed();
+    if (k == u"Nachtexpress")
+        return Form::NightExpress;
+    if (k == u"Paketdienst")
+        return Form::Parcel;
+    return Form::Delivery;
+}
+
+QString corrected(const QString& name) {
+    static const QHash<QString, QString> towns = {
+        {QStringLiteral("Luebeck"), QStringLiteral("Lübeck")},
+        {QStringLiteral("Lueneburg"), QStringLiteral("Lüneburg")},
+        {QStringLiteral("Muenchen"), QStringLiteral("München")},
+        {QStringLiteral("Koeln"), QStringLiteral("Köln")},
+        {QStringLiteral("Duesseldorf"), QStringLiteral("Düsseldorf")},
+        {QStringLiteral("Osnabrueck"), QStringLiteral("Osnabrück")},
+    };
+    return towns.value(name.trimmed(), name);
+}
+
+void applyKinds(TBestandsInfo& info, const StockSettings& settings) {
+    for (TBestandsInfoFiliale& f : info.FilialBestand) {
+        f.Bezeichnung = corrected(f.Bezeichnung);
+        f.Kurzname = corrected(f.Kurzname);
+        if (isKind(f, kindBranch) && !settings.gueltigeFilialen.trimmed().isEmpty() &&
+            !listed(settings.gueltigeFilialen, f.Code))
+            zero(f);
+        else if (isKind(f, kindVirtual) && !settings.virtualBranches)
+            zero(f);
+        else if (isKind(f, kindOwnWarehouse) && settings.debitorLagerModus <= 0)
+            zero(f);
+    }
+    info.GesamtVerfuegbar = positiveTotal(info);
+}
+
+TBestandsInfo BestandSortieren(const TBestandsInfo& info, Form form, const QString& wanted,
+                               const QString& alternative, const StockSettings& settings) {
+    if (Convert::toIntDef(info.NumFiliale, 0) <= 0)
+        return info;
+    TBestandsInfoFilialenArray rest = info.FilialBestand;
+    for (TBestandsInfoFiliale& f : rest) {
+        if (form == Form::Delivery) {
+            if (isKind(f, kindNoDelivery))
+                zero(f);
+            continue;
+        }
+        const bool offers = (form == Form::NightExpress ? f.NachtExpress : f.PaketDienst).trimmed() == u"1";
+        if (isKind(f, kindOwnWarehouse)) {
+            if (!settings.debitorLagerDarfNex)
+                zero(f);
+        } else if (!offers && !isKind(f, kindVirtual) && !isKind(f, kindExternal)) {
+            zero(f);
+        }
+    }
+
+    TBestandsInfo out = info;
+    out.FilialBestand.clear();
+    const auto take = [&](const QString& code, bool branchesOnly) {
+        const QString c = code.trimmed();
+        if (c.isEmpty())
+            return;
+        const auto it = std::find_if(rest.begin(), rest.end(), [&](const TBestandsInfoFiliale& f) {
+            return f.Code.trimmed() == c && (!branchesOnly || isKind(f, kindBranch));
+        });
+        if (it == rest.end())
+            return;
+        out.FilialBestand.append(*it);
+        rest.erase(it);
+    };
+    if (form == Form::Delivery) {
+        take(wanted, true);
+        take(alternative, true);
+    } else {
+        take(settings.nexBranch, true);
+    }
+    QString firstCentral;
+    QString lastCentral;
+    for (const TBestandsInfoFiliale& f : info.FilialBestand) {
+        if (f.Zentrale.trimmed().isEmpty())
+            continue;
+        if (firstCentral.isEmpty())
+            firstCentral = f.Zentrale.trimmed();
+        lastCentral = f.Zentrale.trimmed();
+    }
+    take(firstCentral, true);
+    take(lastCentral, true);
+    out.FilialBestand += rest;
+
+    out.GesamtVerfuegbar = positiveTotal(out);
+    TBestandsInfoFilialenArray& b = out.FilialBestand;
+    if (settings.debitorLagerModus > 0 && b.size() > 2 && !isKind(b.first(), kindOwnWarehouse) &&
+        isKind(b.last(), kindOwnWarehouse))
+        b.move(b.size() - 1, 1);
+    out.NumFiliale = QString::number(b.size());
+    out.ZentraleIndex = indexText(out, firstCentral);
+    out.KundeIndex = indexText(out, form == Form::Delivery ? wanted : settings.nexBranch);
+    out.AlternativIndex = indexText(out, alternative);
+    return out;
+}
+
+QString displayName(const TBestandsInfoFiliale& branch, const StockSettings& settings) {
+    const QString code = branch.Code.trimmed();
+    if (isKind(branch, kindOwnWarehouse))
+        return QStringLiteral("[4]") + code;
+    for (const TFilialeKurz2& f : settings.branches) {
+        if (f.CODE.trimmed() == code && !f.BEZEICHNUNG.trimmed().isEmpty())
+            return f.BEZEICHNUNG.trimmed();
+    }
+    QString name = branch.Bezeichnung.trimmed();
+    if (name == u"Oesterreich")
+        name = QStringLiteral("Österreich");
+    if (!isKind(branch, kindBranch) || name.isEmpty())
+        return code;
+    const QString shortName = branch.Kurzname.trimmed();
+    if (shortName.isEmpty() || shortName.startsWith(QLatin1Char('-')))
+        return name;
+    if (settings.tenant == 4)
+        return QStringLiteral("%1 (%2)").arg(name, shortName);
+    return name + QLatin1Char(' ') + shortName;
+}
+
+QString codeOfDisplayName(const TBestandsInfo& info, const QString& name, const StockSettings& settings) {
+    for (const TBestandsInfoFiliale& f : info.FilialBestand) {
+        if (displayName(f, settings) == name.trimmed())
+            return f.Code.trimmed();
+    }
+    return QString();
+}
+
+int indexOf(const TBestandsInfo& info, const QString& code) {
+    const QString c = code.trimmed();
+    for (qsizetype i = 0; i < info.FilialBestand.size(); ++i) {
+        if (info.FilialBestand.at(i).Code.trimmed() == c)
+            return int(i);
+    }
+    return -1;
+}
+
+int available(const TBestandsInfo& info, const QString& code) {
+    const int i = indexOf(info, code);
+    return i < 0 ? 0 : std::max(0, Convert::toIntDef(info.FilialBestand.at(i).Verfuegbar, 0));
+}
+
+Summary summarize(const TBestandsInfo& sorted, const QString& filiale, const QString& alternative,
+                  const StockSettings& settings) {
+    Summary s;
+    const int central = Convert::toIntDef(sorted.ZentraleIndex, -1);
+    if (central >= 0 && central < sorted.FilialBestand.size()) {
+        s.zentralfiliale = sorted.FilialBestand.at(central).Code.trimmed();
+        s.mengeInZentrale = QString::number(available(sorted, s.zentralfiliale));
+    } else {
+        s.zentralfiliale = settings.nexBranch;
+    }
+    const int own = indexOf(sorted, filiale);
+    if (own >= 0) {
+        s.branchFound = true;
+        s.mengeInFiliale = QString::number(available(sorted, filiale));
+        s.geplanteFahrt = sorted.FilialBestand.at(own).GeplanteFahrt.trimmed();
+    }
+    if (!alternative.trimmed().isEmpty())
+        s.mengeAlternativ = QString::number(available(sorted, alternative));
+    s.gesamtMenge =
+        sorted.GesamtVerfuegbar.trimmed().isEmpty() ? QStringLiteral("0") : sorted.GesamtVerfuegbar;
+    s.message = QStringLiteral("Gesamtmenge verfügbar: ") + s.gesamtMenge;
+    if (s.branchFound)
+        s.message += QStringLiteral("\r\nIn Filiale verfügbar: ") + s.mengeInFiliale;
+    return s;
+}
+
+MengeStatus mengeStatus(const Summary& summary, const QString& wunschmenge) {
+    MengeStatus m;
+    const int total = Convert::toIntDef(summary.gesamtMenge, 0);
+    const int branch = Convert::toIntDef(summary.mengeInFiliale, 0);
+    const int wanted = Convert::toIntDef(wunschmenge, 0);
+    QString info;
+    if (total <= 0) {
+        info = QStringLiteral("Kein Bestand (Wunschmenge=") + wunschmenge + QLatin1Char(')');
+        m.status = 1;
+    } else {
+        info = QStringLiteral("Wunschmenge=") + wunschmenge + QStringLiteral("; Menge in Filiale=") +
+               summary.mengeInFiliale + QStringLiteral("\r\nMenge in Zentrale=") + summary.mengeInZentrale +
+               QStringLiteral("; Gesamtmenge=") + summary.gesamtMenge;
+        m.status = branch <= 0 ? 2 : wanted >= branch ? 3 : 0;
+    }
+    m.info = info + QStringLiteral("\r\n") + summary.message;
+    return m;
+}
+
+} // namespace StockRules

@@ -1,0 +1,224 @@
+#include "articles/stockrules.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A stock answer from "code kind nex paket available central" rows, e.g. "F02 1 1 0 7 F01".
+TBestandsInfo stock(const QStringList& rows) {
+    TBestandsInfo info;
+    for (const QString& row : rows) {
+        const QStringList p = row.split(u' ');
+        TBestandsInfoFiliale f;
+        f.Code = p.at(0);
+        f.Bezeichnung = u"Filiale "_s + p.at(0);
+        f.Auftrag = p.at(1);
+        f.NachtExpress = p.at(2);
+        f.PaketDienst = p.at(3);
+        f.Verfuegbar = p.at(4);
+        f.Zentrale = p.value(5);
+        info.FilialBestand.append(f);
+    }
+    info.NumFiliale = QString::number(rows.size());
+    return info;
+}
+
+// "F01=40 F02=0 ..." in list order.
+QString listed(const TBestandsInfo& info) {
+    QStringList out;
+    for (const TBestandsInfoFiliale& f : info.FilialBestand)
+        out << f.Code + u'=' + f.Verfuegbar;
+    return out.join(u' ');
+}
+
+const QStringList wholesaler{
+    u"F03 1 1 1 5 F01"_s, // the customer's branch
+    u"F02 1 0 1 7 F01"_s, // no night express
+    u"F01 1 1 1 40"_s,    // central
+    u"F05 3 1 1 9 F01"_s, // not for delivery
+    u"F99 2 0 0 11"_s,    // virtual
+    u"F20 5 0 0 30"_s,    // external
+    u"F15 1 1 1 18 F01"_s,
+    u"L77 4 0 0 6"_s, // the customer's own warehouse, sent last
+};
+
+} // namespace
+
+class TestStockRules : public QObject {
+    Q_OBJECT
+private slots:
+    void sortAndFilter_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<QString>("alternative");
+        QTest::addColumn<QString>("gueltig");
+        QTest::addColumn<bool>("virtuell");
+        QTest::addColumn<int>("lagerModus");
+        QTest::addColumn<bool>("darfNex");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("total");
+
+        QTest::newRow("no branches") << QStringList() << 0 << u"F03"_s << QString() << QString() << false << 0
+                                     << false << QString() << QString();
+        QTest::newRow("delivery: wanted, alternative, central, rest; kind 3, virtual, own warehouse zeroed")
+            << wholesaler << 0 << u"F03"_s << u"F15"_s << QString() << false << 0 << false
+            << u"F03=5 F15=18 F01=40 F02=7 F05=0 F99=0 F20=30 L77=0"_s << u"100"_s;
+        QTest::newRow("a branch outside GUELTIGE_FILIALEN counts nothing")
+            << wholesaler << 0 << u"F03"_s << QString() << u"F01;F03;"_s << false << 0 << false
+            << u"F03=5 F01=40 F02=0 F05=0 F99=0 F20=30 F15=0 L77=0"_s << u"75"_s;
+        QTest::newRow("virtual branches allowed")
+            << wholesaler << 0 << u"F03"_s << QString() << QString() << true << 0 << false
+            << u"F03=5 F01=40 F02=7 F05=0 F99=11 F20=30 F15=18 L77=0"_s << u"111"_s;
+        QTest::newRow("own warehouse with mode 1 moves to second place")
+            << wholesaler << 0 << u"F03"_s << QString() << QString() << false << 1 << false
+            << u"F03=5 L77=6 F01=40 F02=7 F05=0 F99=0 F20=30 F15=18"_s << u"106"_s;
+        QTest::newRow("own warehouse not sent last stays in its place")
+            << QStringList{u"L77 4 0 0 6"_s, u"F01 1 1 1 40"_s, u"F03 1 1 1 5 F01"_s} << 0 << u"L77"_s
+            << QString() << QString() << false << 2 << false << u"F01=40 L77=6 F03=5"_s << u"51"_s;
+        QTest::newRow("night express: nex branch first, branches without it zeroed, external kept")
+            << wholesaler << 1 << u"F03"_s << QString() << QString() << true << 1 << false
+            << u"F15=18 L77=0 F01=40 F03=5 F02=0 F05=9 F99=11 F20=30"_s << u"113"_s;
+        QTest::newRow("night express: own warehouse kept with DEBITORLAGER_DARFNEX")
+            << wholesaler << 1 << u"F03"_s << QString() << QString() << false << 1 << true
+            << u"F15=18 L77=6 F01=40 F03=5 F02=0 F05=9 F99=0 F20=30"_s << u"108"_s;
+        QTest::newRow("parcel: the parcel flag decides")
+            << QStringList{u"F03 1 1 0 5 F01"_s, u"F01 1 0 1 40"_s} << 2 << u"F03"_s << QString() << QString()
+            << false << 0 << false << u"F01=40 F03=0"_s << u"40"_s;
+        QTest::newRow("wanted branch of another kind is not put first")
+            << QStringList{u"F01 1 1 1 40"_s, u"F20 5 0 0 30"_s} << 0 << u"F20"_s << QString() << QString()
+            << false << 0 << false << u"F01=40 F20=30"_s << u"70"_s;
+        QTest::newRow("first and last central both come forward")
+            << QStringList{u"F07 1 1 1 1 F01"_s, u"F02 1 1 1 2"_s, u"F01 1 1 1 3"_s, u"F08 1 1 1 4 F02"_s}
+            << 0 << u"F08"_s << QString() << QString() << false << 0 << false << u"F08=4 F01=3 F02=2 F07=1"_s
+            << u"10"_s;
+    }
+    void sortAndFilter() {
+        QFETCH(QStringList, rows);
+        QFETCH(int, form);
+        QFETCH(QString, wanted);
+        QFETCH(QString, alternative);
+        QFETCH(QString, gueltig);
+        QFETCH(bool, virtuell);
+        QFETCH(int, lagerModus);
+        QFETCH(bool, darfNex);
+        QFETCH(QString, expected);
+        QFETCH(QString, total);
+        StockSettings s;
+        s.gueltigeFilialen = gueltig;
+        s.virtualBranches = virtuell;
+        s.debitorLagerModus = lagerModus;
+        s.debitorLagerDarfNex = darfNex;
+        s.nexBranch = u"F15"_s;
+        TBestandsInfo info = stock(rows);
+        StockRules::applyKinds(info, s);
+        const TBestandsInfo sorted =
+            StockRules::BestandSortieren(info, StockRules::Form(form), wanted, alternative, s);
+        QCOMPARE(listed(sorted), expected);
+        QCOMPARE(sorted.GesamtVerfuegbar, rows.isEmpty() ? info.GesamtVerfuegbar : total);
+    }
+
+    void displayNames_data() {
+        QTest::addColumn<QString>("row"); // code kind short-name name
+        QTest::addColumn<int>("tenant");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("from the customer's branch list")
+            << u"F03|1|HAN|Hannover"_s << 6 << u"Hannover Mitte"_s;
+        QTest::newRow("name and short name") << u"F02|1|HB|Bremen"_s << 6 << u"Bremen HB"_s;
+        QTest::newRow("tenant 4 puts the short name in brackets")
+            << u"F02|1|HB|Bremen"_s << 4 << u"Bremen (HB)"_s;
+        QTest::newRow("short name with a dash") << u"F02|1|-|Bremen"_s << 6 << u"Bremen"_s;
+        QTest::newRow("no short name") << u"F02|1||Bremen"_s << 6 << u"Bremen"_s;
+        QTest::newRow("Oesterreich") << u"F30|1||Oesterreich"_s << 6 << u"Österreich"_s;
+        QTest::newRow("umlauts from the correction table") << u"F05|1||Luebeck"_s << 6 << u"Lübeck"_s;
+        QTest::newRow("external warehouse shows its code") << u"F20|5|FS|Fremdlager"_s << 6 << u"F20"_s;
+        QTest::newRow("own warehouse") << u"L77|4|EL|Eigenlager"_s << 6 << u"[4]L77"_s;
+    }
+    void displayNames() {
+        QFETCH(QString, row);
+        QFETCH(int, tenant);
+        QFETCH(QString, expected);
+        const QStringList p = row.split(u'|');
+        TBestandsInfo info;
+        TBestandsInfoFiliale f;
+        f.Code = p.at(0);
+        f.Auftrag = p.at(1);
+        f.Kurzname = p.at(2);
+        f.Bezeichnung = p.at(3);
+        info.FilialBestand.append(f);
+        StockSettings s;
+        s.tenant = tenant;
+        TFilialeKurz2 listedBranch;
+        listedBranch.CODE = u"F03"_s;
+        listedBranch.BEZEICHNUNG = u"Hannover Mitte"_s;
+        s.branches.append(listedBranch);
+        StockRules::applyKinds(info, s);
+        const QString name = StockRules::displayName(info.FilialBestand.first(), s);
+        QCOMPARE(name, expected);
+        QCOMPARE(StockRules::codeOfDisplayName(info, name, s), p.at(0));
+    }
+
+    void quantityStatus_data() {
+        QTest::addColumn<QString>("branch");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("enough in the branch")
+            << u"10"_s << u"40"_s << u"4"_s << 0 << u"Wunschmenge=4; Menge in Filiale=10"_s;
+        QTest::newRow("no stock anywhere")
+            << u"0"_s << u"0"_s << u"4"_s << 1 << u"Kein Bestand (Wunschmenge=4)"_s;
+        QTest::newRow("none in the branch")
+            << u"0"_s << u"40"_s << u"4"_s << 2 << u"Wunschmenge=4; Menge in Filiale=0"_s;
+        QTest::newRow("wanted equals the branch stock")
+            << u"10"_s << u"40"_s << u"10"_s << 3 << u"Wunschmenge=10; Menge in Filiale=10"_s;
+        QTest::newRow("wanted above the branch stock")
+            << u"10"_s << u"40"_s << u"11"_s << 3 << u"Wunschmenge=11; Menge in Filiale=10"_s;
+    }
+    void quantityStatus() {
+        QFETCH(QString, branch);
+        QFETCH(QString, total);
+        QFETCH(QString, wanted);
+        QFETCH(int, status);
+        QFETCH(QString, firstLine);
+        TBestandsInfo info = stock({u"F03 1 1 1 "_s + branch + u" F01"_s,
+                                    u"F01 1 1 1 "_s + QString::number(total.toInt() - branch.toInt())});
+        StockSettings s;
+        StockRules::applyKinds(info, s);
+        const TBestandsInfo sorted =
+            StockRules::BestandSortieren(info, StockRules::Form::Delivery, u"F03"_s, QString(), s);
+        const StockRules::Summary summary = StockRules::summarize(sorted, u"F03"_s, QString(), s);
+        QCOMPARE(summary.zentralfiliale, u"F01"_s);
+        const StockRules::MengeStatus m = StockRules::mengeStatus(summary, wanted);
+        QCOMPARE(m.status, status);
+        const QStringList lines = m.info.split(u"\r\n"_s);
+        QCOMPARE(lines.first(), firstLine);
+        QCOMPARE(lines.last(), u"In Filiale verfügbar: "_s + branch);
+    }
+
+    void summaryOfADraftLine() {
+        StockSettings s;
+        s.nexBranch = u"F15"_s;
+        TBestandsInfo info = stock(wholesaler);
+        StockRules::applyKinds(info, s);
+        const TBestandsInfo sorted =
+            StockRules::BestandSortieren(info, StockRules::Form::Delivery, u"F02"_s, u"F15"_s, s);
+        const StockRules::Summary sum = StockRules::summarize(sorted, u"F02"_s, u"F15"_s, s);
+        QCOMPARE(sum.zentralfiliale, u"F01"_s);
+        QCOMPARE(sum.mengeInZentrale, u"40"_s);
+        QCOMPARE(sum.mengeInFiliale, u"7"_s);
+        QCOMPARE(sum.mengeAlternativ, u"18"_s);
+        QCOMPARE(sum.message, u"Gesamtmenge verfügbar: 100\r\nIn Filiale verfügbar: 7"_s);
+        // A branch outside the answer: no branch line, the central branch falls back to night express.
+        const StockRules::Summary none =
+            StockRules::summarize(stock({u"F02 1 1 1 3"_s}), u"F44"_s, QString(), s);
+        QVERIFY(!none.branchFound);
+        QCOMPARE(none.zentralfiliale, u"F15"_s);
+        QCOMPARE(none.message, u"Gesamtmenge verfügbar: 0"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStockRules)
+#include "tst_stockrules.moc"
