@@ -32,7 +32,8 @@ constexpr quint32 seed = 4711;
 struct BranchSeed {
     const char* code;
     const char* name;
-    const char* art; // Z central, F branch, E external warehouse, V virtual
+    const char*
+        art; // Z central, F branch, E external warehouse, V virtual, N not for delivery, K own warehouse
     int stockFactor;
 };
 
@@ -50,6 +51,10 @@ const BranchSeed branchSeeds[] = {
     {"F15", "Ostrand", "F", 18},
     {"F20", "Fremdlager Süd", "E", 30},
     {"F99", "Streckengeschäft", "V", 0},
+    // Without a stock factor, so that the random catalogue stays the same:
+    // their stock comes with the special articles.
+    {"F10", "Werkstattlager Nord", "N", 0},
+    {"L77", "Kundenlager", "K", 0},
 };
 
 struct PartSeed {
@@ -196,8 +201,9 @@ bool DemoData::branches(QSqlDatabase& db) {
         f.BEZEICHNUNG = QStringLiteral("Filiale ") + QString::fromUtf8(b.name);
         f.KURZNAME = QString::fromUtf8(b.name).left(12);
         f.ART = QLatin1String(b.art);
-        f.VERKAUFSFILIALE = f.ART == u"V" || f.ART == u"E" ? QStringLiteral("0") : QStringLiteral("1");
-        f.LAGERMASKENINDEX = QString::number(pos);
+        f.VERKAUFSFILIALE = f.ART == u"Z" || f.ART == u"F" ? QStringLiteral("1") : QStringLiteral("0");
+        // "0" would drop the branch from the customer's branch list.
+        f.LAGERMASKENINDEX = QString::number(pos + 1);
         f.NACHTEXPRESS = pos % 3 == 0 ? QStringLiteral("1") : QStringLiteral("0");
         f.EILZUSTELLUNG = pos % 2 == 0 ? QStringLiteral("1") : QStringLiteral("0");
         f.PAKETDIENST = f.ART == u"V" ? QStringLiteral("0") : QStringLiteral("1");
@@ -402,7 +408,8 @@ bool DemoData::customers(QSqlDatabase& db) {
         d.TOURFILIALE = d.FILIALE;
         d.TOURNR = QStringLiteral("T01");
         d.DEBI_ID = QString::number(id);
-        d.DEBI_VERK_ID = id == 2 ? QStringLiteral("1") : QStringLiteral("0");
+        // 10000 and 10001 may keep their own warehouse with the wholesaler.
+        d.DEBI_VERK_ID = id <= 2 ? QStringLiteral("1") : QStringLiteral("0");
         d.DEBI_VERTR_ID = QStringLiteral("0");
         d.DEBI_DEBI_ID = id == 1 ? QStringLiteral("1") : QStringLiteral("0");
         d.DEBI_LAND_ID = QStringLiteral("0");
@@ -455,8 +462,13 @@ bool DemoData::customers(QSqlDatabase& db) {
         // name stands in the programs only scrambled.
         {Scramble::unscramble(QStringLiteral("035082889A929CBE9A9E88AAA6")), QStringLiteral("0")},
     };
+    // The branches whose stock counts for the demo customer, and its own warehouse shown.
+    const QList<QPair<QString, QString>> demoCustomer = {
+        {QStringLiteral("GUELTIGE_FILIALEN"), QStringLiteral("F01;F02;F03;F05;F15;")},
+        {QStringLiteral("DEBITOR_LAGER_MODUS"), QStringLiteral("1")},
+    };
     for (const QStringList& login : logins()) {
-        for (const auto& [key, value] : options) {
+        for (const auto& [key, value] : login.at(0) == u"10000" ? options + demoCustomer : options) {
             opt.addBindValue(login.at(0));
             opt.addBindValue(login.at(1));
             opt.addBindValue(RecordTable::text(key));

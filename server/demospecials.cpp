@@ -18,6 +18,8 @@ struct Special {
     double price;
     const char* supplier;
     int stock; // in the central branch; the branches of the demo customers get a share
+    // Instead of the shares: "branch:quantity ..." as written.
+    const char* stockPlan = nullptr;
 };
 
 const Special specials[] = {
@@ -38,6 +40,12 @@ const Special specials[] = {
     {"CU 2939", "Pollenschutzeinsatz", "FI40", false, 18.90, "E002", 25},
     {"OC 47", "Ölfiltereinsatz", "FI10", false, 9.40, "E002", 40},
     {"OC 470", "Ölfiltereinsatz lang", "FI10", false, 11.20, "E002", 18},
+    // Stock the way it lies in a wholesaler's branches.
+    {"BS 300", "Bremsscheibe belüftet, verteilter Bestand", "BR10", false, 52.00, "E001", 0,
+     "F03:4 F15:3 F01:6 F10:5"},
+    {"EX 900", "Lichtmaschine, nur im Fremdlager", "EL10", false, 310.00, "E004", 0, "F20:7"},
+    {"EL 77", "Bremsbelagsatz, im Kundenlager", "BR20", false, 38.00, "E001", 0, "F01:2 L77:6"},
+    {"VB 12", "Achsmanschette, über Streckengeschäft", "FW50", false, 24.00, "E005", 0, "F99:9 F02:1"},
 };
 
 // Blocked article and its successor (net type 1, "Abgelöst").
@@ -103,12 +111,22 @@ bool DemoSpecials::insert() {
         RecordTable::bindFields(art, a);
         if (!exec(art))
             return false;
-        // The central branch and the branches of the demo customers.
-        for (const auto& [branch, share] :
-             {std::pair{"F01", 1.0}, std::pair{"F03", 0.5}, std::pair{"F15", 0.25}, std::pair{"F05", 0.25}}) {
+        // The central branch and the branches of the demo customers, or the plan.
+        QList<std::pair<QString, int>> rows;
+        if (s.stockPlan) {
+            for (const QString& entry : QString::fromLatin1(s.stockPlan).split(QLatin1Char(' '))) {
+                const QStringList p = entry.split(QLatin1Char(':'));
+                rows.append({p.at(0), p.at(1).toInt()});
+            }
+        } else {
+            for (const auto& [branch, share] : {std::pair{"F01", 1.0}, std::pair{"F03", 0.5},
+                                                std::pair{"F15", 0.25}, std::pair{"F05", 0.25}})
+                rows.append({QLatin1String(branch), int(s.stock * share)});
+        }
+        for (const auto& [branch, quantity] : rows) {
             stock.addBindValue(a.NUMMER);
-            stock.addBindValue(QLatin1String(branch));
-            stock.addBindValue(int(s.stock * share));
+            stock.addBindValue(branch);
+            stock.addBindValue(quantity);
             if (!exec(stock))
                 return false;
         }

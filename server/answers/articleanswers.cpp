@@ -144,28 +144,17 @@ ServerReply ArticleAnswers::stock(const RequestContext& ctx) {
     const std::optional<TArtikelInfo> a = articles.byNumber(ctx.p().at(5));
     if (!a)
         return Replies::error(61);
-    const QString branch = ctx.p().at(2).trimmed();
-    QString customerBranch;
-    if (ctx.session.known) {
-        if (auto d = CustomerStore(m_store.database()).debitor(ctx.session.kdnr))
-            customerBranch = d->FILIALE;
-    }
     TBestandsInfo info;
     int total = 0;
-    int row = 0;
     for (const ArticleStore::Stock& s : articles.stock(a->NUMMER)) {
         TBestandsInfoFiliale f;
         f.Code = s.branch.CODE;
         f.Kurzname = s.branch.KURZNAME;
         f.Bezeichnung = s.branch.BEZEICHNUNG;
-        f.Zentrale = s.branch.ART == u"Z" ? QStringLiteral("1") : QStringLiteral("0");
-        f.Kunde = s.branch.CODE == branch || s.branch.CODE == customerBranch ? QStringLiteral("1")
-                                                                             : QStringLiteral("0");
+        f.Auftrag = ArticleStore::branchKind(s.branch);
+        // A wholesaler branch names its central branch; the client orders by it.
+        f.Zentrale = f.Auftrag == u"1" ? s.branch.ZUGEORDNETE_ZENTRALE : QString();
         f.Tour = s.tour;
-        f.Alternativ = s.branch.ART == u"E" ? QStringLiteral("2")
-                       : s.virtualBranch    ? QStringLiteral("5")
-                                            : QStringLiteral("0");
-        f.Auftrag = s.branch.CODE == branch ? QStringLiteral("1") : QStringLiteral("0");
         f.GeplanteFahrt = s.tour;
         f.NachtExpress = s.branch.NACHTEXPRESS;
         f.EilZustellung = s.branch.EILZUSTELLUNG;
@@ -177,15 +166,8 @@ ServerReply ArticleAnswers::stock(const RequestContext& ctx) {
         f.BestelltFiliale = QString::number(s.bestellt);
         f.Eingang = QString::number(s.eingang);
         f.Bestand = QString::number(s.verfuegbar + s.reserviert);
-        if (f.Zentrale == u"1")
-            info.ZentraleIndex = QString::number(row);
-        if (f.Kunde == u"1" && info.KundeIndex.isEmpty())
-            info.KundeIndex = QString::number(row);
-        if (f.Auftrag == u"1")
-            info.AuftragIndex = QString::number(row);
         total += std::max(0, s.verfuegbar);
         info.FilialBestand.append(f);
-        ++row;
     }
     info.NumFiliale = QString::number(info.FilialBestand.size());
     info.GesamtVerfuegbar = QString::number(total);

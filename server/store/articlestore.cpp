@@ -94,6 +94,19 @@ QStringList ArticleStore::suppliers() const {
     return out;
 }
 
+QString ArticleStore::branchKind(const TFilialeKurz2& branch) {
+    const QString art = branch.ART.trimmed();
+    if (art == u"V")
+        return QStringLiteral("2");
+    if (art == u"N")
+        return QStringLiteral("3");
+    if (art == u"K")
+        return QStringLiteral("4");
+    if (art == u"E")
+        return QStringLiteral("5");
+    return QStringLiteral("1");
+}
+
 QList<ArticleStore::Stock> ArticleStore::stock(const QString& artikelnr) const {
     QSqlQuery& q = Statements::prepared(
         m_db,

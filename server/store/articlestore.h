@@ -37,6 +37,10 @@ public:
         int bestellt = 0;
         int eingang = 0;
     };
+    // The kind of a branch in a stock answer, from its ART: "1" a wholesaler
+    // branch (Z, F), "2" virtual (V), "3" not for normal delivery (N), "4" the
+    // customer's own warehouse (K), "5" an external warehouse (E).
+    static QString branchKind(const TFilialeKurz2& branch);
     // Every branch in list order, with the article's stock (zero where it has none).
     QList<Stock> stock(const QString& artikelnr) const;
     int available(const QString& artikelnr, const QString& filiale) const;

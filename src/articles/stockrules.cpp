@@ -1,5 +1,6 @@
 #include "articles/stockrules.h"
 
+#include "grid/stringgrid.h"
 #include "model/conversions.h"
 
 #include <QHash>
@@ -234,6 +235,76 @@ MengeStatus mengeStatus(const Summary& summary, const QString& wunschmenge) {
     }
     m.info = info + QStringLiteral("\r\n") + summary.message;
     return m;
+}
+
+ExternalStock externalStock(const TBestandsInfo& info, bool nightExpress, const StockSettings& settings) {
+    ExternalStock out;
+    for (const TBestandsInfoFiliale& f : info.FilialBestand) {
+        const bool own = isKind(f, kindOwnWarehouse);
+        if (!own && !isKind(f, kindVirtual) && !isKind(f, kindExternal))
+            continue;
+        Texterne_Filiale e;
+        e.Filial_Code = f.Code.trimmed();
+        e.Verkaufsart = f.Auftrag.trimmed();
+        e.zugeordnetZentrale = f.Zentrale.trimmed();
+        e.standardtext = displayName(f, settings);
+        e.nachtexpress = f.NachtExpress.trimmed();
+        e.paketdienst = f.PaketDienst.trimmed();
+        e.verfuegbar = f.Verfuegbar.trimmed();
+        if (own && (settings.debitorLagerModus <= 0 || (nightExpress && !settings.debitorLagerDarfNex)))
+            e.verfuegbar = QStringLiteral("0");
+        if (isKind(f, kindVirtual) && nightExpress && settings.tenant != 6 && e.nachtexpress != u"1" &&
+            e.paketdienst != u"1")
+            e.verfuegbar = QStringLiteral("0");
+        out.total += std::max(0, Convert::toIntDef(e.verfuegbar, 0));
+        out.branches.append(e);
+    }
+    return out;
+}
+
+bool IstAussenlager(const StringGrid& grid, int row, bool backorder, int tenant, const OutsideTexts& texts) {
+    const QString logo = grid.value(QStringLiteral("Logo"), row);
+    if ((!texts.aussenlager.isEmpty() && logo == texts.aussenlager) ||
+        (!texts.nexAussenlager.isEmpty() && logo == texts.nexAussenlager))
+        return true;
+    if (!grid.value(QStringLiteral("Ext_Lager"), row).trimmed().isEmpty())
+        return true;
+    return tenant != 6 && !backorder && logo != u"..." &&
+           grid.value(QStringLiteral("ART"), row).trimmed() == u"PL";
+}
+
+QList<int> extern_reserviert(const StringGrid& grid, int myRow, const QString& myArtikel,
+                             const Texterne_filialenArray& branches, bool nurNex, int tenant,
+                             const OutsideTexts& texts, const std::function<bool(int)>& backorder,
+                             QString* text) {
+    QList<int> taken(branches.size(), 0);
+    int all = 0;
+    for (int row = 1; row < grid.rowCount(); ++row) {
+        if (row == myRow || grid.value(QStringLiteral("Bestellen"), row) != u"JA" ||
+            grid.value(QStringLiteral("Artikelnummer"), row).trimmed() != myArtikel.trimmed() ||
+            !IstAussenlager(grid, row, backorder(row), tenant, texts) ||
+            (!texts.lagerauftrag.isEmpty() && grid.value(QStringLiteral("Logo"), row) == texts.lagerauftrag))
+            continue;
+        const int menge = std::max(0, Convert::toIntDef(grid.value(QStringLiteral("Menge"), row), 0));
+        all += menge;
+        const QString ext = grid.value(QStringLiteral("Ext_Lager"), row).trimmed();
+        for (qsizetype i = 0; i < branches.size(); ++i) {
+            if (branches.at(i).Filial_Code == ext)
+                taken[i] += menge;
+        }
+    }
+    if (branches.size() == 1)
+        taken[0] = all;
+    if (nurNex && text) {
+        text->clear();
+        for (const Texterne_Filiale& e : branches) {
+            if (e.nachtexpress == u"1" || e.Verkaufsart == kindExternal) {
+                *text = e.standardtext;
+                break;
+            }
+        }
+    }
+    return taken;
 }
 
 } // namespace StockRules

@@ -3,7 +3,12 @@
 #include "model/clientrecords.h"
 #include "model/compositerecords.h"
 
+class StringGrid;
+
+#include <QList>
 #include <QString>
+
+#include <functional>
 
 // What the stock rules know of the session: the login's settings, the
 // customer's rights and the tenant.
@@ -76,5 +81,29 @@ struct MengeStatus {
     QString info;
 };
 MengeStatus mengeStatus(const Summary& summary, const QString& wunschmenge);
+
+// The external warehouses of a stock answer (kinds "2", "4" and "5") with
+// their stock for a delivery form, and the total of their positive stock.
+struct ExternalStock {
+    Texterne_filialenArray branches;
+    int total = 0;
+};
+ExternalStock externalStock(const TBestandsInfo& info, bool nightExpress, const StockSettings& settings);
+
+// The tenant's texts that mark a line served from outside.
+struct OutsideTexts {
+    QString aussenlager;    // AUSSENLAGER
+    QString nexAussenlager; // the night-express outside-warehouse text
+    QString lagerauftrag;   // LAGERAUFTRAG
+};
+// IstAussenlager: the draft row is served from an outside warehouse.
+bool IstAussenlager(const StringGrid& grid, int row, bool backorder, int tenant, const OutsideTexts& texts);
+// extern_reserviert: per external branch, what the other marked rows of the
+// same article already take from outside. With nurNex, *text gets the
+// standard text of the first branch with night express or of kind "5".
+QList<int> extern_reserviert(const StringGrid& grid, int myRow, const QString& myArtikel,
+                             const Texterne_filialenArray& branches, bool nurNex, int tenant,
+                             const OutsideTexts& texts, const std::function<bool(int)>& backorder,
+                             QString* text = nullptr);
 
 } // namespace StockRules

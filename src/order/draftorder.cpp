@@ -177,7 +177,7 @@ void DraftOrder::addMitverkauf(const QString& artikel, int row, const QString& m
 }
 
 bool DraftOrder::sendChange(const LineValues& values, int row, const QString& changedColumn,
-                            VkklAnswer* answer) {
+                            VkklAnswer* answer, QString* error) {
     VkklAnswer local;
     VkklAnswer& out = answer ? *answer : local;
     const LinkAnswer a = MyVKKLUpdate(m_d.link, values, out);
@@ -192,9 +192,35 @@ bool DraftOrder::sendChange(const LineValues& values, int row, const QString& ch
             m_d.shadow.setCell(iErrorMessage, row, a.errorText);
         }
         m_d.log(a.errorText);
+        if (error)
+            *error = a.errorText.isEmpty() ? QString::number(a.result) : a.errorText;
         return false;
     }
     return true;
+}
+
+QString DraftOrder::set_Filiale(int row, const QString& filiale, bool onlyIfDifferent) {
+    if (row < 1 || row >= m_d.grid.rowCount())
+        return QString();
+    if (onlyIfDifferent && m_d.grid.cell(iFiliale, row).trimmed() == filiale.trimmed())
+        return QString();
+    LineValues values = LineValues::forLine(m_d.grid.cell(iVkklId, row));
+    values.set(LineValues::FILIALE, filiale.trimmed());
+    values.set(LineValues::Rueckstand, IsRueckstand(row));
+    QString error;
+    sendChange(values, row, Filiale, nullptr, &error);
+    return error;
+}
+
+QString DraftOrder::set_Menge(int row, const QString& menge) {
+    if (row < 1 || row >= m_d.grid.rowCount())
+        return QString();
+    LineValues values = LineValues::forLine(m_d.grid.cell(iVkklId, row));
+    values.set(LineValues::MENGE, menge.trimmed());
+    values.set(LineValues::Rueckstand, LineValues::backorderFlag(menge, m_d.grid.cell(iZuLiefern, row)));
+    QString error;
+    sendChange(values, row, Menge, nullptr, &error);
+    return error;
 }
 
 void DraftOrder::Neue_Zeile() {

@@ -96,10 +96,13 @@ public:
     // 1 when a row's "GEAENDERT_AM" differs from the server's.
     int ChkVKKL(bool show);
     QString extract_kladde(int row) const;
-    QString IsRueckstand(int row) const;
-    // Sends one change of a line and writes the answer back; false when refused.
+    QString IsRueckstand(int row) const override;
+    QString set_Filiale(int row, const QString& filiale, bool onlyIfDifferent) override;
+    QString set_Menge(int row, const QString& menge) override;
+    // Sends one change of a line and writes the answer back; false when
+    // refused, with the server's message in *error.
     bool sendChange(const LineValues& values, int row, const QString& changedColumn,
-                    VkklAnswer* answer = nullptr);
+                    VkklAnswer* answer = nullptr, QString* error = nullptr);
     // Co-sale articles of a just marked article into new lines.
     void addMitverkauf(const QString& artikel, int row, const QString& menge);
     // A text for a status panel of the main window.

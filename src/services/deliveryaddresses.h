@@ -15,4 +15,7 @@ public:
     virtual QString lieferzeitText(int row) = 0;
     // F6 or a digit in "Lieferadresse" ("&Lieferadresse"); digit preselects the address code.
     virtual void addressChoice(int row, const QString& digit) = 0;
+    // The night-express order time of a branch ("18:30", or "KEIN NEX");
+    // empty when the branch is not in the night-express order times.
+    virtual QString nexBestellzeit(const QString& filiale) = 0;
 };

@@ -73,6 +73,12 @@ public:
     virtual void Neue_Zeile() = 0;
     // Opens the cell editor again on a column of a row (TimerActivateCell).
     virtual void reopenEditor(const QString& header, int row) = 0;
+    // The line changes of one row (update 163); each returns the server's
+    // message, empty on success, and rebuilds the row from the answer.
+    virtual QString set_Filiale(int row, const QString& filiale, bool onlyIfDifferent) = 0;
+    virtual QString set_Menge(int row, const QString& menge) = 0;
+    // "1" when the row's rest goes to backorder.
+    virtual QString IsRueckstand(int row) const = 0;
 };
 
 // What the draft grid needs of the quick search.

@@ -63,6 +63,7 @@ public:
     int checkFahrt(int) override { return 0; }
     QString lieferzeitText(int) override { return {}; }
     void addressChoice(int, const QString&) override {}
+    QString nexBestellzeit(const QString&) override { return {}; }
 };
 
 // Usage statistics: nothing is recorded.

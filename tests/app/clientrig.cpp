@@ -47,6 +47,13 @@ bool ClientRig::login(const QString& kdnr, const QString& user, const QString& p
     return form->session()->loggedIn();
 }
 
+bool ClientRig::showWindow() {
+    form->resize(1200, 800);
+    form->show();
+    form->activateWindow();
+    return QTest::qWaitForWindowActive(form);
+}
+
 QString ClientRig::lastLog(int lines) const {
     return logLines.mid(std::max<qsizetype>(0, logLines.size() - lines)).join(u'\n');
 }

@@ -35,6 +35,8 @@ struct ClientRig : FakeSeams {
     // The login fields and a click on "btLogin"; true when logged in.
     bool login(const QString& kdnr = QStringLiteral("10000"), const QString& user = QStringLiteral("DEMO"),
                const QString& password = QStringLiteral("demo"));
+    // Shows the main window at a size the grids fit in and waits until it is active.
+    bool showWindow();
     // The last lines of the log, for a failure message.
     QString lastLog(int lines = 40) const;
     // The texts of the boxes shown, joined.

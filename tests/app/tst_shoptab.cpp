@@ -55,10 +55,7 @@ struct Shop : ClientRig {
         }
         // What the login itself reports is not the tab's business.
         dialogs.shown.clear();
-        form->resize(1200, 800);
-        form->show();
-        form->activateWindow();
-        return QTest::qWaitForWindowActive(form);
+        return showWindow();
     }
 };
 

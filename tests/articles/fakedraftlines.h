@@ -21,6 +21,9 @@ public:
     }
     void Neue_Zeile() override { grid.appendRow(); }
     void reopenEditor(const QString&, int) override {}
+    QString set_Filiale(int, const QString&, bool) override { return {}; }
+    QString set_Menge(int, const QString&) override { return {}; }
+    QString IsRueckstand(int) const override { return QStringLiteral("0"); }
 
     // A row of the given line key, confirmed into the shadow grid.
     void setLine(int row, const QString& vkklId, const QString& artikel = QString(),

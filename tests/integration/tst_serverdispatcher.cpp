@@ -232,7 +232,7 @@ void TestServerDispatcher::customerDataOfTheLogin() {
     QVERIFY(std::any_of(list.begin(), list.end(), [](const auto& a) { return a.LIEFERUNGSCODE == u"98"_s; }));
     TFilialKurzArray2 branches;
     QVERIFY(AnswerLayouts::decodeFilialen2(tcp(u"221"_s, {}).lines, 0, branches));
-    QCOMPARE(branches.size(), 12);
+    QCOMPARE(branches.size(), 14);
     TLieferungArray codes;
     QVERIFY(RecordCodec::decodeCounted(tcp(u"152"_s, {u"0"_s}).lines, 0, 16, codes));
     QCOMPARE(codes.size(), 4);
@@ -259,10 +259,17 @@ void TestServerDispatcher::articleStockAndPrice() {
     const ServerReply stock =
         tcp(u"121"_s, {QString(), QString(), u"F03"_s, u"0"_s, u"1"_s, nummer, u"0"_s, QString()});
     const TBestandsInfo bestand = AnswerLayouts::decodeBestandsInfo(stock.lines, &m_logger);
-    QCOMPARE(bestand.FilialBestand.size(), 12);
+    QCOMPARE(bestand.FilialBestand.size(), 14);
     int sum = 0;
-    for (const TBestandsInfoFiliale& f : bestand.FilialBestand)
+    QStringList kinds;
+    for (const TBestandsInfoFiliale& f : bestand.FilialBestand) {
         sum += f.Verfuegbar.toInt();
+        kinds << f.Code + u'=' + f.Auftrag;
+    }
+    // Every kind of branch: wholesaler, virtual, not for delivery, own and external warehouse.
+    for (const QString& k : {u"F01=1"_s, u"F99=2"_s, u"F10=3"_s, u"L77=4"_s, u"F20=5"_s})
+        QVERIFY2(kinds.contains(k), qPrintable(kinds.join(u' ')));
+    QCOMPARE(bestand.FilialBestand.first().Zentrale, u"F01"_s);
     QCOMPARE(bestand.GesamtVerfuegbar.toInt(), sum);
 
     const ServerReply price = tcp(u"110"_s, {u"10000"_s, nummer, u"1"_s, u"HEUTE"_s});

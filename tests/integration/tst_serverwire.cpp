@@ -180,7 +180,7 @@ void TestServerWire::families() {
     QVERIFY(AnswerLayouts::decodeFilialen2(
         call(soap, u"221"_s, {QString(), u"0"_s, u"1"_s, {}, {}, {}, {}, {}, {}, u"0"_s}).lines, 0,
         branches));
-    QCOMPARE(branches.size(), 12);
+    QCOMPARE(branches.size(), 14);
 
     // Articles, stock, prices.
     TArtikelShortInfoArray hits;
@@ -189,7 +189,7 @@ void TestServerWire::families() {
     const QString nummer = hits.first().NUMMER;
     const Answer stock =
         call(soap, u"121"_s, {QString(), QString(), u"F03"_s, u"0"_s, u"1"_s, nummer, u"0"_s, QString()});
-    QCOMPARE(AnswerLayouts::decodeBestandsInfo(stock.lines, &m_seams.log).FilialBestand.size(), 12);
+    QCOMPARE(AnswerLayouts::decodeBestandsInfo(stock.lines, &m_seams.log).FilialBestand.size(), 14);
     QCOMPARE(call(soap, u"110"_s, {u"10000"_s, nummer, u"1"_s, u"HEUTE"_s}).lines.size(), 11);
     // Net articles name the related article in ARTIKELNR; the supplier list starts with its header.
     TArtikelnetzArray net;

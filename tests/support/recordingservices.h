@@ -96,6 +96,7 @@ public:
     void addressChoice(int row, const QString& digit) override {
         note(QStringLiteral("addressChoice(%1,%2)").arg(row).arg(digit));
     }
+    QString nexBestellzeit(const QString&) override { return {}; }
     // StatisticsService
     void record(const TStatistik& e) override { events.append(e); }
     void recordDraft(const StatistikEvent& e) override { draftEvents.append(e); }

@@ -6,6 +6,8 @@
 #include "articles/quicksearch.h"
 #include "articles/quicksearchprovider.h"
 #include "articles/ui/quicksearchwidgets.h"
+#include "articles/ui/stockpanel.h"
+
 #include "order/draftchangeguard.h"
 #include "order/draftorder.h"
 #include "order/ui/draftgridview.h"
@@ -13,6 +15,8 @@
 #include "platform/logger.h"
 #include "services/clientservices.h"
 #include "session/session.h"
+#include <QTableView>
+#include <QTableWidget>
 
 #include <QAction>
 #include <QLabel>
@@ -81,6 +85,10 @@ ShopTab::ShopTab(Seams seams, Session& session, ClientServices& services, const 
     m_provider = std::make_unique<QuickSearchProvider>(*m_entry, m_quick->search());
     services.quickSearch = m_provider.get();
     services.draft = this;
+    m_stock = std::make_unique<StockPanel>(session, services, *m_draft, &m_page->grid(),
+                                           StockPanel::Seams{seams.dialogs, seams.log});
+    m_stock->setSearchAnchor(m_quick->lvArtikelInfo(), m_quick->lvArtikelsuche());
+    services.stock = m_stock.get();
 
     connect(m_draft.get(), &DraftOrder::summenLabelChanged, m_page.data(), &ShopPage::setSummen);
     connect(m_draft.get(), &DraftOrder::editorRequested, m_page.data(), &ShopPage::reopenEditor);

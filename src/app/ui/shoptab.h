@@ -22,6 +22,7 @@ class QListWidget;
 class QuickSearchProvider;
 class QuickSearchWidgets;
 class Session;
+class StockPanel;
 class QWidget;
 struct ClientServices;
 struct DraftSettings;
@@ -39,7 +40,7 @@ public:
         Clock& clock;
     };
 
-    // Fills services.draft and services.quickSearch.
+    // Fills services.draft, services.quickSearch and services.stock.
     ShopTab(Seams seams, Session& session, ClientServices& services, const LokalIni* ini,
             QObject* parent = nullptr);
     ~ShopTab() override;
@@ -48,6 +49,7 @@ public:
     DraftOrder& draft() const { return *m_draft; }
     ArticleEntry& entry() const { return *m_entry; }
     QuickSearchWidgets& quickSearch() const { return *m_quick; }
+    StockPanel& stock() const { return *m_stock; }
 
     // --- TabPage
     QString name() const override;
@@ -81,4 +83,5 @@ private:
     QListWidget* m_lbLieferungscode = nullptr;
     std::unique_ptr<QuickSearchWidgets> m_quick;
     std::unique_ptr<QuickSearchProvider> m_provider;
+    std::unique_ptr<StockPanel> m_stock;
 };

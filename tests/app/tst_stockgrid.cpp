@@ -1,0 +1,133 @@
+#include "app/ui/shoptab.h"
+#include "articles/ui/stockgrid.h"
+#include "articles/ui/stockpanel.h"
+#include "clientrig.h"
+#include "link/requests/draftrequests.h"
+#include "order/ui/draftgridview.h"
+#include "transportrows.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Artikelnummer = u"Artikelnummer"_s;
+const QString Filiale = u"Filiale"_s;
+
+// The real main window, logged in as 10000/DEMO (branch F03).
+struct Shop : ClientRig {
+    Shop(const SoapServerProcess& server, bool soap)
+        : ClientRig(server, soap) {}
+
+    bool open() {
+        if (!start() || !login())
+            return false;
+        dialogs.shown.clear();
+        return showWindow();
+    }
+    StockGrid* stock() const { return client->shop()->stock().sgBestandNeu(); }
+    // The grid as the user reads it: "name=available" per row.
+    QStringList stockRows() const {
+        QStringList out;
+        const StockGrid* g = stock();
+        for (int r = 0; r < g->rowCount(); ++r)
+            out << g->item(r, 0)->text() + u'=' + g->item(r, 1)->text();
+        return out;
+    }
+    // A line with the article, then F9 on it.
+    bool stockOf(const QString& nummer) {
+        if (!typeIntoCell(Artikelnummer, 1, nummer))
+            return false;
+        if (!QTest::qWaitFor([&] { return shown(Artikelnummer, 1) == nummer; }))
+            return false;
+        QTest::keyClick(grid(), Qt::Key_Escape); // the quantity editor
+        grid()->setCurrentIndex(grid()->model()->index(0, 0));
+        QTest::keyClick(grid(), Qt::Key_F9);
+        return stock()->isVisible();
+    }
+};
+
+} // namespace
+
+// The stock grid sgBestandNeu of the real main window against qtx-server:
+// F9 on a draft line, the order and filter of the branches, choosing a branch.
+class TestStockGrid : public QObject {
+    Q_OBJECT
+private:
+    SoapServerProcess m_server;
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.error())); }
+
+    // Every test starts from an empty draft order of DEMO.
+    void init() {
+        Shop s(m_server, false);
+        QVERIFY(s.start() && s.login());
+        QStringList keys;
+        for (const TVerkaufskladde& line : s.serverLines())
+            keys << line.VKKL_ID;
+        for (const QString& key : keys)
+            QVERIFY(MyVKKLDelete(s.link(), key).ok());
+    }
+
+    void f9ShowsTheBranches_data() { addTransportRows(); }
+    void f9ShowsTheBranches() {
+        QFETCH(bool, soap);
+        Shop s(m_server, soap);
+        QVERIFY2(s.open(), qPrintable(s.lastLog()));
+        QVERIFY2(s.stockOf(u"BS 300"_s), qPrintable(s.boxes() + u'\n' + s.lastLog()));
+        // The customer's branch first, then the central branch, then the rest;
+        // the branch that does not deliver (F10) is left out.
+        QCOMPARE(s.stockRows(), (QStringList{u"Filiale Hannover=4"_s, u"Filiale Hamburg Zentrale=6"_s,
+                                             u"Filiale Ostrand=3"_s, u"Gesamt=13"_s}));
+        QCOMPARE(s.stock()->horizontalHeaderItem(0)->text(), u"Filiale"_s);
+        QVERIFY(s.stock()->isColumnHidden(3));
+        QVERIFY(s.stock()->hasFocus());
+        QTest::keyClick(s.stock(), Qt::Key_Escape);
+        QVERIFY(!s.stock()->isVisible());
+        QVERIFY(s.grid()->hasFocus());
+    }
+
+    void choosingABranch() {
+        Shop s(m_server, false);
+        QVERIFY(s.open());
+        QVERIFY(s.stockOf(u"BS 300"_s));
+        QCOMPARE(s.serverLine(1).FILIALE.trimmed(), u"F03"_s);
+        // Down to the central branch, Enter: it serves the line.
+        s.stock()->setCurrentCell(1, 0);
+        QTest::keyClick(s.stock(), Qt::Key_Return);
+        QVERIFY2(s.dialogs.shown.isEmpty(), qPrintable(s.boxes()));
+        QVERIFY(!s.stock()->isVisible());
+        QTRY_COMPARE(s.serverLine(1).FILIALE.trimmed(), u"F01"_s);
+        QCOMPARE(s.shown(Filiale, 1).trimmed(), u"F01"_s);
+    }
+
+    void branchWithTooLittleIsRefused() {
+        Shop s(m_server, false);
+        QVERIFY(s.open());
+        QVERIFY(s.typeIntoCell(Artikelnummer, 1, u"BS 300"_s));
+        QTRY_COMPARE(s.shown(Artikelnummer, 1), u"BS 300"_s);
+        QVERIFY(s.typeIntoCell(u"Menge"_s, 1, u"5"_s));
+        QTRY_COMPARE(s.serverLine(1).MENGE.trimmed(), u"5"_s);
+        s.grid()->setCurrentIndex(s.grid()->model()->index(0, 0));
+        if (s.shown(u"Bestellen"_s, 1) != u"JA"_s)
+            QTest::keyClick(s.grid(), Qt::Key_F1, Qt::ControlModifier);
+        QTRY_COMPARE(s.shown(u"Bestellen"_s, 1), u"JA"_s);
+        s.dialogs.shown.clear();
+        QTest::keyClick(s.grid(), Qt::Key_F9);
+        QVERIFY(s.stock()->isVisible());
+        // The line holds what Hannover had; Ostrand has 3 of the 5.
+        const int ostrand = int(s.stockRows().indexOf(u"Filiale Ostrand=3"_s));
+        QVERIFY2(ostrand >= 0, qPrintable(s.stockRows().join(u" | "_s)));
+        s.stock()->setCurrentCell(ostrand, 0);
+        QTest::keyClick(s.stock(), Qt::Key_Return);
+        QVERIFY2(s.boxes() == u"Menge nicht verfügbar in Filiale F15"_s,
+                 qPrintable(s.boxes() + u'\n' + s.lastLog()));
+        QVERIFY(s.stock()->isVisible());
+        QCOMPARE(s.serverLine(1).FILIALE.trimmed(), u"F03"_s);
+    }
+};
+
+QTEST_MAIN(TestStockGrid)
+#include "tst_stockgrid.moc"
