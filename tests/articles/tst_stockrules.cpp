@@ -1,4 +1,5 @@
 #include "articles/stockrules.h"
+#include "grid/stringgrid.h"
 
 #include <QTest>
 
@@ -220,5 +221,118 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStockRules)
+namespace {
+
+const StockRules::OutsideTexts texts{u"Außenlager"_s, u"NEX Außenlager"_s, u"Lagerauftrag"_s};
+
+// Draft rows "Artikelnummer|Menge|Bestellen|Logo|Ext_Lager|ART".
+void fillDraft(StringGrid& g, const QStringList& rows) {
+    g.setHeaders({u"Artikelnummer"_s, u"Menge"_s, u"Bestellen"_s, u"Logo"_s, u"Ext_Lager"_s, u"ART"_s});
+    for (const QString& r : rows)
+        g.appendRow(r.split(u'|'));
+}
+
+} // namespace
+
+class TestOutsideWarehouses : public QObject {
+    Q_OBJECT
+private slots:
+    void externalBranches_data() {
+        QTest::addColumn<bool>("nex");
+        QTest::addColumn<int>("lagerModus");
+        QTest::addColumn<bool>("darfNex");
+        QTest::addColumn<int>("tenant");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("total");
+        QTest::newRow("delivery, own warehouse counts")
+            << false << 1 << false << 6 << u"F99=11 F20=30 L77=6"_s << 47;
+        QTest::newRow("own warehouse off") << false << 0 << false << 6 << u"F99=11 F20=30 L77=0"_s << 41;
+        QTest::newRow("night express without DEBITORLAGER_DARFNEX")
+            << true << 1 << false << 6 << u"F99=11 F20=30 L77=0"_s << 41;
+        QTest::newRow("night express with DEBITORLAGER_DARFNEX")
+            << true << 1 << true << 6 << u"F99=11 F20=30 L77=6"_s << 47;
+        QTest::newRow("night express, tenant 4: a virtual branch without services counts nothing")
+            << true << 1 << true << 4 << u"F99=0 F20=30 L77=6"_s << 36;
+    }
+    void externalBranches() {
+        QFETCH(bool, nex);
+        QFETCH(int, lagerModus);
+        QFETCH(bool, darfNex);
+        QFETCH(int, tenant);
+        QFETCH(QString, expected);
+        QFETCH(int, total);
+        StockSettings s;
+        s.virtualBranches = true;
+        s.debitorLagerModus = lagerModus;
+        s.debitorLagerDarfNex = darfNex;
+        s.tenant = tenant;
+        TBestandsInfo info = stock(wholesaler);
+        StockRules::applyKinds(info, s);
+        const StockRules::ExternalStock ext = StockRules::externalStock(info, nex, s);
+        QStringList got;
+        for (const Texterne_Filiale& e : ext.branches)
+            got << e.Filial_Code + u'=' + e.verfuegbar;
+        QCOMPARE(got.join(u' '), expected);
+        QCOMPARE(ext.total, total);
+    }
+
+    void outsideRows_data() {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<bool>("backorder");
+        QTest::addColumn<int>("tenant");
+        QTest::addColumn<bool>("outside");
+        QTest::newRow("outside-warehouse text") << u"A|1|JA|Außenlager||BE"_s << false << 6 << true;
+        QTest::newRow("night-express outside text") << u"A|1|JA|NEX Außenlager||BE"_s << false << 6 << true;
+        QTest::newRow("external warehouse named") << u"A|1|JA|||BE"_s << false << 6 << false;
+        QTest::newRow("Ext_Lager set") << u"A|1|JA||F20|BE"_s << false << 6 << true;
+        QTest::newRow("PL line outside tenant 6") << u"A|1|JA|||PL"_s << false << 2 << true;
+        QTest::newRow("PL line in tenant 6") << u"A|1|JA|||PL"_s << false << 6 << false;
+        QTest::newRow("PL backorder line") << u"A|1|JA|||PL"_s << true << 2 << false;
+        QTest::newRow("PL line being changed") << u"A|1|JA|...||PL"_s << false << 2 << false;
+    }
+    void outsideRows() {
+        QFETCH(QString, row);
+        QFETCH(bool, backorder);
+        QFETCH(int, tenant);
+        QFETCH(bool, outside);
+        StringGrid g;
+        fillDraft(g, {row});
+        QCOMPARE(StockRules::IstAussenlager(g, 1, backorder, tenant, texts), outside);
+    }
+
+    void takenByOtherRows() {
+        StringGrid g;
+        fillDraft(g, {
+                         u"A|4|JA||F20|BE"_s,             // the row asking
+                         u"A|3|JA||F20|BE"_s,             // counts for F20
+                         u"A|2|JA||L77|BE"_s,             // counts for L77
+                         u"A|5|NEIN||F20|BE"_s,           // not marked
+                         u"B|7|JA||F20|BE"_s,             // another article
+                         u"A|9|JA|Lagerauftrag|F20|BE"_s, // a warehouse order
+                         u"A|1|JA|||BE"_s,                // not from outside
+                     });
+        Texterne_filialenArray branches(2);
+        branches[0].Filial_Code = u"F20"_s;
+        branches[0].Verkaufsart = u"5"_s;
+        branches[0].standardtext = u"Fremdlager Süd"_s;
+        branches[1].Filial_Code = u"L77"_s;
+        branches[1].Verkaufsart = u"4"_s;
+        const auto noBackorder = [](int) { return false; };
+        QString text;
+        QCOMPARE(StockRules::extern_reserviert(g, 1, u"A"_s, branches, true, 6, texts, noBackorder, &text),
+                 (QList<int>{3, 2}));
+        QCOMPARE(text, u"Fremdlager Süd"_s);
+        // With one external branch, it takes every such row.
+        QCOMPARE(
+            StockRules::extern_reserviert(g, 1, u"A"_s, branches.mid(0, 1), false, 6, texts, noBackorder),
+            QList<int>{5});
+    }
+};
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    TestStockRules rules;
+    TestOutsideWarehouses outsideWarehouses;
+    return QTest::qExec(&rules, argc, argv) | QTest::qExec(&outsideWarehouses, argc, argv);
+}
 #include "tst_stockrules.moc"
