@@ -20,6 +20,8 @@ struct Special {
     int stock; // in the central branch; the branches of the demo customers get a share
     // Instead of the shares: "branch:quantity ..." as written.
     const char* stockPlan = nullptr;
+    // A technical unit (always fixed): sold only in multiples of it.
+    int fixedUnit = 0;
 };
 
 const Special specials[] = {
@@ -46,6 +48,7 @@ const Special specials[] = {
     {"EX 900", "Lichtmaschine, nur im Fremdlager", "EL10", false, 310.00, "E004", 0, "F20:7"},
     {"EL 77", "Bremsbelagsatz, im Kundenlager", "BR20", false, 38.00, "E001", 0, "F01:2 L77:6"},
     {"VB 12", "Achsmanschette, über Streckengeschäft", "FW50", false, 24.00, "E005", 0, "F99:9 F02:1"},
+    {"ZK 5", "Zündkerzen, nur im Fünferpack", "ZU10", false, 7.20, "E003", 0, "F03:40 F01:100", 5},
 };
 
 // Blocked article and its successor (net type 1, "Abgelöst").
@@ -84,7 +87,7 @@ bool DemoSpecials::insert() {
         a.KURZBEZEICHNUNG = a.BEZEICHNUNG.left(20);
         a.EINHEIT = QStringLiteral("Stk");
         a.PE = QStringLiteral("1");
-        a.TE = QStringLiteral("1");
+        a.TE = s.fixedUnit > 1 ? QString::number(s.fixedUnit) : QStringLiteral("1");
         a.KARTONSTUECK = QStringLiteral("1");
         a.BUCH_GR = QLatin1String(s.group);
         a.VK_PREIS = money(s.price);

@@ -90,6 +90,8 @@ void DraftRules::evaluate(TVerkaufskladde& line) {
     line.PE = a->PE;
     line.PREIS_EINHEIT = a->PE;
     line.TE = a->TE;
+    // The store keeps no flag of its own: a unit above one is always fixed.
+    line.TE_FIX = Convert::toIntDef(a->TE, 1) > 1 ? QStringLiteral("1") : QStringLiteral("0");
     line.KARTONSTUECK = a->KARTONSTUECK;
     line.ALTTEILSTEUER = a->ALTTEILSTEUER;
     line.TAUSCHWERT = a->TAUSCHWERT;

@@ -189,3 +189,48 @@ StockInfo::Summary StockInfo::getArtikelBestand(const QString& artikelNummer, co
         StockRules::summarize(*stock, filialeNr, m_session.alternativeBranch(), s);
     return out;
 }
+
+StockService::Placement StockInfo::SetMengeStatus(const QString& artikel, int wunschmenge, int te, bool fixed,
+                                                  const QString& wunschfiliale,
+                                                  const QString& lieferungscode) {
+    StockService::Placement p;
+    const StockSettings s = settings();
+    const bool nex = StockRules::formOfCode(lieferungscode) == StockRules::Form::NightExpress;
+    TBestandsInfo stock;
+    const Summary sum =
+        getArtikelBestand(artikel, nex ? s.nexBranch : wunschfiliale, lieferungscode, true, &stock);
+    if (sum.result != 0) {
+        p.status = sum.result;
+        p.error = sum.error;
+        p.rest = wunschmenge;
+        return p;
+    }
+    const StockRules::MengeStatus m = StockRules::mengeStatus(sum, QString::number(wunschmenge));
+    p.status = m.status;
+    p.info = m.info;
+    const int unit = fixed && te > 1 ? te : 1;
+    int take = 0;
+    StockRules::ServingBranch b;
+    if (m.status != 1) {
+        b = StockRules::servingBranch(stock, nex, unit, wunschfiliale, s);
+        if (b.found) {
+            take = std::min(wunschmenge, b.stock);
+            if (unit > 1)
+                take -= take % unit;
+        }
+    }
+    if (take <= 0) {
+        p.status = 1;
+        p.info = nex ? QStringLiteral("Kein Bestand für Nachtexpress") : QStringLiteral("Kein Bestand");
+        p.rest = wunschmenge;
+        return p;
+    }
+    p.status = 0;
+    p.filiale = b.code;
+    p.menge = take;
+    p.rest = wunschmenge - take;
+    const int i = StockRules::indexOf(stock, b.code);
+    const QString trip = i < 0 ? QString() : stock.FilialBestand.at(i).GeplanteFahrt.trimmed();
+    p.fahrt = !trip.isEmpty() && trip != u"0";
+    return p;
+}

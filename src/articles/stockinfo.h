@@ -4,6 +4,7 @@
 #include "link/serverlink.h"
 #include "model/articlerecords.h"
 #include "services/clientservices.h"
+#include "services/stockservice.h"
 
 #include <QList>
 #include <QString>
@@ -64,6 +65,10 @@ public:
     };
     Summary getArtikelBestand(const QString& artikelNummer, const QString& filialeNr, const QString& liefCode,
                               bool needsort, TBestandsInfo* stock);
+
+    // SetMengeStatus without writing (see StockService::Placement).
+    StockService::Placement SetMengeStatus(const QString& artikel, int wunschmenge, int te, bool fixed,
+                                           const QString& wunschfiliale, const QString& lieferungscode);
 
     // The night-express column of a branch.
     QString nexText(const TBestandsInfoFiliale& branch) const;

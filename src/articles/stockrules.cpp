@@ -218,6 +218,72 @@ Summary summarize(const TBestandsInfo& sorted, const QString& filiale, const QSt
     return s;
 }
 
+ServingBranch servingBranch(const TBestandsInfo& sorted, bool nightExpress, int quantity,
+                            const QString& wanted, const StockSettings& settings) {
+    ServingBranch out;
+    const QString w = wanted.trimmed();
+    bool listedBranch = false;
+    for (const TFilialeKurz2& f : settings.branches) {
+        if (f.CODE.trimmed() == w) {
+            listedBranch = true;
+            out.central = f.ZUGEORDNETE_ZENTRALE.trimmed().isEmpty() ? f.CODE.trimmed()
+                                                                     : f.ZUGEORDNETE_ZENTRALE.trimmed();
+            break;
+        }
+    }
+    if (!listedBranch || out.central.isEmpty()) {
+        const int c = Convert::toIntDef(sorted.ZentraleIndex, -1);
+        if (c >= 0 && c < sorted.FilialBestand.size())
+            out.central = sorted.FilialBestand.at(c).Code.trimmed();
+    }
+    const auto stockAt = [&](qsizetype i) {
+        return Convert::toIntDef(sorted.FilialBestand.at(i).Verfuegbar, 0);
+    };
+    const auto take = [&](qsizetype i) {
+        out.index = int(i);
+        out.code = sorted.FilialBestand.at(i).Code.trimmed();
+        out.stock = stockAt(i);
+        out.found = out.stock > 0;
+    };
+    const qsizetype n = sorted.FilialBestand.size();
+    if (nightExpress) {
+        for (qsizetype i = 0; i < n; ++i) {
+            const TBestandsInfoFiliale& f = sorted.FilialBestand.at(i);
+            if (f.Code.trimmed() == out.central && f.NachtExpress.trimmed() == u"1") {
+                if (stockAt(i) >= quantity) {
+                    take(i);
+                    return out;
+                }
+                break;
+            }
+        }
+        qsizetype best = -1;
+        for (qsizetype i = 0; i < n; ++i) {
+            const TBestandsInfoFiliale& f = sorted.FilialBestand.at(i);
+            const bool kind = isKind(f, kindBranch) || (settings.tenant == 6 && isKind(f, kindNoDelivery));
+            if (kind && f.NachtExpress.trimmed() == u"1" && (best < 0 || stockAt(i) > stockAt(best)))
+                best = i;
+        }
+        if (best >= 0)
+            take(best);
+        return out;
+    }
+    for (qsizetype i = 0; i < n; ++i) {
+        const TBestandsInfoFiliale& f = sorted.FilialBestand.at(i);
+        if (f.Code.trimmed() == w && isKind(f, kindBranch) && stockAt(i) >= quantity) {
+            take(i);
+            return out;
+        }
+    }
+    for (qsizetype i = 0; i < n; ++i) {
+        if (isKind(sorted.FilialBestand.at(i), kindBranch) && stockAt(i) >= quantity) {
+            take(i);
+            return out;
+        }
+    }
+    return out;
+}
+
 MengeStatus mengeStatus(const Summary& summary, const QString& wunschmenge) {
     MengeStatus m;
     const int total = Convert::toIntDef(summary.gesamtMenge, 0);

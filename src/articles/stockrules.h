@@ -74,6 +74,20 @@ struct Summary {
 Summary summarize(const TBestandsInfo& sorted, const QString& filiale, const QString& alternative,
                   const StockSettings& settings);
 
+// The branch that serves a quantity: for night express the central branch
+// when it holds the quantity, else the night-express branch with the most
+// stock; otherwise the wanted branch when it holds the quantity, else the
+// first branch in stock order that does. Found when its stock is above 0.
+struct ServingBranch {
+    bool found = false;
+    QString code;
+    int stock = 0;
+    int index = -1;
+    QString central; // the assigned central branch of the wanted branch
+};
+ServingBranch servingBranch(const TBestandsInfo& sorted, bool nightExpress, int quantity,
+                            const QString& wanted, const StockSettings& settings);
+
 // The availability of a wanted quantity: 1 no stock at all, 2 none in the
 // wanted branch, 3 the wanted quantity reaches the branch's stock, 0 less.
 struct MengeStatus {

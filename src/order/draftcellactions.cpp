@@ -83,14 +83,9 @@ void DraftCellActions::commitCell(int column, int row, const QString& text) {
             m_o.restoreCell(column, row);
         }
         break;
-    case iMenge: {
-        LineValues values = LineValues::forLine(m_d.grid.cell(iVkklId, row));
-        values.set(LineValues::MENGE, text.trimmed());
-        values.set(LineValues::Rueckstand, LineValues::backorderFlag(text, m_d.grid.cell(iZuLiefern, row)));
-        if (!m_o.sendChange(values, row, Menge))
-            m_d.report(m_d.grid.cell(iErrorMessage, row));
+    case iMenge:
+        m_o.enterQuantity(row, text);
         break;
-    }
     case iBestellInfo:
         commitBestellInfo(row, text);
         break;

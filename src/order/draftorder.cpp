@@ -1,5 +1,7 @@
 #include "order/draftorder.h"
 
+#include "order/quantityentry.h"
+
 #include "link/requests/draftrequests.h"
 #include "link/serverlink.h"
 #include "model/codetables.h"
@@ -7,6 +9,7 @@
 #include "order/draftcellactions.h"
 #include "order/draftlineops.h"
 #include "order/draftlinestate.h"
+#include "order/quantityentry.h"
 #include "order/vkklcolumns.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -23,7 +26,8 @@ DraftOrder::DraftOrder(ServerLink& link, const ClientServices& services, Seams s
     : QObject(parent)
     , m_d(link, services, seams)
     , m_ops(std::make_unique<DraftLineOps>(*this, m_d))
-    , m_cells(std::make_unique<DraftCellActions>(*this, m_d)) {
+    , m_cells(std::make_unique<DraftCellActions>(*this, m_d))
+    , m_quantities(std::make_unique<QuantityEntry>(*this, m_d)) {
     setupVisible(m_d.grid, m_d.settings.tenant, m_d.settings.artikelReferenz);
     setupShadow(m_d.shadow, m_d.settings.tenant);
     m_d.grid.setRowCount(2);
@@ -170,6 +174,15 @@ void DraftOrder::updateSummen() {
     Q_EMIT summenLabelChanged(m_summenLabel);
     if (!m_d.settings.silentImport)
         status(0, u"Verkaufskladden sind aktualisiert, "_s + FormatDE::formatTime(m_d.s.clock.now().time()));
+}
+
+void DraftOrder::enterQuantity(int row, const QString& text) {
+    m_quantities->enter(row, text);
+}
+
+int DraftOrder::neueZeileMitCopy(const QString& artikel, bool bestellen, const QString& mark,
+                                 const QString& menge, const QString& filiale) {
+    return m_ops->neueZeileMitCopy(artikel, bestellen, mark, menge, filiale);
 }
 
 void DraftOrder::addMitverkauf(const QString& artikel, int row, const QString& menge) {

@@ -14,6 +14,7 @@
 class CustomerData;
 class DraftCellActions;
 class DraftLineOps;
+class QuantityEntry;
 class LineValues;
 class ServerLink;
 struct VkklAnswer;
@@ -103,6 +104,11 @@ public:
     // refused, with the server's message in *error.
     bool sendChange(const LineValues& values, int row, const QString& changedColumn,
                     VkklAnswer* answer = nullptr, QString* error = nullptr);
+    // A committed edit of "Menge": checked, rounded and placed over the branches.
+    void enterQuantity(int row, const QString& text);
+    // A new line with article, quantity and branch (0 when it was made).
+    int neueZeileMitCopy(const QString& artikel, bool bestellen, const QString& mark, const QString& menge,
+                         const QString& filiale);
     // Co-sale articles of a just marked article into new lines.
     void addMitverkauf(const QString& artikel, int row, const QString& menge);
     // A text for a status panel of the main window.
@@ -128,4 +134,5 @@ private:
     QString m_summenLabel;
     std::unique_ptr<DraftLineOps> m_ops;
     std::unique_ptr<DraftCellActions> m_cells;
+    std::unique_ptr<QuantityEntry> m_quantities;
 };

@@ -21,6 +21,14 @@ public:
     Stock showStock(const TArtikelInfo&) override { return {}; }
     void hideStock() override {}
     void stockInfo(int) override {}
+    // The whole quantity on the wanted branch, as before stock was known.
+    Placement SetMengeStatus(const QString&, int wunschmenge, int, bool, const QString& wunschfiliale,
+                             const QString&) override {
+        Placement p;
+        p.filiale = wunschfiliale;
+        p.menge = wunschmenge;
+        return p;
+    }
 };
 
 // Quantities, branches and delivery codes: the plain rounding; every
@@ -43,6 +51,8 @@ public:
 class ProcurementNotBuilt final : public ProcurementDecision {
 public:
     void openBeschaffung(int) override {}
+    // The rest stays on the line as backorder.
+    bool Setze_Rueck_Beschaff(int, int, const QString&) override { return false; }
 };
 
 // Prices: the server's net prices in the plain two-decimal form, no price

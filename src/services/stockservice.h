@@ -19,4 +19,21 @@ public:
     virtual void hideStock() = 0;
     // "&BestandsInfo" (F9) on a row of the draft grid.
     virtual void stockInfo(int row) = 0;
+
+    // Where a wanted quantity of a draft line is served (SetMengeStatus,
+    // without writing into the grid): the branch with at least one unit (the
+    // technical unit when it is fixed), what it takes of the quantity and the
+    // rest. Status 1 when no branch has a unit; a failed stock request leaves
+    // its message in error and its code in status.
+    struct Placement {
+        int status = 0;
+        QString info;
+        QString error;
+        QString filiale;
+        int menge = 0;
+        int rest = 0;
+        bool fahrt = false; // the branch reported a planned trip
+    };
+    virtual Placement SetMengeStatus(const QString& artikel, int wunschmenge, int te, bool fixed,
+                                     const QString& wunschfiliale, const QString& lieferungscode) = 0;
 };

@@ -54,6 +54,23 @@ bool ClientRig::showWindow() {
     return QTest::qWaitForWindowActive(form);
 }
 
+bool ClientRig::openShop() {
+    if (!start() || !login())
+        return false;
+    dialogs.shown.clear();
+    return showWindow();
+}
+
+bool ClientRig::clearDraft(const SoapServerProcess& server) {
+    ClientRig rig(server, false);
+    if (!rig.start() || !rig.login())
+        return false;
+    QStringList keys;
+    for (const TVerkaufskladde& line : rig.serverLines())
+        keys << line.VKKL_ID;
+    return keys.isEmpty() || MyVKKLDelete(rig.link(), keys).ok();
+}
+
 QString ClientRig::lastLog(int lines) const {
     return logLines.mid(std::max<qsizetype>(0, logLines.size() - lines)).join(u'\n');
 }

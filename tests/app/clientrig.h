@@ -37,6 +37,10 @@ struct ClientRig : FakeSeams {
                const QString& password = QStringLiteral("demo"));
     // Shows the main window at a size the grids fit in and waits until it is active.
     bool showWindow();
+    // start(), login() and showWindow(), with no box left from the login.
+    bool openShop();
+    // Deletes the open lines of 10000/DEMO on the server, with a login of its own.
+    static bool clearDraft(const SoapServerProcess& server);
     // The last lines of the log, for a failure message.
     QString lastLog(int lines = 40) const;
     // The texts of the boxes shown, joined.

@@ -227,15 +227,19 @@ private Q_SLOTS:
         QVERIFY(s.shown(Bestellen, 1).isEmpty());
         QCOMPARE(s.serverLine(1).BESTELLEN, u"0"_s);
 
+        // A placed quantity marks the line; Ctrl+F1 takes the mark and sets it again.
         QVERIFY(s.typeIntoCell(Menge, 1, u"2"_s));
         QTRY_COMPARE(s.serverLine(1).MENGE, u"2"_s);
-        s.grid()->setFocus();
-        QTest::keyClick(s.grid(), Qt::Key_F1, Qt::ControlModifier);
         QTRY_COMPARE(s.shown(Bestellen, 1), u"JA"_s);
         QCOMPARE(s.serverLine(1).BESTELLEN, u"1"_s);
+        s.grid()->setFocus();
+        s.grid()->setCurrentCell(s.grid()->grid().column(Artikelnummer), 1);
         QTest::keyClick(s.grid(), Qt::Key_F1, Qt::ControlModifier);
         QTRY_VERIFY(s.shown(Bestellen, 1).isEmpty());
         QCOMPARE(s.serverLine(1).BESTELLEN, u"0"_s);
+        QTest::keyClick(s.grid(), Qt::Key_F1, Qt::ControlModifier);
+        QTRY_COMPARE(s.shown(Bestellen, 1), u"JA"_s);
+        QCOMPARE(s.serverLine(1).BESTELLEN, u"1"_s);
         QCOMPARE(s.dialogs.shown.size(), 1);
     }
 
@@ -341,7 +345,13 @@ private Q_SLOTS:
         QVERIFY(s.ending.calls.isEmpty());
         QTRY_COMPARE(lineOf(own).MENGE, u"4"_s);
 
-        // "&Neu" of the menu "Zeile": the check, then the new line.
+        // "&Neu" of the menu "Zeile": the check, then the new line. The
+        // quantity marked the line and left an empty line: it gets an article first.
+        const int last = s.rows() - 1;
+        QVERIFY(s.shown(Artikelnummer, last).isEmpty());
+        QVERIFY(s.typeIntoCell(Artikelnummer, last, nummer));
+        QTRY_COMPARE(s.shown(Artikelnummer, last), nummer);
+        QTest::keyClick(s.grid(), Qt::Key_Escape);
         s.logLines.clear();
         const qsizetype before = s.serverLines().size();
         s.dialogs.answers.enqueue(Dialogs::Answer::No);

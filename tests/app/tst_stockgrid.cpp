@@ -2,7 +2,6 @@
 #include "articles/ui/stockgrid.h"
 #include "articles/ui/stockpanel.h"
 #include "clientrig.h"
-#include "link/requests/draftrequests.h"
 #include "order/ui/draftgridview.h"
 #include "transportrows.h"
 
@@ -20,12 +19,6 @@ struct Shop : ClientRig {
     Shop(const SoapServerProcess& server, bool soap)
         : ClientRig(server, soap) {}
 
-    bool open() {
-        if (!start() || !login())
-            return false;
-        dialogs.shown.clear();
-        return showWindow();
-    }
     StockGrid* stock() const { return client->shop()->stock().sgBestandNeu(); }
     // The grid as the user reads it: "name=available" per row.
     QStringList stockRows() const {
@@ -61,21 +54,13 @@ private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.error())); }
 
     // Every test starts from an empty draft order of DEMO.
-    void init() {
-        Shop s(m_server, false);
-        QVERIFY(s.start() && s.login());
-        QStringList keys;
-        for (const TVerkaufskladde& line : s.serverLines())
-            keys << line.VKKL_ID;
-        for (const QString& key : keys)
-            QVERIFY(MyVKKLDelete(s.link(), key).ok());
-    }
+    void init() { QVERIFY(ClientRig::clearDraft(m_server)); }
 
     void f9ShowsTheBranches_data() { addTransportRows(); }
     void f9ShowsTheBranches() {
         QFETCH(bool, soap);
         Shop s(m_server, soap);
-        QVERIFY2(s.open(), qPrintable(s.lastLog()));
+        QVERIFY2(s.openShop(), qPrintable(s.lastLog()));
         QVERIFY2(s.stockOf(u"BS 300"_s), qPrintable(s.boxes() + u'\n' + s.lastLog()));
         // The customer's branch first, then the central branch, then the rest;
         // the branch that does not deliver (F10) is left out.
@@ -91,7 +76,7 @@ private Q_SLOTS:
 
     void choosingABranch() {
         Shop s(m_server, false);
-        QVERIFY(s.open());
+        QVERIFY(s.openShop());
         QVERIFY(s.stockOf(u"BS 300"_s));
         QCOMPARE(s.serverLine(1).FILIALE.trimmed(), u"F03"_s);
         // Down to the central branch, Enter: it serves the line.
@@ -105,25 +90,23 @@ private Q_SLOTS:
 
     void branchWithTooLittleIsRefused() {
         Shop s(m_server, false);
-        QVERIFY(s.open());
+        QVERIFY(s.openShop());
         QVERIFY(s.typeIntoCell(Artikelnummer, 1, u"BS 300"_s));
         QTRY_COMPARE(s.shown(Artikelnummer, 1), u"BS 300"_s);
+        // Hannover has 4: the line takes them and is marked, a second line the fifth.
         QVERIFY(s.typeIntoCell(u"Menge"_s, 1, u"5"_s));
-        QTRY_COMPARE(s.serverLine(1).MENGE.trimmed(), u"5"_s);
-        s.grid()->setCurrentIndex(s.grid()->model()->index(0, 0));
-        if (s.shown(u"Bestellen"_s, 1) != u"JA"_s)
-            QTest::keyClick(s.grid(), Qt::Key_F1, Qt::ControlModifier);
+        QTRY_COMPARE(s.serverLine(1).MENGE.trimmed(), u"4"_s);
         QTRY_COMPARE(s.shown(u"Bestellen"_s, 1), u"JA"_s);
         s.dialogs.shown.clear();
+        s.grid()->setCurrentIndex(s.grid()->model()->index(0, 0));
         QTest::keyClick(s.grid(), Qt::Key_F9);
         QVERIFY(s.stock()->isVisible());
-        // The line holds what Hannover had; Ostrand has 3 of the 5.
+        // Ostrand has 3 of the 4.
         const int ostrand = int(s.stockRows().indexOf(u"Filiale Ostrand=3"_s));
         QVERIFY2(ostrand >= 0, qPrintable(s.stockRows().join(u" | "_s)));
         s.stock()->setCurrentCell(ostrand, 0);
         QTest::keyClick(s.stock(), Qt::Key_Return);
-        QVERIFY2(s.boxes() == u"Menge nicht verfügbar in Filiale F15"_s,
-                 qPrintable(s.boxes() + u'\n' + s.lastLog()));
+        QCOMPARE(s.boxes(), u"Menge nicht verfügbar in Filiale F15"_s);
         QVERIFY(s.stock()->isVisible());
         QCOMPARE(s.serverLine(1).FILIALE.trimmed(), u"F03"_s);
     }

@@ -199,6 +199,49 @@ private slots:
         QCOMPARE(lines.last(), u"In Filiale verfügbar: "_s + branch);
     }
 
+    void servingBranch_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<bool>("nex");
+        QTest::addColumn<int>("quantity");
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<QString>("expected"); // code=stock, empty when none is found
+        const QStringList nexRows{u"F03 1 0 1 9 F01"_s, u"F01 1 1 1 2"_s, u"F15 1 1 1 7 F01"_s,
+                                  u"F07 1 1 1 7 F01"_s, u"F20 5 1 1 50"_s};
+        QTest::newRow("wanted branch holds the quantity")
+            << wholesaler << false << 5 << u"F03"_s << u"F03=5"_s;
+        QTest::newRow("wanted branch too small: first in stock order that holds it")
+            << wholesaler << false << 6 << u"F03"_s << u"F01=40"_s;
+        QTest::newRow("only wholesaler branches serve")
+            << QStringList{u"F20 5 0 0 30"_s, u"F02 1 0 1 2"_s} << false << 3 << u"F20"_s << QString();
+        QTest::newRow("nothing holds the quantity") << wholesaler << false << 41 << u"F03"_s << QString();
+        QTest::newRow("night express: central branch holds the quantity")
+            << nexRows << true << 2 << u"F03"_s << u"F01=2"_s;
+        QTest::newRow("night express: else the most stock, first on ties, even below the quantity")
+            << nexRows << true << 8 << u"F03"_s << u"F15=7"_s;
+        QTest::newRow("night express: no stock anywhere")
+            << QStringList{u"F01 1 1 1 0"_s, u"F15 1 1 1 0 F01"_s} << true << 1 << u"F15"_s << QString();
+    }
+    void servingBranch() {
+        QFETCH(QStringList, rows);
+        QFETCH(bool, nex);
+        QFETCH(int, quantity);
+        QFETCH(QString, wanted);
+        QFETCH(QString, expected);
+        StockSettings s;
+        TFilialeKurz2 f03;
+        f03.CODE = u"F03"_s;
+        f03.ZUGEORDNETE_ZENTRALE = u"F01"_s;
+        s.branches = {f03};
+        TBestandsInfo info = stock(rows);
+        StockRules::applyKinds(info, s);
+        const TBestandsInfo sorted =
+            StockRules::BestandSortieren(info, StockRules::Form::Delivery, wanted, QString(), s);
+        const StockRules::ServingBranch b = StockRules::servingBranch(sorted, nex, quantity, wanted, s);
+        QCOMPARE(b.found ? b.code + u'=' + QString::number(b.stock) : QString(), expected);
+        if (wanted == u"F03"_s)
+            QCOMPARE(b.central, u"F01"_s);
+    }
+
     void summaryOfADraftLine() {
         StockSettings s;
         s.nexBranch = u"F15"_s;

@@ -141,10 +141,15 @@ private Q_SLOTS:
         h.order->load();
         const QString text = h.grid().value(Bezeichnung, 1);
 
-        // The server refuses a negative quantity: the typed value goes, the error stays.
+        // A negative quantity never reaches the server: the typed value goes.
         h.grid().setValue(Menge, 1, u"-5"_s);
         h.order->commitCell(h.grid().column(Menge), 1, u"-5"_s);
         QCOMPARE(h.grid().value(Menge, 1), u"2"_s);
+        QCOMPARE(h.serverLines().at(0).MENGE, u"2"_s);
+        // The server refuses an unknown branch: the branch stays, the error shows.
+        const QString branch = h.grid().value(Filiale, 1);
+        QVERIFY(!h.order->set_Filiale(1, u"XQ8"_s, true).isEmpty());
+        QCOMPARE(h.grid().value(Filiale, 1), branch);
         QCOMPARE(h.shadow().value(Menge, 1), u"2"_s);
         QVERIFY(h.grid().value(ErrorCode, 1) != u"0");
         QVERIFY(!h.grid().value(ErrorMessage, 1).isEmpty());
@@ -194,8 +199,7 @@ private Q_SLOTS:
 
         // A refused change on that row, then a reload: the row keeps the
         // confirmed values and both messages, once each.
-        h.grid().setValue(Menge, 2, u"-5"_s);
-        h.order->commitCell(h.grid().column(Menge), 2, u"-5"_s);
+        QVERIFY(!h.order->set_Filiale(2, u"XQ8"_s, true).isEmpty());
         QCOMPARE(h.grid().value(Menge, 2), u"2"_s);
         h.order->load();
         h.order->load();
@@ -203,7 +207,7 @@ private Q_SLOTS:
         QCOMPARE(h.grid().value(Filiale, 2), u"XQ9"_s);
         const QString message = h.grid().value(ErrorMessage, 2);
         QCOMPARE(message.count(branchError), 1);
-        QVERIFY(message.contains(u"-5"_s));
+        QVERIFY(message.contains(u"XQ8"_s));
         QCOMPARE(h.shadow().value(ErrorMessage, 2), message);
 
         // Selecting a cell of the row names the error; the hint too.

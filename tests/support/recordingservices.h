@@ -63,6 +63,13 @@ public:
     }
     void hideStock() override { note(QStringLiteral("hideStock")); }
     void stockInfo(int row) override { note(QStringLiteral("stockInfo(%1)").arg(row)); }
+    Placement SetMengeStatus(const QString&, int wunschmenge, int, bool, const QString& wunschfiliale,
+                             const QString&) override {
+        Placement p;
+        p.filiale = wunschfiliale;
+        p.menge = wunschmenge;
+        return p;
+    }
     // DeliveryRules
     QString roundToTE(const QString& menge, const QString& te) override {
         return defaultRoundToTE(menge, te);
@@ -81,6 +88,7 @@ public:
     }
     // ProcurementDecision
     void openBeschaffung(int row) override { note(QStringLiteral("openBeschaffung(%1)").arg(row)); }
+    bool Setze_Rueck_Beschaff(int, int, const QString&) override { return false; }
     // PriceService
     QString priceText(const QString& price, const TVerkaufskladde&) override { return price; }
     QString formatPrice(const QString& price) override { return price; }

@@ -43,6 +43,10 @@ public:
     Stock showStock(const TArtikelInfo& article) override;
     void hideStock() override;
     void stockInfo(int row) override;
+    Placement SetMengeStatus(const QString& artikel, int wunschmenge, int te, bool fixed,
+                             const QString& wunschfiliale, const QString& lieferungscode) override {
+        return m_info.SetMengeStatus(artikel, wunschmenge, te, fixed, wunschfiliale, lieferungscode);
+    }
 
 private:
     // Fills and shows the grid; Pos is in the draft view's coordinates.

@@ -1,0 +1,109 @@
+#include "clientrig.h"
+#include "order/ui/draftgridview.h"
+#include "transportrows.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Artikelnummer = u"Artikelnummer"_s;
+const QString Menge = u"Menge"_s;
+
+// The lines of an article on the server: "branch=quantity" in line order.
+QStringList portions(const ClientRig& rig, const QString& nummer) {
+    QStringList out;
+    for (const TVerkaufskladde& line : rig.serverLines()) {
+        if (line.ARTIKELNR.trimmed() == nummer)
+            out << line.FILIALE.trimmed() + u'=' + line.MENGE.trimmed();
+    }
+    return out;
+}
+
+int total(const QStringList& portions) {
+    int sum = 0;
+    for (const QString& p : portions)
+        sum += p.section(u'=', 1).toInt();
+    return sum;
+}
+
+} // namespace
+
+// A quantity typed into a draft line of the real main window against
+// qtx-server: checked, rounded to the technical unit, and placed over the
+// branches that have the article (BS 300: Hannover 4, Hamburg 6, Ostrand 3).
+class TestQuantityEntry : public QObject {
+    Q_OBJECT
+private:
+    SoapServerProcess m_server;
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.error())); }
+    void init() { QVERIFY(ClientRig::clearDraft(m_server)); }
+
+    void placed_data() {
+        QTest::addColumn<bool>("soap");
+        QTest::addColumn<QString>("nummer");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("box");
+        for (const bool soap : {false, true}) {
+            const char* t = soap ? "SOAP" : "TCP";
+            QTest::addRow("%s: fixed unit of 5, 7 stores 10", t)
+                << soap << u"ZK 5"_s << u"7"_s << QStringList{u"F03=10"_s} << QString();
+            QTest::addRow("%s: one branch holds it", t)
+                << soap << u"BS 300"_s << u"3"_s << QStringList{u"F03=3"_s} << QString();
+            QTest::addRow("%s: split over three branches", t)
+                << soap << u"BS 300"_s << u"13"_s << QStringList{u"F03=4"_s, u"F01=6"_s, u"F15=3"_s}
+                << QString();
+        }
+        QTest::addRow("TCP: more than all branches have: the rest waits on the last line")
+            << false << u"BS 300"_s << u"20"_s << QStringList{u"F03=4"_s, u"F01=6"_s, u"F15=10"_s}
+            << QString();
+        QTest::addRow("TCP: above 5000, 5000 are placed")
+            << false << u"ZK 5"_s << u"6000"_s << QStringList{u"F03=40"_s, u"F01=4960"_s}
+            << u"Es können maximal 5000 Artikel bestellt werden."_s;
+    }
+    void placed() {
+        QFETCH(bool, soap);
+        QFETCH(QString, nummer);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, box);
+        ClientRig s(m_server, soap);
+        QVERIFY(s.openShop());
+        QVERIFY(s.typeIntoCell(Artikelnummer, 1, nummer));
+        QTRY_COMPARE(s.shown(Artikelnummer, 1), nummer);
+        QVERIFY(s.typeIntoCell(Menge, 1, typed));
+        QTRY_COMPARE(portions(s, nummer), expected);
+        QCOMPARE(s.boxes(), box);
+        QCOMPARE(total(portions(s, nummer)),
+                 std::min(typed.toInt(), 5000) + (nummer == u"ZK 5"_s && typed == u"7"_s ? 3 : 0));
+        // Every portion is marked for ordering, and an empty line waits at the end.
+        for (const TVerkaufskladde& line : s.serverLines()) {
+            if (line.ARTIKELNR.trimmed() == nummer)
+                QCOMPARE(line.BESTELLEN.trimmed(), u"1"_s);
+        }
+        QTRY_VERIFY(s.shown(Artikelnummer, s.rows() - 1).isEmpty());
+        QCOMPARE(s.shown(Menge, 1), expected.first().section(u'=', 1));
+    }
+
+    void notAWholeNumber() {
+        ClientRig s(m_server, false);
+        QVERIFY(s.openShop());
+        QVERIFY(s.typeIntoCell(Artikelnummer, 1, u"BS 300"_s));
+        QTRY_COMPARE(s.shown(Artikelnummer, 1), u"BS 300"_s);
+        QVERIFY(s.typeIntoCell(Menge, 1, u"7,5"_s));
+        QTRY_COMPARE(s.boxes(), u"Bitte ganzzahlige Menge eingeben.\r\nIhre Eingabe war \"7,5\""_s);
+        QCOMPARE(s.shown(Menge, 1), u"0"_s);
+        QCOMPARE(s.serverLine(1).MENGE.trimmed(), u"0"_s);
+        // The editor opens on the quantity again.
+        QTRY_VERIFY(s.grid()->findChild<QLineEdit*>() && s.grid()->findChild<QLineEdit*>()->isVisible());
+        QCOMPARE(s.grid()->currentIndex().column(), s.grid()->grid().column(Menge));
+    }
+};
+
+QTEST_MAIN(TestQuantityEntry)
+#include "tst_quantityentry.moc"
