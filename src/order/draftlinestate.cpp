@@ -21,7 +21,8 @@ int wholeNumber(const QString& text) {
 
 } // namespace
 
-QString word(StringGrid& grid, int row, const QString& menge, const ModelContext& context) {
+QString word(StringGrid& grid, int row, const QString& menge, const ModelContext& context, const Texts& texts,
+             StringGrid* shadow) {
     const QString message = grid.cell(iErrorMessage, row);
     const QString nichtGefunden = context.text(u"_KeinArtikel"_s, u"Artikel nicht gefunden"_s);
     if (message.contains(u"ERR_ARTIKEL_NOT_FOUND") || message.contains(nichtGefunden)) {
@@ -64,9 +65,25 @@ QString word(StringGrid& grid, int row, const QString& menge, const ModelContext
     const bool extern_ = !grid.cell(iExtLager, row).trimmed().isEmpty();
     if (art == u"BE" && !extern_)
         return context.text(u"_Expressauftrag"_s, u"Expressauftrag"_s);
-    if (grid.cell(iMenge, row) == grid.cell(iZuLiefern, row) && art == u"BE")
-        return grid.cell(iExterneFiliale, row);
-    return u"BESTELLT"_s;
+    // The whole quantity is deliverable.
+    if (grid.cell(iMenge, row) == grid.cell(iZuLiefern, row))
+        return art == u"BE" ? grid.cell(iExterneFiliale, row) : u"BESTELLT"_s;
+    const QString lagerauftrag = texts.lagerauftrag.isEmpty() ? u"BESTELLT"_s : texts.lagerauftrag;
+    if (art == u"PL" && !extern_)
+        return lagerauftrag;
+    // Served from outside: the free external stock kept for the row decides.
+    QString candidate = texts.aussenlager.isEmpty() ? u"BESTELLT"_s : texts.aussenlager;
+    int free = -1;
+    if (shadow && Convert::tryToInt(shadow->cell(iLoeschen, row).trimmed(), free)) {
+        if (shadow->cell(iLogo, row) != u"...")
+            candidate = shadow->cell(iLogo, row);
+        grid.setCell(iLoeschen, row, QString::number(free));
+        if (free <= 0)
+            return art == u"BE" ? context.text(u"_Expressauftrag"_s, u"Expressauftrag"_s) : lagerauftrag;
+    }
+    if (grid.cell(iFiliale, row).trimmed() == u"SL" && !texts.nexOstrand.isEmpty())
+        return texts.nexOstrand;
+    return candidate;
 }
 
 } // namespace DraftLineState

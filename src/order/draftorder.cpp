@@ -109,12 +109,14 @@ int DraftOrder::UpdateVKKL(const QString& changedColumn, const TVerkaufskladdeAr
 }
 
 ShadowMerge::Rules DraftOrder::mergeRules() const {
-    ShadowMerge::Rules r{m_d.link.vkklEnvironment().context};
-    r.tenant = m_d.settings.tenant;
-    r.artikelReferenz = m_d.settings.artikelReferenz;
-    r.keepDeleteIcon = m_d.settings.keepDeleteIcon;
-    r.lineState = m_d.settings.lineState;
-    return r;
+    return ShadowMerge::Rules{
+        m_d.link.vkklEnvironment().context,
+        m_d.settings.tenant,
+        m_d.settings.artikelReferenz,
+        m_d.settings.keepDeleteIcon,
+        m_d.settings.lineState,
+        {m_d.settings.lagerauftragText, m_d.settings.aussenlagerWort, m_d.settings.nexOstrandText},
+    };
 }
 
 int DraftOrder::rebuildAll() {

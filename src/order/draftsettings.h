@@ -33,6 +33,10 @@ struct DraftSettings {
     QString lagerauftragText;
     QString aussenlagerText;
     QString besorgtText;
+    // The state words of lines served from an outside warehouse (AUSSENLAGER)
+    // and from the main warehouse (NEXOSTRAND).
+    QString aussenlagerWort;
+    QString nexOstrandText;
 
     bool messagesEnabled() const { return messageLevel > 0; }
     bool pricesShown() const { return priceDisplay >= 2; }

@@ -13,9 +13,10 @@ namespace ShadowMerge {
 
 namespace {
 
-void recomputeLogo(StringGrid& grid, int row, const QString& menge, const Rules& rules) {
+void recomputeLogo(StringGrid& grid, int row, const QString& menge, const Rules& rules,
+                   StringGrid* shadow = nullptr) {
     if (rules.lineState)
-        grid.setCell(iLogo, row, DraftLineState::word(grid, row, menge, rules.context));
+        grid.setCell(iLogo, row, DraftLineState::word(grid, row, menge, rules.context, rules.texts, shadow));
 }
 
 } // namespace
@@ -133,7 +134,7 @@ QStringList mergeRow(StringGrid& grid, StringGrid& shadowGrid, int row, TVerkauf
     shadowGrid.setRow(row, shadow);
 
     grid.setRow(row, shadow.mid(0, count));
-    recomputeLogo(grid, row, line.MENGE, rules);
+    recomputeLogo(grid, row, line.MENGE, rules, &shadowGrid);
     shadowGrid.setCell(iLogo, row, grid.cell(iLogo, row));
     return old;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/clientrecords.h"
+#include "order/draftlinestate.h"
 #include "order/vkklrow.h"
 
 #include <QString>
@@ -24,6 +25,7 @@ struct Rules {
     bool keepDeleteIcon = false;
     // The line-state rule recomputes "Logo".
     bool lineState = true;
+    DraftLineState::Texts texts;
 };
 
 // The server's error of a line into the message of its shadow row: an

@@ -88,6 +88,8 @@ private Q_SLOTS:
         }
         QTRY_VERIFY(s.shown(Artikelnummer, s.rows() - 1).isEmpty());
         QCOMPARE(s.shown(Menge, 1), expected.first().section(u'=', 1));
+        // The first line's whole quantity is deliverable.
+        QCOMPARE(s.grid()->grid().value(u"Logo"_s, 1), u"BESTELLT"_s);
     }
 
     void notAWholeNumber() {

@@ -31,7 +31,7 @@ struct Grids {
     ModelContext context;
     StringGrid grid{u"sgVKKL"_s};
     StringGrid shadow{u"sgVKKLState"_s};
-    ShadowMerge::Rules rules{context};
+    ShadowMerge::Rules rules{context, 6, false, false, true, {}};
 
     explicit Grids(int tenant = 6) {
         rules.tenant = tenant;

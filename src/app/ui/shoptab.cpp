@@ -156,6 +156,8 @@ DraftSettings ShopTab::settingsFromOptions() const {
     const TenantTexts& texts = m_session.tenantTexts();
     s.lagerauftragText = texts.lagerauftrag;
     s.aussenlagerText = texts.artikelAussenlager;
+    s.aussenlagerWort = texts.aussenlager;
+    s.nexOstrandText = texts.nexOstrand;
     s.besorgtText = texts.artikelBesorgt;
     s.artikelReferenz =
         m_entry->option(QStringLiteral("ARTIKELREFERENZ")).compare(u"ON", Qt::CaseInsensitive) == 0;

@@ -1,0 +1,70 @@
+#include "order/quantityrules.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestQuantityRules : public QObject {
+    Q_OBJECT
+private slots:
+    void technicalUnit_data() {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<bool>("fixed");
+        QTest::addColumn<bool>("force");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("fixed 5, 7 rounds up") << u"5"_s << u"7"_s << true << false << 10;
+        QTest::newRow("fixed 5, 10 stays") << u"5"_s << u"10"_s << true << false << 10;
+        QTest::newRow("fixed 5, 0 counts as 1") << u"5"_s << u"0"_s << true << false << 5;
+        QTest::newRow("5 not fixed, not forced") << u"5"_s << u"7"_s << false << false << 7;
+        QTest::newRow("5 not fixed, forced") << u"5"_s << u"7"_s << false << true << 10;
+        QTest::newRow("unit no number") << u"x"_s << u"7"_s << true << false << 7;
+        QTest::newRow("quantity no number") << u"5"_s << u"7,5"_s << true << false << 5;
+        QTest::newRow("blanks around") << u" 4 "_s << u" 9 "_s << true << false << 12;
+    }
+    void technicalUnit() {
+        QFETCH(QString, unit);
+        QFETCH(QString, quantity);
+        QFETCH(bool, fixed);
+        QFETCH(bool, force);
+        QFETCH(int, expected);
+        QCOMPARE(QuantityRules::roundToTE(unit, quantity, fixed, force), expected);
+    }
+
+    void bookingGroupDivisor_data() {
+        QTest::addColumn<bool>("useList");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("menge");
+        QTest::addColumn<bool>("teErhoehen");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("7 with divisor 3")
+            << true << u"BR10"_s << u"7"_s << false << 3
+            << u"Hinweis: Zeile 4 Menge geändert für Artikel BS 300 Buchgruppe BR10 "
+               "Divisor=3 Menge original=7 Menge neu=3"_s;
+        QTest::newRow("list not used") << false << u"BR10"_s << u"7"_s << false << 7 << QString();
+        QTest::newRow("group without divisor") << true << u"FI10"_s << u"7"_s << false << 7 << QString();
+        QTest::newRow("divided, then rounded to the unit of 2")
+            << true << u"BR10"_s << u"7"_s << true << 4
+            << u"Hinweis: Zeile 4 Menge geändert für Artikel BS 300 Buchgruppe BR10 Divisor=3 Menge "
+               u"original=7 "
+               "Menge neu=3"_s;
+        QTest::newRow("divisor 1 changes nothing") << true << u"ZU10"_s << u"7"_s << false << 7 << QString();
+    }
+    void bookingGroupDivisor() {
+        QFETCH(bool, useList);
+        QFETCH(QString, group);
+        QFETCH(QString, menge);
+        QFETCH(bool, teErhoehen);
+        QFETCH(int, expected);
+        QFETCH(QString, hint);
+        const QHash<QString, int> divisors{{u"BR10"_s, 3}, {u"ZU10"_s, 1}};
+        const QuantityRules::Divided d = QuantityRules::divideByBookingGroup(
+            4, u"BS 300"_s, group, menge, divisors, useList, u"2"_s, false, teErhoehen);
+        QCOMPARE(d.menge, expected);
+        QCOMPARE(d.hint, hint);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQuantityRules)
+#include "tst_quantityrules.moc"
