@@ -204,7 +204,8 @@ bool DemoData::branches(QSqlDatabase& db) {
         f.VERKAUFSFILIALE = f.ART == u"Z" || f.ART == u"F" ? QStringLiteral("1") : QStringLiteral("0");
         // "0" would drop the branch from the customer's branch list.
         f.LAGERMASKENINDEX = QString::number(pos + 1);
-        f.NACHTEXPRESS = pos % 3 == 0 ? QStringLiteral("1") : QStringLiteral("0");
+        // Hannover (F03) is the night-express branch of the demo's tenant.
+        f.NACHTEXPRESS = pos % 3 == 0 || f.CODE == u"F03" ? QStringLiteral("1") : QStringLiteral("0");
         f.EILZUSTELLUNG = pos % 2 == 0 ? QStringLiteral("1") : QStringLiteral("0");
         f.PAKETDIENST = f.ART == u"V" ? QStringLiteral("0") : QStringLiteral("1");
         f.FILI_ID = QString::number(100 + pos);
@@ -391,7 +392,7 @@ bool DemoData::customers(QSqlDatabase& db) {
         d.TELEFON = QStringLiteral("0511 4711-") + QString::number(id);
         d.FILIALE = QLatin1String(c.filiale);
         d.PREISGRUPPENNR = QLatin1String(c.gruppe);
-        d.LIEFERUNGSCODE = QStringLiteral("01");
+        d.LIEFERUNGSCODE = QStringLiteral("20");
         d.GESPERRT = c.blocked ? QStringLiteral("1") : QStringLiteral("0");
         d.AUFTRAGSSPERRE = d.GESPERRT;
         d.MWST_PFLICHTIG = QStringLiteral("1");
@@ -431,7 +432,7 @@ bool DemoData::customers(QSqlDatabase& db) {
             l.TOURFILIALE = d.FILIALE;
             l.TOURNR = QStringLiteral("T0%1").arg(k + 1);
             l.NACHTANLIEF_MOEGLICH = k == 1 ? QStringLiteral("1") : QStringLiteral("0");
-            l.LIEFERUNGSCODE = k == 2 ? QStringLiteral("98") : QStringLiteral("01");
+            l.LIEFERUNGSCODE = k == 2 ? QStringLiteral("98") : QStringLiteral("20");
             l.STANDARD = k == 0 ? QStringLiteral("1") : QStringLiteral("0");
             l.DEBITORADR = k == 0 ? QStringLiteral("1") : QStringLiteral("0");
             l.SPAET_BESTELLZEIT = QStringLiteral("17:30");
@@ -480,14 +481,18 @@ bool DemoData::customers(QSqlDatabase& db) {
 
     QSqlQuery code(db), kind(db), deadline(db), times(db);
     code.prepare(RecordTable::insertSql<TLieferung>(QStringLiteral("LIEFERUNG"), {}));
-    const QStringList codes = {QStringLiteral("01;Zustellung;Z"), QStringLiteral("02;Abholung;A"),
-                               QStringLiteral("97;Nachtexpress;N"), QStringLiteral("98;Paketdienst;P")};
+    // Delivery on the tour, pick-up at three branches, night express, parcel service.
+    const QStringList codes = {
+        QStringLiteral("20;Zustellung;Z;"),          QStringLiteral("02;Abholung Hannover;A;F03"),
+        QStringLiteral("03;Abholung Ostrand;A;F15"), QStringLiteral("04;Abholung Lübeck;A;F05"),
+        QStringLiteral("97;Nachtexpress;N;"),        QStringLiteral("98;Paketdienst;P;")};
     int lid = 1;
     for (const QString& c : codes) {
         TLieferung l;
         l.CODE = c.section(QLatin1Char(';'), 0, 0);
         l.NAME = c.section(QLatin1Char(';'), 1, 1);
         l.LIEFERART = c.section(QLatin1Char(';'), 2, 2);
+        l.ABHOL_ZIELFILIALE = c.section(QLatin1Char(';'), 3, 3);
         // Dealers may use every demo code; the client keeps only codes flagged "1".
         l.HAENDLER_J_N = QStringLiteral("1");
         l.GEBUEHREN_ZUSCHLAG = l.CODE == u"97" ? QStringLiteral("9,50") : QStringLiteral("0,00");
@@ -497,9 +502,10 @@ bool DemoData::customers(QSqlDatabase& db) {
         RecordTable::bindFields(code, l);
         if (!exec(code))
             return false;
-        kind.prepare(QStringLiteral("INSERT INTO LIEFERART (CODE, NAME) VALUES (?, ?)"));
+        // One kind per letter: the pick-up codes share "A".
+        kind.prepare(QStringLiteral("INSERT OR IGNORE INTO LIEFERART (CODE, NAME) VALUES (?, ?)"));
         kind.addBindValue(l.LIEFERART);
-        kind.addBindValue(l.NAME);
+        kind.addBindValue(l.NAME.section(QLatin1Char(' '), 0, 0));
         if (!exec(kind))
             return false;
     }

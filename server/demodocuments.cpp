@@ -79,7 +79,7 @@ bool DemoDocuments::documents(int days) {
             head.BUCHUNGSDATUM = datum;
             head.IHRE_REFERENZ = QStringLiteral("Auftrag %1").arg(m_random.bounded(9000) + 1000);
             head.BENUTZER = QStringLiteral("DEMO");
-            head.LIEFERUNGSCODE = QStringLiteral("01");
+            head.LIEFERUNGSCODE = QStringLiteral("20");
             head.MAND_ID = QStringLiteral("6");
             head.VKK_ID = head.NUMMER;
             const bool delivered = day > 3;

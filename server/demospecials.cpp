@@ -22,6 +22,8 @@ struct Special {
     const char* stockPlan = nullptr;
     // A technical unit (always fixed): sold only in multiples of it.
     int fixedUnit = 0;
+    // Dangerous goods: neither night express nor parcel service.
+    bool dangerous = false;
 };
 
 const Special specials[] = {
@@ -49,6 +51,8 @@ const Special specials[] = {
     {"EL 77", "Bremsbelagsatz, im Kundenlager", "BR20", false, 38.00, "E001", 0, "F01:2 L77:6"},
     {"VB 12", "Achsmanschette, über Streckengeschäft", "FW50", false, 24.00, "E005", 0, "F99:9 F02:1"},
     {"ZK 5", "Zündkerzen, nur im Fünferpack", "ZU10", false, 7.20, "E003", 0, "F03:40 F01:100", 5},
+    {"LB 70", "Lithium-Starterbatterie 12 V 70 Ah", "BA10", false, 189.00, "E005", 0, "F03:5 F01:10 F15:4", 0,
+     true},
 };
 
 // Blocked article and its successor (net type 1, "Abgelöst").
@@ -101,6 +105,10 @@ bool DemoSpecials::insert() {
         a.ALTTEIL = a.ALTTEILSTEUER;
         a.TAUSCHWERT = QStringLiteral("0,00");
         a.BRUTTOGEWICHT = money(1.0);
+        if (s.dangerous) {
+            a.UN_NUMMER = QStringLiteral("3480");
+            a.GEFAHRENKLASSE = QStringLiteral("9");
+        }
         a.NETTOGEWICHT = a.BRUTTOGEWICHT;
         a.UMSATZSTEUERCODE = QStringLiteral("1");
         a.SKONTOFAEHIG = QStringLiteral("1");

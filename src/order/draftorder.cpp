@@ -6,6 +6,7 @@
 #include "link/serverlink.h"
 #include "model/codetables.h"
 #include "model/formatde.h"
+#include "order/deliverychoice.h"
 #include "order/draftcellactions.h"
 #include "order/draftlineops.h"
 #include "order/draftlinestate.h"
@@ -27,7 +28,8 @@ DraftOrder::DraftOrder(ServerLink& link, const ClientServices& services, Seams s
     , m_d(link, services, seams)
     , m_ops(std::make_unique<DraftLineOps>(*this, m_d))
     , m_cells(std::make_unique<DraftCellActions>(*this, m_d))
-    , m_quantities(std::make_unique<QuantityEntry>(*this, m_d)) {
+    , m_quantities(std::make_unique<QuantityEntry>(*this, m_d))
+    , m_delivery(std::make_unique<DeliveryChoice>(*this, m_d)) {
     setupVisible(m_d.grid, m_d.settings.tenant, m_d.settings.artikelReferenz);
     setupShadow(m_d.shadow, m_d.settings.tenant);
     m_d.grid.setRowCount(2);

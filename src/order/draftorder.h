@@ -15,6 +15,7 @@ class CustomerData;
 class DraftCellActions;
 class DraftLineOps;
 class QuantityEntry;
+class DeliveryChoice;
 class LineValues;
 class ServerLink;
 struct VkklAnswer;
@@ -38,6 +39,8 @@ public:
     // Addresses, branches and delivery codes of the logged-in customer.
     void setCustomerData(const CustomerData* data) { m_d.customer = data; }
     const CustomerData* customerData() const { return m_d.customer; }
+    // The delivery codes of the lines; the window installs it as the delivery service.
+    DeliveryChoice& deliveryChoice() const { return *m_delivery; }
     // The quick search, for articles typed into the grid and the multiple-login check.
     void setArticleResolver(ArticleResolver* resolver) { m_d.resolver = resolver; }
 
@@ -135,4 +138,5 @@ private:
     std::unique_ptr<DraftLineOps> m_ops;
     std::unique_ptr<DraftCellActions> m_cells;
     std::unique_ptr<QuantityEntry> m_quantities;
+    std::unique_ptr<DeliveryChoice> m_delivery;
 };

@@ -38,6 +38,15 @@ struct DraftSettings {
     QString aussenlagerWort;
     QString nexOstrandText;
 
+    // LIEFERART_AUSWAHL_ERLAUBT, LIEFERART_NEX_ERLAUBT, LIEFERART_ABHOLUNG_ERLAUBT: on unless "OFF".
+    bool lieferartAuswahl = true;
+    bool lieferartNex = true;
+    bool lieferartAbholung = true;
+    // The branch for night express and parcel service when a branch lacks the service.
+    QString defaultBranch;
+    // The customer number of the login.
+    QString kdnr;
+
     bool messagesEnabled() const { return messageLevel > 0; }
     bool pricesShown() const { return priceDisplay >= 2; }
 };

@@ -12,6 +12,8 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -69,6 +71,30 @@ bool ClientRig::clearDraft(const SoapServerProcess& server) {
     for (const TVerkaufskladde& line : rig.serverLines())
         keys << line.VKKL_ID;
     return keys.isEmpty() || MyVKKLDelete(rig.link(), keys).ok();
+}
+
+QString ClientRig::serverSql(const SoapServerProcess& server, const QString& sql, const QStringList& binds,
+                             bool* ok) {
+    const QString name = u"probe"_s;
+    QString value;
+    bool ran = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+        db.setDatabaseName(server.directory() + u"/server.sqlite"_s);
+        if (db.open()) {
+            QSqlQuery q(db);
+            q.prepare(sql);
+            for (const QString& b : binds)
+                q.addBindValue(b);
+            ran = q.exec();
+            if (ran && q.next())
+                value = q.value(0).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (ok)
+        *ok = ran;
+    return value;
 }
 
 QString ClientRig::lastLog(int lines) const {

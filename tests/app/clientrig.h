@@ -41,6 +41,10 @@ struct ClientRig : FakeSeams {
     bool openShop();
     // Deletes the open lines of 10000/DEMO on the server, with a login of its own.
     static bool clearDraft(const SoapServerProcess& server);
+    // Runs one statement on the server's database beside the running server;
+    // the first value of its answer, and *ok whether it ran.
+    static QString serverSql(const SoapServerProcess& server, const QString& sql,
+                             const QStringList& binds = {}, bool* ok = nullptr);
     // The last lines of the log, for a failure message.
     QString lastLog(int lines = 40) const;
     // The texts of the boxes shown, joined.

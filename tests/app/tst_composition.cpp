@@ -34,30 +34,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Runs one statement on the server's database beside the running server;
-// the first value of its answer, and *ok whether it ran.
 QString dbValue(const SoapServerProcess& server, const QString& sql, const QStringList& binds = {},
                 bool* ok = nullptr) {
-    const QString name = u"probe"_s;
-    QString value;
-    bool ran = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
-        db.setDatabaseName(server.directory() + u"/server.sqlite"_s);
-        if (db.open()) {
-            QSqlQuery q(db);
-            q.prepare(sql);
-            for (const QString& b : binds)
-                q.addBindValue(b);
-            ran = q.exec();
-            if (ran && q.next())
-                value = q.value(0).toString();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    if (ok)
-        *ok = ran;
-    return value;
+    return ClientRig::serverSql(server, sql, binds, ok);
 }
 
 // The build's tenant resources laid out in a folder, with some of them

@@ -235,7 +235,7 @@ void TestServerDispatcher::customerDataOfTheLogin() {
     QCOMPARE(branches.size(), 14);
     TLieferungArray codes;
     QVERIFY(RecordCodec::decodeCounted(tcp(u"152"_s, {u"0"_s}).lines, 0, 16, codes));
-    QCOMPARE(codes.size(), 4);
+    QCOMPARE(codes.size(), 6);
     QVERIFY(tcp(u"170"_s, {}).lines.size() >= 5);
     const ServerReply nex = tcp(u"175"_s, {u"0"_s, u"1"_s, u"7"_s, u"0"_s});
     QCOMPARE((nex.lines.size() - 1) / 3, nex.lines.value(0).toInt());

@@ -8,8 +8,10 @@
 #include "articles/ui/quicksearchwidgets.h"
 #include "articles/ui/stockpanel.h"
 
+#include "order/deliverychoice.h"
 #include "order/draftchangeguard.h"
 #include "order/draftorder.h"
+#include "order/ui/deliverykindlist.h"
 #include "order/ui/draftgridview.h"
 #include "order/ui/shoppage.h"
 #include "platform/logger.h"
@@ -77,9 +79,7 @@ ShopTab::ShopTab(Seams seams, Session& session, ClientServices& services, const 
     m_lbFiliale = new QListWidget(m_sheet);
     m_lbFiliale->setObjectName(QStringLiteral("lbFiliale"));
     m_lbFiliale->hide();
-    m_lbLieferungscode = new QListWidget(m_sheet);
-    m_lbLieferungscode->setObjectName(QStringLiteral("lbLieferungscode"));
-    m_lbLieferungscode->hide();
+    m_lbLieferungscode = new DeliveryKindList(m_sheet);
 
     m_quick = std::make_unique<QuickSearchWidgets>(&m_page->schnellsuchePanel(), &m_page->grid(), *m_entry);
     m_provider = std::make_unique<QuickSearchProvider>(*m_entry, m_quick->search());
@@ -89,6 +89,20 @@ ShopTab::ShopTab(Seams seams, Session& session, ClientServices& services, const 
                                            StockPanel::Seams{seams.dialogs, seams.log});
     m_stock->setSearchAnchor(m_quick->lvArtikelInfo(), m_quick->lvArtikelsuche());
     services.stock = m_stock.get();
+    m_delivery = &m_draft->deliveryChoice();
+    services.delivery = m_delivery;
+    m_delivery->showList = [this](int row, int preselect) {
+        DraftGridView& view = m_page->grid();
+        const QModelIndex cell =
+            view.model()->index(row - 1, m_draft->visibleGrid().column(QStringLiteral("Lieferungsart")));
+        view.scrollTo(cell);
+        m_lbLieferungscode->openAt(&view, view.visualRect(cell), row, preselect);
+    };
+    connect(m_lbLieferungscode, &DeliveryKindList::chosen, this, [this](int row, const QString& kind) {
+        m_page->grid().setFocus();
+        m_delivery->choose(row, kind);
+    });
+    connect(m_lbLieferungscode, &DeliveryKindList::closed, this, [this] { m_page->grid().setFocus(); });
 
     connect(m_draft.get(), &DraftOrder::summenLabelChanged, m_page.data(), &ShopPage::setSummen);
     connect(m_draft.get(), &DraftOrder::editorRequested, m_page.data(), &ShopPage::reopenEditor);
@@ -159,6 +173,14 @@ DraftSettings ShopTab::settingsFromOptions() const {
     s.aussenlagerWort = texts.aussenlager;
     s.nexOstrandText = texts.nexOstrand;
     s.besorgtText = texts.artikelBesorgt;
+    const auto on = [this](const QString& key) {
+        return m_entry->option(key).trimmed().compare(u"OFF", Qt::CaseInsensitive) != 0;
+    };
+    s.lieferartAuswahl = on(QStringLiteral("LIEFERART_AUSWAHL_ERLAUBT"));
+    s.lieferartNex = on(QStringLiteral("LIEFERART_NEX_ERLAUBT"));
+    s.lieferartAbholung = on(QStringLiteral("LIEFERART_ABHOLUNG_ERLAUBT"));
+    s.defaultBranch = m_session.defaultBranch();
+    s.kdnr = m_session.link().login().KdNr;
     s.artikelReferenz =
         m_entry->option(QStringLiteral("ARTIKELREFERENZ")).compare(u"ON", Qt::CaseInsensitive) == 0;
     // New lines carry the client identification of the start-up.

@@ -12,6 +12,8 @@
 class ArticleEntry;
 class Clock;
 class Dialogs;
+class DeliveryChoice;
+class DeliveryKindList;
 class DraftChangeGuard;
 class DraftOrder;
 class Ending;
@@ -40,7 +42,7 @@ public:
         Clock& clock;
     };
 
-    // Fills services.draft, services.quickSearch and services.stock.
+    // Fills services.draft, services.quickSearch, services.stock and services.delivery.
     ShopTab(Seams seams, Session& session, ClientServices& services, const LokalIni* ini,
             QObject* parent = nullptr);
     ~ShopTab() override;
@@ -80,8 +82,9 @@ private:
     QPointer<ShopPage> m_page;
     QLabel* m_vkklStatusBar = nullptr;
     QListWidget* m_lbFiliale = nullptr;
-    QListWidget* m_lbLieferungscode = nullptr;
+    DeliveryKindList* m_lbLieferungscode = nullptr;
     std::unique_ptr<QuickSearchWidgets> m_quick;
     std::unique_ptr<QuickSearchProvider> m_provider;
     std::unique_ptr<StockPanel> m_stock;
+    DeliveryChoice* m_delivery = nullptr;
 };
