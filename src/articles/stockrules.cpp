@@ -373,4 +373,82 @@ QList<int> extern_reserviert(const StringGrid& grid, int myRow, const QString& m
     return taken;
 }
 
+ImportCheck importCheck(StringGrid& grid, int row, int wanted, const TBestandsInfo& stock, bool nightExpress,
+                        const QString& alternative, bool extFilialeImportAkzept,
+                        const StockSettings& settings) {
+    ImportCheck out;
+    const auto cell = [&](const QString& header) { return grid.value(header, row).trimmed(); };
+    const QString artikel = cell(QStringLiteral("Artikelnummer"));
+    const QString branch = nightExpress ? settings.nexBranch : cell(QStringLiteral("Filiale"));
+    const int minimum = cell(QStringLiteral("ISTFIX")) == u"1"
+                            ? std::max(1, Convert::toIntDef(cell(QStringLiteral("FIXE_TE")), 1))
+                            : 1;
+    const Form form = formOfCode(cell(QStringLiteral("VKKL_Lieferungscode")));
+    TBestandsInfo sorted = BestandSortieren(stock, form, branch, alternative, settings);
+
+    const int total = Convert::toIntDef(sorted.GesamtVerfuegbar, 0);
+    for (TBestandsInfoFiliale& f : sorted.FilialBestand) {
+        const int v = Convert::toIntDef(f.Verfuegbar, 0);
+        if (isKind(f, kindVirtual) && !(settings.virtualBranches && extFilialeImportAkzept) && v <= total)
+            zero(f);
+        if (nightExpress) {
+            if (isKind(f, kindOwnWarehouse) && !settings.debitorLagerDarfNex)
+                zero(f);
+            if (f.NachtExpress.trimmed() == u"0" && (f.Zentrale.trimmed() == u"1" || settings.tenant == 6))
+                zero(f);
+        }
+    }
+    sorted.GesamtVerfuegbar = positiveTotal(sorted);
+    const Summary sum = summarize(sorted, branch, alternative, settings);
+    grid.setValue(QStringLiteral("Fahrt"), row, QStringLiteral("0"));
+    grid.setValue(QStringLiteral("ErrorCode"), row, QStringLiteral("0"));
+
+    const int branchStock = std::min(Convert::toIntDef(sum.mengeInFiliale, 0), 5000);
+    const QString q = QString::number(wanted);
+    if (Convert::toIntDef(sum.gesamtMenge, 0) > 0)
+        out.info = QStringLiteral("Artikel ;") + artikel + QStringLiteral("; Wunschrestmenge=;") + q +
+                   QStringLiteral("; Menge in Filiale=") + QString::number(branchStock) +
+                   QStringLiteral("\r\nMenge in Zentrale[") + sum.zentralfiliale + QStringLiteral("]=") +
+                   sum.mengeInZentrale + QStringLiteral("; Gesamtmenge=") + sum.gesamtMenge;
+    else
+        out.info = QStringLiteral("Kein Bestand Artikel ;") + artikel +
+                   QStringLiteral("; Wunschrestmenge=;") + q + QLatin1Char(';');
+    grid.setValue(QStringLiteral("Menge"), row, q);
+
+    QString logo = QStringLiteral("...");
+    if (Convert::toIntDef(sum.gesamtMenge, 0) <= 0) {
+        out.status = 1;
+        logo = QStringLiteral("KEINEMENGE");
+    } else if (branchStock < minimum) {
+        out.status = 2;
+    } else if (wanted >= branchStock) {
+        out.status = 3;
+        logo = QStringLiteral("TEILMENGE");
+    }
+    grid.setValue(QStringLiteral("Logo"), row, logo);
+    grid.setValue(QStringLiteral("ErrorMessage"), row, out.status > 0 ? out.info : QString());
+
+    if (out.status == 1) {
+        grid.setValue(QStringLiteral("ErrorMessage"), row, QStringLiteral("Kein Bestand"));
+        return out;
+    }
+    const ServingBranch b = servingBranch(sorted, nightExpress, minimum, branch, settings);
+    if (!b.found) {
+        out.status = 1;
+        grid.setValue(QStringLiteral("ErrorMessage"), row,
+                      nightExpress ? QStringLiteral("Kein Bestand für Nachtexpress")
+                                   : QStringLiteral("Kein Bestand"));
+        grid.setValue(QStringLiteral("Logo"), row, QStringLiteral("KEINEMENGE"));
+        return out;
+    }
+    out.filiale = b.code;
+    out.menge = wanted;
+    const QString trip = sorted.FilialBestand.at(b.index).GeplanteFahrt.trimmed();
+    if (!trip.isEmpty() && trip != u"0")
+        grid.setValue(QStringLiteral("Fahrt"), row, QStringLiteral("1"));
+    if (out.status > 0)
+        grid.setValue(QStringLiteral("ErrorMessage"), row, QStringLiteral("InfoMessage:") + out.info);
+    return out;
+}
+
 } // namespace StockRules

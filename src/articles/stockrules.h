@@ -120,4 +120,20 @@ QList<int> extern_reserviert(const StringGrid& grid, int myRow, const QString& m
                              const OutsideTexts& texts, const std::function<bool(int)>& backorder,
                              QString* text = nullptr);
 
+// The availability check of one imported line, on the article's stock as
+// the import has it: status 0 (the branch holds the quantity), 1 (no stock,
+// "Logo" KEINEMENGE), 2 (the branch has less than the minimum), 3 (the
+// quantity reaches the branch's stock, "Logo" TEILMENGE). Writes "Menge",
+// "Fahrt", "ErrorCode", "ErrorMessage" and "Logo" of the row, and names the
+// branch and quantity the line keeps.
+struct ImportCheck {
+    int status = 0;
+    QString info;
+    QString filiale;
+    int menge = 0;
+};
+ImportCheck importCheck(StringGrid& grid, int row, int wanted, const TBestandsInfo& stock, bool nightExpress,
+                        const QString& alternative, bool extFilialeImportAkzept,
+                        const StockSettings& settings);
+
 } // namespace StockRules

@@ -242,6 +242,61 @@ private slots:
             QCOMPARE(b.central, u"F01"_s);
     }
 
+    void importAvailability_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("wanted");
+        QTest::addColumn<QString>("te"); // fixed unit, empty for none
+        QTest::addColumn<bool>("nex");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("filiale");
+        QTest::addColumn<QString>("logo");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("0: the branch holds it")
+            << wholesaler << 3 << QString() << false << 0 << u"F03"_s << u"..."_s << QString();
+        QTest::newRow("3: the quantity equals the branch's stock")
+            << wholesaler << 5 << QString() << false << 3 << u"F03"_s << u"TEILMENGE"_s
+            << u"InfoMessage:Artikel ;A1; Wunschrestmenge=;5; Menge in Filiale=5\r\nMenge in "
+               u"Zentrale[F01]=40; "
+               "Gesamtmenge=100"_s;
+        QTest::newRow("2: below the fixed unit, a branch that has it serves")
+            << wholesaler << 10 << u"10"_s << false << 2 << u"F01"_s << u"..."_s
+            << u"InfoMessage:Artikel ;A1; Wunschrestmenge=;10; Menge in Filiale=5\r\nMenge in "
+               u"Zentrale[F01]=40; "
+               "Gesamtmenge=100"_s;
+        QTest::newRow("1: no stock") << QStringList{u"F03 1 1 1 0 F01"_s, u"F01 1 1 1 0"_s} << 2 << QString()
+                                     << false << 1 << QString() << u"KEINEMENGE"_s << u"Kein Bestand"_s;
+        QTest::newRow("1: no night-express branch has it")
+            << QStringList{u"F03 1 0 1 5 F01"_s, u"F01 1 0 1 40"_s, u"F20 5 1 0 30"_s} << 2 << QString()
+            << true << 1 << QString() << u"KEINEMENGE"_s << u"Kein Bestand für Nachtexpress"_s;
+    }
+    void importAvailability() {
+        QFETCH(QStringList, rows);
+        QFETCH(int, wanted);
+        QFETCH(QString, te);
+        QFETCH(bool, nex);
+        QFETCH(int, status);
+        QFETCH(QString, filiale);
+        QFETCH(QString, logo);
+        QFETCH(QString, message);
+        StringGrid g;
+        g.setHeaders({u"Artikelnummer"_s, u"Filiale"_s, u"ISTFIX"_s, u"FIXE_TE"_s, u"VKKL_Lieferungscode"_s,
+                      u"Menge"_s, u"Fahrt"_s, u"ErrorCode"_s, u"ErrorMessage"_s, u"Logo"_s});
+        g.appendRow({u"A1"_s, u"F03"_s, te.isEmpty() ? u"0"_s : u"1"_s, te, nex ? u"97"_s : u"20"_s, u"0"_s,
+                     u"1"_s, u"7"_s, u"alt"_s, u"BESTELLT"_s});
+        StockSettings s;
+        s.nexBranch = u"F15"_s;
+        TBestandsInfo info = stock(rows);
+        StockRules::applyKinds(info, s);
+        const StockRules::ImportCheck c =
+            StockRules::importCheck(g, 1, wanted, info, nex, QString(), true, s);
+        QCOMPARE(c.status, status);
+        QCOMPARE(c.filiale, filiale);
+        QCOMPARE(g.value(u"Logo"_s, 1), logo);
+        QCOMPARE(g.value(u"ErrorMessage"_s, 1), message);
+        QCOMPARE(g.value(u"Menge"_s, 1), QString::number(wanted));
+        QCOMPARE(g.value(u"ErrorCode"_s, 1), u"0"_s);
+    }
+
     void summaryOfADraftLine() {
         StockSettings s;
         s.nexBranch = u"F15"_s;
