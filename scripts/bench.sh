@@ -23,7 +23,7 @@ bin=build/ci/bench
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 opts=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=json)
-for b in bench_model bench_catalogue bench_search bench_order bench_login; do
+for b in bench_model bench_catalogue bench_search bench_order bench_login bench_quantity; do
   "$bin/$b" "${opts[@]}" >"$out/$b.json" 2>"$out/$b.err" || { cat "$out/$b.err" >&2; exit 1; }
 done
 load_status=0
@@ -33,12 +33,14 @@ python3 - "$out" <<'PY'
 import json, os, sys
 out = sys.argv[1]
 median = {}
+counters = {}
 for name in os.listdir(out):
     if name.endswith('.json'):
         for b in json.load(open(os.path.join(out, name)))['benchmarks']:
             if b.get('aggregate_name') == 'median':
                 unit = {'ns': 1e-3, 'us': 1.0, 'ms': 1e3}[b['time_unit']]
                 median[b['run_name']] = b['real_time'] * unit
+                counters[b['run_name']] = b
 
 rows = [
     ('SOAP request, client, qtx-server', 'BM_SoapRequester/qtx', 'raw keep-alive HTTP', 'BM_RawSoapKeepAlive/qtx', 1.5),
@@ -56,6 +58,7 @@ rows = [
     ('decode 100,000 articles', 'BM_DecodeArtikelInfo/100000', '10,000 articles', 'BM_DecodeArtikelInfo/10000', 10.0),
     ('draft grid load, 2,000 lines', 'BM_LoadWithServer/2000', '200 lines', 'BM_LoadWithServer/200', 10.0),
     ('one row rebuilt in 2,000 lines', 'BM_ChangeOneRow/2000', 'in 200 lines', 'BM_ChangeOneRow/200', 1.5),
+    ('quantity split over 3 branches', 'BM_QuantitySplit', 'as many bare 121', 'BM_BareStockRequests', None),
 ]
 print(f"{'figure':40} {'median':>12}  {'baseline':28} {'median':>12}  {'ratio':>7}  goal")
 def find(name):
@@ -70,6 +73,10 @@ for label, fig, base_label, base, goal in rows:
         print(f"{label:40} {f:10.1f}us  {base_label:28} {b:10.1f}us  {f / b:6.2f}x  {g}")
     else:
         print(f"{label:40} missing")
+for run, b in sorted(counters.items()):
+    if run.startswith('BM_QuantitySplit'):
+        print(f"quantity entry: {b.get('requests', 0):.0f} requests, {b.get('roundtrip_ms', 0):.2f} ms of them "
+              f"waiting for the server, the client adds {100 * b.get('client_share', 0):.0f}% (goal <= 20%)")
 print()
 print('all benchmarks (median):')
 for name in sorted(median):

@@ -114,12 +114,11 @@ int StockInfo::ShowArtikelBestand(const Request& request, Grid* grid, QString* m
     const StockSettings s = settings();
     grid->lieferungsart = request.aktZeile > 0 ? request.lieferungsart : QStringLiteral("Abholung");
     const StockRules::Form form = StockRules::formOfKind(grid->lieferungsart);
-    m_session.link().logger().Log(
-        2,
-        QStringLiteral("mit_nex=") +
-            (form == StockRules::Form::NightExpress ? QStringLiteral("TRUE ") : QStringLiteral("FALSE ")) +
-            QStringLiteral(" nex_paket=") + QString::number(int(form)),
-        2);
+    QString line = QStringLiteral("mit_nex=");
+    line += form == StockRules::Form::NightExpress ? QStringLiteral("TRUE ") : QStringLiteral("FALSE ");
+    line += QStringLiteral(" nex_paket=");
+    line += QString::number(int(form));
+    m_session.link().logger().Log(2, line, 2);
     grid->sorted = StockRules::BestandSortieren(stock, form, pickup, m_session.alternativeBranch(), s);
     grid->noStock = Convert::toIntDef(grid->sorted.GesamtVerfuegbar, 0) <= 0;
     if (grid->noStock && request.meldeKeinBestand)

@@ -1,5 +1,7 @@
 #include "link/serverlink.h"
 
+#include <QElapsedTimer>
+
 #include "link/requestbracket.h"
 #include "link/soaprequester.h"
 #include "link/soapserverintf.h"
@@ -81,10 +83,14 @@ LinkAnswer ServerLink::call(const LinkRequest& request) {
     const RequestDescriptor& d = Catalogue::get(request.code);
     if (auto local = localAnswer(d))
         return *local;
+    ++m_sent;
+    QElapsedTimer timer;
+    timer.start();
     // Requests without a SOAP wrapper exist only on TCP.
-    if (soap() && d.soapLabel)
-        return sendSoap(d, request);
-    return bracketed(d, [&] { return sendTcp(d, request); });
+    LinkAnswer a =
+        soap() && d.soapLabel ? sendSoap(d, request) : bracketed(d, [&] { return sendTcp(d, request); });
+    m_roundTripNs += timer.nsecsElapsed();
+    return a;
 }
 
 LinkAnswer ServerLink::sendSoap(const RequestDescriptor& d, const LinkRequest& request) {

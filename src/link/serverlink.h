@@ -123,6 +123,11 @@ public:
     QString programFolder() const { return m_programFolder; }
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
 
+    // Requests sent to the server so far (local answers not counted), and
+    // the time spent waiting for their answers.
+    quint64 sentRequests() const { return m_sent; }
+    qint64 roundTripNs() const { return m_roundTripNs; }
+
     TcpConnection& client() { return m_client; }
     RequestBracket& bracket() { return m_bracket; }
     Logger& logger() { return m_logger; }
@@ -173,6 +178,8 @@ private:
     SoapCheck m_soapCheck;
     SoapGetFile m_soapGetFile;
     Transport m_transport = Transport::Tcp;
+    quint64 m_sent = 0;
+    qint64 m_roundTripNs = 0;
     int m_serverLevel = 0;
     Login_rec m_login;
     bool m_tcpConnectSucceeded = false;
