@@ -4,13 +4,11 @@
 // empty request (994) on the logged-in client's transport.
 
 #include "app/ui/clientcomposition.h"
-#include "benchserver.h"
+#include "benchwindows.h"
 #include "clientrig.h"
 #include "integration/soapserverprocess.h"
 #include "link/serverlink.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QTabWidget>
 
@@ -66,16 +64,5 @@ BENCHMARK_CAPTURE(BM_EmptyRequestLoggedIn, soap, true)->Unit(benchmark::kMicrose
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        qputenv("XDG_RUNTIME_DIR", QDir::temp().filePath(QStringLiteral("runtime-bench")).toLocal8Bit());
-    QApplication app(argc, argv);
-    SoapServerProcess process;
-    if (!startBenchServer(process))
-        return 1;
-    server = &process;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv, server);
 }

@@ -9,7 +9,7 @@
 
 #include "app/ui/clientcomposition.h"
 #include "app/ui/shoptab.h"
-#include "benchserver.h"
+#include "benchwindows.h"
 #include "clientrig.h"
 #include "integration/soapserverprocess.h"
 #include "link/requests/articlerequests.h"
@@ -17,8 +17,6 @@
 #include "link/serverlink.h"
 #include "order/draftorder.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 
 #include <benchmark/benchmark.h>
@@ -115,16 +113,5 @@ BENCHMARK(BM_BareStockRequests)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        qputenv("XDG_RUNTIME_DIR", QDir::temp().filePath(QStringLiteral("runtime-bench")).toLocal8Bit());
-    QApplication app(argc, argv);
-    SoapServerProcess process;
-    if (!startBenchServer(process))
-        return 1;
-    server = &process;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv, server);
 }

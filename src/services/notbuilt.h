@@ -21,13 +21,9 @@ public:
     Stock showStock(const TArtikelInfo&) override { return {}; }
     void hideStock() override {}
     void stockInfo(int) override {}
-    // The whole quantity on the wanted branch, as before stock was known.
     Placement SetMengeStatus(const QString&, int wunschmenge, int, bool, const QString& wunschfiliale,
                              const QString&) override {
-        Placement p;
-        p.filiale = wunschfiliale;
-        p.menge = wunschmenge;
-        return p;
+        return asWanted(wunschfiliale, wunschmenge);
     }
 };
 

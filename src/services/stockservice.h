@@ -34,6 +34,13 @@ public:
         int rest = 0;
         bool fahrt = false; // the branch reported a planned trip
     };
+    // The whole quantity on the wanted branch, as before stock was known.
+    static Placement asWanted(const QString& filiale, int menge) {
+        Placement p;
+        p.filiale = filiale;
+        p.menge = menge;
+        return p;
+    }
     virtual Placement SetMengeStatus(const QString& artikel, int wunschmenge, int te, bool fixed,
                                      const QString& wunschfiliale, const QString& lieferungscode) = 0;
 };

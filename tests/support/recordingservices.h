@@ -65,10 +65,7 @@ public:
     void stockInfo(int row) override { note(QStringLiteral("stockInfo(%1)").arg(row)); }
     Placement SetMengeStatus(const QString&, int wunschmenge, int, bool, const QString& wunschfiliale,
                              const QString&) override {
-        Placement p;
-        p.filiale = wunschfiliale;
-        p.menge = wunschmenge;
-        return p;
+        return asWanted(wunschfiliale, wunschmenge);
     }
     // DeliveryRules
     QString roundToTE(const QString& menge, const QString& te) override {
