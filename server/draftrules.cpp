@@ -120,6 +120,14 @@ void DraftRules::evaluate(TVerkaufskladde& line) {
         line.ZU_LIEFERN = QStringLiteral("0");
         return fail(line, 89, QStringLiteral("Filiale %1 ist unbekannt").arg(line.FILIALE));
     }
+    const QString code = line.LIEFERUNGSCODE.trimmed();
+    if ((code == u"97" || code == u"98") && !customers.branchOffers(line.FILIALE, code)) {
+        line.ZU_LIEFERN = QStringLiteral("0");
+        return fail(line, 158,
+                    QStringLiteral("Filiale %1 bietet keinen %2")
+                        .arg(line.FILIALE,
+                             code == u"97" ? QStringLiteral("Nachtexpress") : QStringLiteral("Paketdienst")));
+    }
     const Pricing::Price p = Pricing(articles).price(*a, d ? d->PREISGRUPPENNR : QString(), menge);
     line.BRUTTOPREIS = FormatDE::formatFloat(p.brutto);
     line.BRUTTO_PREIS = line.BRUTTOPREIS;

@@ -50,6 +50,15 @@ bool CustomerStore::branchExists(const QString& code) const {
     return q.exec() && q.next();
 }
 
+bool CustomerStore::branchOffers(const QString& code, const QString& lieferungscode) const {
+    const QString column =
+        lieferungscode.trimmed() == u"97" ? QStringLiteral("NACHTEXPRESS") : QStringLiteral("PAKETDIENST");
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT ") + column + QStringLiteral(" FROM FILIALE WHERE CODE = ?"));
+    q.addBindValue(code.trimmed());
+    return q.exec() && q.next() && q.value(0).toString().trimmed() == u"1";
+}
+
 QList<QStringList> CustomerStore::deadlines(const QString& kind) const {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("SELECT FILIALE, NAME, ENDEZEIT FROM BESTELLZEIT WHERE LIEFERUNGSART = ? "

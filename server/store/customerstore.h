@@ -18,6 +18,8 @@ public:
     TLieferungArray deliveryCodes() const;
     TFilialKurzArray2 branches() const;
     bool branchExists(const QString& code) const;
+    // Whether a branch offers night express ("97") or parcel service ("98").
+    bool branchOffers(const QString& code, const QString& lieferungscode) const;
     // Deadlines of a delivery kind ("N" night express, "P" parcel): branch code, name, time.
     QList<QStringList> deadlines(const QString& kind) const;
     // "Branch;Tour;Departure;Arrival" per tour.

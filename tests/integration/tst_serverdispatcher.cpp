@@ -329,6 +329,18 @@ void TestServerDispatcher::refusedChangeReportsInTheLine() {
     QCOMPARE(b.code, 0);
     QCOMPARE(b.lines.value(0).FILIALE, u"F01"_s);
 
+    // Night express from a branch without it (F02) is refused; from Hannover it is taken.
+    for (const auto& [filiale, status] : {std::pair{u"F02"_s, 158}, std::pair{u"F03"_s, 0}}) {
+        LineValues nex = LineValues::forLine(id);
+        nex.set(LineValues::LIEFERUNGSCODE, u"97"_s);
+        nex.set(LineValues::FILIALE, filiale);
+        const VkklAnswer n = VkklAnswers::readUpdate163(
+            tcp(u"163"_s, VkklRequests::update163(u"DEMO"_s, u"10000"_s, nex)).lines, m_env);
+        QCOMPARE(n.code, status);
+    }
+    QCOMPARE(readDraft().value(0).LIEFERUNGSCODE, u"97"_s);
+    QCOMPARE(readDraft().value(0).FILIALE, u"F03"_s);
+
     VkklRequests::FieldUpdate menge{VkklRequests::FieldCode::Menge, u"3"_s, QString(), id};
     const VkklAnswer c =
         VkklAnswers::readUpdate168(tcp(u"168"_s, VkklRequests::update168Tcp(menge)).lines, m_env);
