@@ -2,6 +2,7 @@
 
 #include "grid/stringgrid.h"
 #include "model/conversions.h"
+#include "services/vkklcolumns.h"
 
 #include <QHash>
 
@@ -329,31 +330,30 @@ ExternalStock externalStock(const TBestandsInfo& info, bool nightExpress, const 
 }
 
 bool IstAussenlager(const StringGrid& grid, int row, bool backorder, int tenant, const OutsideTexts& texts) {
-    const QString logo = grid.value(QStringLiteral("Logo"), row);
+    const QString logo = grid.value(VkklColumns::Logo, row);
     if ((!texts.aussenlager.isEmpty() && logo == texts.aussenlager) ||
         (!texts.nexAussenlager.isEmpty() && logo == texts.nexAussenlager))
         return true;
-    if (!grid.value(QStringLiteral("Ext_Lager"), row).trimmed().isEmpty())
+    if (!grid.value(VkklColumns::ExtLager, row).trimmed().isEmpty())
         return true;
     return tenant != 6 && !backorder && logo != u"..." &&
-           grid.value(QStringLiteral("ART"), row).trimmed() == u"PL";
+           grid.value(VkklColumns::Art, row).trimmed() == u"PL";
 }
 
 QList<int> extern_reserviert(const StringGrid& grid, int myRow, const QString& myArtikel,
                              const Texterne_filialenArray& branches, bool nurNex, int tenant,
-                             const OutsideTexts& texts, const std::function<bool(int)>& backorder,
-                             QString* text) {
+                             const OutsideTexts& texts, const QList<bool>& backorder, QString* text) {
     QList<int> taken(branches.size(), 0);
     int all = 0;
     for (int row = 1; row < grid.rowCount(); ++row) {
-        if (row == myRow || grid.value(QStringLiteral("Bestellen"), row) != u"JA" ||
-            grid.value(QStringLiteral("Artikelnummer"), row).trimmed() != myArtikel.trimmed() ||
-            !IstAussenlager(grid, row, backorder(row), tenant, texts) ||
-            (!texts.lagerauftrag.isEmpty() && grid.value(QStringLiteral("Logo"), row) == texts.lagerauftrag))
+        if (row == myRow || grid.value(VkklColumns::Bestellen, row) != u"JA" ||
+            grid.value(VkklColumns::Artikelnummer, row).trimmed() != myArtikel.trimmed() ||
+            !IstAussenlager(grid, row, backorder.value(row, false), tenant, texts) ||
+            (!texts.lagerauftrag.isEmpty() && grid.value(VkklColumns::Logo, row) == texts.lagerauftrag))
             continue;
-        const int menge = std::max(0, Convert::toIntDef(grid.value(QStringLiteral("Menge"), row), 0));
+        const int menge = std::max(0, Convert::toIntDef(grid.value(VkklColumns::Menge, row), 0));
         all += menge;
-        const QString ext = grid.value(QStringLiteral("Ext_Lager"), row).trimmed();
+        const QString ext = grid.value(VkklColumns::ExtLager, row).trimmed();
         for (qsizetype i = 0; i < branches.size(); ++i) {
             if (branches.at(i).Filial_Code == ext)
                 taken[i] += menge;
@@ -378,12 +378,11 @@ ImportCheck importCheck(StringGrid& grid, int row, int wanted, const TBestandsIn
                         const StockSettings& settings) {
     ImportCheck out;
     const auto cell = [&](const QString& header) { return grid.value(header, row).trimmed(); };
-    const QString artikel = cell(QStringLiteral("Artikelnummer"));
-    const QString branch = nightExpress ? settings.nexBranch : cell(QStringLiteral("Filiale"));
-    const int minimum = cell(QStringLiteral("ISTFIX")) == u"1"
-                            ? std::max(1, Convert::toIntDef(cell(QStringLiteral("FIXE_TE")), 1))
-                            : 1;
-    const Form form = formOfCode(cell(QStringLiteral("VKKL_Lieferungscode")));
+    const QString artikel = cell(VkklColumns::Artikelnummer);
+    const QString branch = nightExpress ? settings.nexBranch : cell(VkklColumns::Filiale);
+    const int minimum =
+        cell(VkklColumns::IstFix) == u"1" ? std::max(1, Convert::toIntDef(cell(VkklColumns::FixeTe), 1)) : 1;
+    const Form form = formOfCode(cell(VkklColumns::Lieferungscode));
     TBestandsInfo sorted = BestandSortieren(stock, form, branch, alternative, settings);
 
     const int total = Convert::toIntDef(sorted.GesamtVerfuegbar, 0);
@@ -400,8 +399,8 @@ ImportCheck importCheck(StringGrid& grid, int row, int wanted, const TBestandsIn
     }
     sorted.GesamtVerfuegbar = positiveTotal(sorted);
     const Summary sum = summarize(sorted, branch, alternative, settings);
-    grid.setValue(QStringLiteral("Fahrt"), row, QStringLiteral("0"));
-    grid.setValue(QStringLiteral("ErrorCode"), row, QStringLiteral("0"));
+    grid.setValue(VkklColumns::Fahrt, row, QStringLiteral("0"));
+    grid.setValue(VkklColumns::ErrorCode, row, QStringLiteral("0"));
 
     const int branchStock = std::min(Convert::toIntDef(sum.mengeInFiliale, 0), 5000);
     const QString q = QString::number(wanted);
@@ -413,7 +412,7 @@ ImportCheck importCheck(StringGrid& grid, int row, int wanted, const TBestandsIn
     else
         out.info = QStringLiteral("Kein Bestand Artikel ;") + artikel +
                    QStringLiteral("; Wunschrestmenge=;") + q + QLatin1Char(';');
-    grid.setValue(QStringLiteral("Menge"), row, q);
+    grid.setValue(VkklColumns::Menge, row, q);
 
     QString logo = QStringLiteral("...");
     if (Convert::toIntDef(sum.gesamtMenge, 0) <= 0) {
@@ -425,29 +424,29 @@ ImportCheck importCheck(StringGrid& grid, int row, int wanted, const TBestandsIn
         out.status = 3;
         logo = QStringLiteral("TEILMENGE");
     }
-    grid.setValue(QStringLiteral("Logo"), row, logo);
-    grid.setValue(QStringLiteral("ErrorMessage"), row, out.status > 0 ? out.info : QString());
+    grid.setValue(VkklColumns::Logo, row, logo);
+    grid.setValue(VkklColumns::ErrorMessage, row, out.status > 0 ? out.info : QString());
 
     if (out.status == 1) {
-        grid.setValue(QStringLiteral("ErrorMessage"), row, QStringLiteral("Kein Bestand"));
+        grid.setValue(VkklColumns::ErrorMessage, row, QStringLiteral("Kein Bestand"));
         return out;
     }
     const ServingBranch b = servingBranch(sorted, nightExpress, minimum, branch, settings);
     if (!b.found) {
         out.status = 1;
-        grid.setValue(QStringLiteral("ErrorMessage"), row,
+        grid.setValue(VkklColumns::ErrorMessage, row,
                       nightExpress ? QStringLiteral("Kein Bestand für Nachtexpress")
                                    : QStringLiteral("Kein Bestand"));
-        grid.setValue(QStringLiteral("Logo"), row, QStringLiteral("KEINEMENGE"));
+        grid.setValue(VkklColumns::Logo, row, QStringLiteral("KEINEMENGE"));
         return out;
     }
     out.filiale = b.code;
     out.menge = wanted;
     const QString trip = sorted.FilialBestand.at(b.index).GeplanteFahrt.trimmed();
     if (!trip.isEmpty() && trip != u"0")
-        grid.setValue(QStringLiteral("Fahrt"), row, QStringLiteral("1"));
+        grid.setValue(VkklColumns::Fahrt, row, QStringLiteral("1"));
     if (out.status > 0)
-        grid.setValue(QStringLiteral("ErrorMessage"), row, QStringLiteral("InfoMessage:") + out.info);
+        grid.setValue(VkklColumns::ErrorMessage, row, QStringLiteral("InfoMessage:") + out.info);
     return out;
 }
 

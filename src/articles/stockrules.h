@@ -8,8 +8,6 @@ class StringGrid;
 #include <QList>
 #include <QString>
 
-#include <functional>
-
 // What the stock rules know of the session: the login's settings, the
 // customer's rights and the tenant.
 struct StockSettings {
@@ -113,11 +111,13 @@ struct OutsideTexts {
 // IstAussenlager: the draft row is served from an outside warehouse.
 bool IstAussenlager(const StringGrid& grid, int row, bool backorder, int tenant, const OutsideTexts& texts);
 // extern_reserviert: per external branch, what the other marked rows of the
-// same article already take from outside. With nurNex, *text gets the
-// standard text of the first branch with night express or of kind "5".
+// same article already take from outside; backorder holds, by row, whether
+// the row's rest goes to backorder (missing rows do not). With nurNex,
+// *text gets the standard text of the first branch with night express or of
+// kind "5".
 QList<int> extern_reserviert(const StringGrid& grid, int myRow, const QString& myArtikel,
                              const Texterne_filialenArray& branches, bool nurNex, int tenant,
-                             const OutsideTexts& texts, const std::function<bool(int)>& backorder,
+                             const OutsideTexts& texts, const QList<bool>& backorder,
                              QString* text = nullptr);
 
 // The availability check of one imported line, on the article's stock as

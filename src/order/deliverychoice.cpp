@@ -5,8 +5,8 @@
 #include "model/linevalues.h"
 #include "order/draftcontext.h"
 #include "order/draftorder.h"
-#include "order/vkklcolumns.h"
 #include "platform/dialogs.h"
+#include "services/vkklcolumns.h"
 #include "session/customerdata.h"
 
 using namespace Qt::StringLiterals;
@@ -128,11 +128,11 @@ QString DeliveryChoice::set_Lieferungscode(int row, const QString& code) {
 
 void DeliveryChoice::deliveryKinds(int row, const QString&) {
     const StringGrid& g = m_d.grid;
-    if (g.rowCount() < 2 || row < 1 || !m_d.settings.lieferartAuswahl || !showList ||
+    if (g.rowCount() < 2 || row < 1 || !m_d.settings.lieferartAuswahl ||
         (m_d.settings.tenant == 1 && m_d.settings.kdnr == u"11393"))
         return;
     const int current = int(kinds.indexOf(g.cell(iLieferungsart, row).trimmed()));
-    showList(row, std::max(current, 0));
+    emit m_o.deliveryKindListRequested(row, std::max(current, 0));
 }
 
 bool DeliveryChoice::setLieferung(int column, int row, const QString& text) {

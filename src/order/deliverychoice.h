@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <functional>
-
 class DraftOrder;
 struct DraftContext;
 struct TLieferadresse;
@@ -18,9 +16,6 @@ public:
     DeliveryChoice(DraftOrder& order, DraftContext& context)
         : m_o(order)
         , m_d(context) {}
-
-    // The window lays the list lbLieferungscode over the row's cell.
-    std::function<void(int row, int preselect)> showList;
 
     // Enter on a kind of the list for a row.
     void choose(int row, const QString& kind);

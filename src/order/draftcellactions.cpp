@@ -8,12 +8,12 @@
 #include "order/draftcontext.h"
 #include "order/draftlineops.h"
 #include "order/draftorder.h"
-#include "order/vkklcolumns.h"
 #include "platform/dialogs.h"
 #include "services/articlewindows.h"
 #include "services/deliveryaddresses.h"
 #include "services/deliveryrules.h"
 #include "services/procurementdecision.h"
+#include "services/vkklcolumns.h"
 #include "session/customerdata.h"
 
 using namespace Qt::StringLiterals;

@@ -2,11 +2,11 @@
 
 #include "link/serverlink.h"
 #include "model/codetables.h"
-#include "order/vkklcolumns.h"
 #include "platform/dialogs.h"
 #include "platform/logger.h"
 #include "services/clientservices.h"
 #include "services/priceservice.h"
+#include "services/vkklcolumns.h"
 #include "session/customerdata.h"
 
 using namespace Qt::StringLiterals;

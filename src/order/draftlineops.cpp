@@ -8,13 +8,13 @@
 #include "model/formatde.h"
 #include "order/draftcontext.h"
 #include "order/draftorder.h"
-#include "order/vkklcolumns.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/ending.h"
 #include "platform/logger.h"
 #include "services/articlewindows.h"
 #include "services/statisticsservice.h"
+#include "services/vkklcolumns.h"
 #include "session/customerdata.h"
 
 #include <QHash>

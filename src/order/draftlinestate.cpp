@@ -3,7 +3,7 @@
 #include "grid/stringgrid.h"
 #include "model/conversions.h"
 #include "model/modelcontext.h"
-#include "order/vkklcolumns.h"
+#include "services/vkklcolumns.h"
 
 using namespace Qt::StringLiterals;
 using namespace VkklColumns;

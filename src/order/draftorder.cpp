@@ -11,11 +11,11 @@
 #include "order/draftlineops.h"
 #include "order/draftlinestate.h"
 #include "order/quantityentry.h"
-#include "order/vkklcolumns.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/logger.h"
 #include "services/priceservice.h"
+#include "services/vkklcolumns.h"
 #include "session/customerdata.h"
 
 #include <QHash>

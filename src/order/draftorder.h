@@ -123,6 +123,8 @@ Q_SIGNALS:
     void statusText(int panel, const QString& text);
     // The cell editor should open again on a cell (TimerActivateCell).
     void editorRequested(const QString& header, int row);
+    // The delivery-kind list lbLieferungscode opens over the row's "Lieferungsart" cell.
+    void deliveryKindListRequested(int row, int preselect);
 
 private:
     int rebuildAll();

@@ -1,8 +1,8 @@
 #include "order/drafttotals.h"
 
 #include "model/formatde.h"
-#include "order/vkklcolumns.h"
 #include "platform/logger.h"
+#include "services/vkklcolumns.h"
 
 #include <cmath>
 

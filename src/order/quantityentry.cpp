@@ -4,12 +4,12 @@
 #include "order/draftcontext.h"
 #include "order/draftorder.h"
 #include "order/quantityrules.h"
-#include "order/vkklcolumns.h"
 #include "platform/dialogs.h"
 #include "services/clientservices.h"
 #include "services/deliveryrules.h"
 #include "services/procurementdecision.h"
 #include "services/stockservice.h"
+#include "services/vkklcolumns.h"
 
 using namespace Qt::StringLiterals;
 using namespace VkklColumns;
@@ -63,7 +63,7 @@ void QuantityEntry::enter(int row, const QString& text) {
     const QString te = g.cell(iFixeTe, row);
     const bool fixed = g.cell(iIstFix, row).trimmed() == u"1";
     if (menge != 0)
-        menge = QuantityRules::roundToTE(te, QString::number(menge), fixed, false);
+        menge = DeliveryRules::roundToUnit(te, QString::number(menge), fixed, false);
     if (g.cell(iBestellen, row) == u"JA")
         m_o.set_Bestellen(row, false, false, true, QString(), QString(), u"0"_s);
     // What the line holds already would hide the stock it is placed from.
@@ -81,7 +81,7 @@ void QuantityEntry::enter(int row, const QString& text) {
     // each further one in a new line of the same article.
     const QString code = g.cell(iLieferungscode, row).trimmed();
     const QString start = g.cell(iFiliale, row).trimmed();
-    const int unit = QuantityRules::roundToTE(te, u"1"_s, fixed, false);
+    const int unit = DeliveryRules::roundToUnit(te, u"1"_s, fixed, false);
     int rest = menge;
     int last = row;
     int lines = 0;

@@ -1,5 +1,7 @@
 #include "order/quantityrules.h"
 
+#include "services/deliveryrules.h"
+
 namespace QuantityRules {
 
 namespace {
@@ -11,14 +13,6 @@ int positive(const QString& text) {
 }
 
 } // namespace
-
-int roundToTE(const QString& unit, const QString& quantity, bool fixed, bool force) {
-    const int te = positive(unit);
-    const int q = positive(quantity);
-    if (te > 1 && (fixed || force) && q % te != 0)
-        return (q / te + 1) * te;
-    return q;
-}
 
 Divided divideByBookingGroup(int importRow, const QString& artikel, const QString& buchGr,
                              const QString& menge, const QHash<QString, int>& divisors, bool useDivisors,
@@ -41,7 +35,7 @@ Divided divideByBookingGroup(int importRow, const QString& artikel, const QStrin
         }
         current = QString::number(after);
     }
-    out.menge = roundToTE(te, current, fixed, teErhoehen);
+    out.menge = DeliveryRules::roundToUnit(te, current, fixed, teErhoehen);
     return out;
 }
 

@@ -2,7 +2,7 @@
 
 #include "grid/stringgrid.h"
 #include "order/draftlinestate.h"
-#include "order/vkklcolumns.h"
+#include "services/vkklcolumns.h"
 
 #include <QHash>
 

@@ -4,7 +4,7 @@
 #include "model/conversions.h"
 #include "model/formatde.h"
 #include "model/servermessage.h"
-#include "order/vkklcolumns.h"
+#include "services/vkklcolumns.h"
 
 using namespace Qt::StringLiterals;
 

@@ -27,6 +27,10 @@ public:
     // F6 or a digit in "Lieferungsart" ("Lie&ferungsarten"); key is the digit or empty.
     virtual void deliveryKinds(int row, const QString& key) = 0;
 
-    // The plain rounding, for rules that have nothing better.
+    // A quantity rounded up to a multiple of the technical unit when the unit
+    // is fixed or the rounding is forced. A unit or quantity that is no
+    // number, or 0 or less, counts as 1.
+    static int roundToUnit(const QString& unit, const QString& quantity, bool fixed, bool force);
+    // The rounding of a typed quantity, always to the unit; no quantity stays 0.
     static QString defaultRoundToTE(const QString& menge, const QString& te);
 };

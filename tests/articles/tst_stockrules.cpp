@@ -415,7 +415,7 @@ private slots:
         branches[0].standardtext = u"Fremdlager Süd"_s;
         branches[1].Filial_Code = u"L77"_s;
         branches[1].Verkaufsart = u"4"_s;
-        const auto noBackorder = [](int) { return false; };
+        const QList<bool> noBackorder;
         QString text;
         QCOMPARE(StockRules::extern_reserviert(g, 1, u"A"_s, branches, true, 6, texts, noBackorder, &text),
                  (QList<int>{3, 2}));

@@ -1,7 +1,7 @@
 #include "grid/stringgrid.h"
 #include "model/modelcontext.h"
 #include "order/draftlinestate.h"
-#include "order/vkklcolumns.h"
+#include "services/vkklcolumns.h"
 
 #include <QTest>
 

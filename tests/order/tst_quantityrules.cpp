@@ -1,4 +1,5 @@
 #include "order/quantityrules.h"
+#include "services/deliveryrules.h"
 
 #include <QTest>
 
@@ -28,7 +29,7 @@ private slots:
         QFETCH(bool, fixed);
         QFETCH(bool, force);
         QFETCH(int, expected);
-        QCOMPARE(QuantityRules::roundToTE(unit, quantity, fixed, force), expected);
+        QCOMPARE(DeliveryRules::roundToUnit(unit, quantity, fixed, force), expected);
     }
 
     void bookingGroupDivisor_data() {

@@ -5,7 +5,7 @@
 #include "grid/stringgrid.h"
 #include "model/modelcontext.h"
 #include "order/shadowmerge.h"
-#include "order/vkklcolumns.h"
+#include "services/vkklcolumns.h"
 
 #include <QTest>
 

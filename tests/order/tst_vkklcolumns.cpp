@@ -1,5 +1,5 @@
 #include "grid/stringgrid.h"
-#include "order/vkklcolumns.h"
+#include "services/vkklcolumns.h"
 
 #include <QTest>
 

@@ -91,13 +91,13 @@ ShopTab::ShopTab(Seams seams, Session& session, ClientServices& services, const 
     services.stock = m_stock.get();
     m_delivery = &m_draft->deliveryChoice();
     services.delivery = m_delivery;
-    m_delivery->showList = [this](int row, int preselect) {
+    connect(m_draft.get(), &DraftOrder::deliveryKindListRequested, this, [this](int row, int preselect) {
         DraftGridView& view = m_page->grid();
         const QModelIndex cell =
             view.model()->index(row - 1, m_draft->visibleGrid().column(QStringLiteral("Lieferungsart")));
         view.scrollTo(cell);
         m_lbLieferungscode->openAt(&view, view.visualRect(cell), row, preselect);
-    };
+    });
     connect(m_lbLieferungscode, &DeliveryKindList::chosen, this, [this](int row, const QString& kind) {
         m_page->grid().setFocus();
         m_delivery->choose(row, kind);

@@ -1,5 +1,7 @@
 #include "articles/ui/stockgrid.h"
 
+#include "grid/gridkeys.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -102,17 +104,11 @@ void StockGrid::keyPressEvent(QKeyEvent* event) {
         if (isDataRow(currentRow()) && !m_hitListShown)
             Q_EMIT chosen(currentRow());
         return;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        QTableWidget::keyPressEvent(event);
-        return;
     default:
-        // Other keys go nowhere: not to the draft grid behind.
-        event->accept();
+        if (GridKeys::isRowNavigation(event->key()))
+            QTableWidget::keyPressEvent(event);
+        else
+            event->accept(); // other keys go nowhere: not to the draft grid behind
         return;
     }
 }

@@ -1,5 +1,7 @@
 #include "articles/ui/stockpanel.h"
 
+#include "services/vkklcolumns.h"
+
 #include "articles/ui/stockgrid.h"
 #include "grid/stringgrid.h"
 #include "platform/dialogs.h"
@@ -11,22 +13,6 @@
 #include <QAbstractItemView>
 #include <QHeaderView>
 #include <QScrollBar>
-
-namespace {
-
-// The columns of the draft grid that the stock display reads.
-namespace Col {
-const QString Logo = QStringLiteral("Logo");
-const QString Bestellen = QStringLiteral("Bestellen");
-const QString Artikelnummer = QStringLiteral("Artikelnummer");
-const QString Menge = QStringLiteral("Menge");
-const QString Filiale = QStringLiteral("Filiale");
-const QString Lieferungsart = QStringLiteral("Lieferungsart");
-const QString Lieferadresse = QStringLiteral("Lieferadresse");
-const QString BuchGr = QStringLiteral("BUCH_GR");
-} // namespace Col
-
-} // namespace
 
 StockPanel::StockPanel(Session& session, const ClientServices& services, DraftLineAccess& draft,
                        QAbstractItemView* grid, Seams seams, QObject* parent)
@@ -87,18 +73,18 @@ void StockPanel::stockInfo(int row) {
     StringGrid& g = m_draft.visibleGrid();
     if (!m_view || row < 1 || row >= g.rowCount())
         return;
-    if (g.value(Col::Logo, row) == u"TEILMENGE") {
-        m_draft.reopenEditor(Col::Menge, row);
+    if (g.value(VkklColumns::Logo, row) == u"TEILMENGE") {
+        m_draft.reopenEditor(VkklColumns::Menge, row);
         return;
     }
     StockInfo::Request r;
-    r.article.NUMMER = g.value(Col::Artikelnummer, row).trimmed();
+    r.article.NUMMER = g.value(VkklColumns::Artikelnummer, row).trimmed();
     if (r.article.NUMMER.isEmpty())
         return;
-    r.article.BUCH_GR = g.value(Col::BuchGr, row);
-    r.aktFiliale = g.value(Col::Filiale, row);
-    r.lieferungsart = g.value(Col::Lieferungsart, row);
-    r.lAdrCode = g.value(Col::Lieferadresse, row);
+    r.article.BUCH_GR = g.value(VkklColumns::BuchGr, row);
+    r.aktFiliale = g.value(VkklColumns::Filiale, row);
+    r.lieferungsart = g.value(VkklColumns::Lieferungsart, row);
+    r.lAdrCode = g.value(VkklColumns::Lieferadresse, row);
     r.aktZeile = row;
     StockInfo::Grid grid;
     QString kundeFil;
@@ -111,7 +97,7 @@ void StockPanel::stockInfo(int row) {
     }
     m_row = row;
     m_grid->fill(grid, false, fontSize());
-    const int column = g.column(Col::Artikelnummer);
+    const int column = g.column(VkklColumns::Artikelnummer);
     const QRect cell = m_view->visualRect(m_view->model()->index(row - 1, std::max(column, 0)));
     place(m_view->viewport()->mapTo(m_view, cell.topLeft()), false);
 }
@@ -145,9 +131,9 @@ void StockPanel::choose(int gridRow) {
         close();
         return;
     }
-    const bool marked = g.value(Col::Bestellen, row) == u"JA";
+    const bool marked = g.value(VkklColumns::Bestellen, row) == u"JA";
     // A line that is not marked asks for nothing yet.
-    const QString menge = marked ? g.value(Col::Menge, row).trimmed() : QStringLiteral("0");
+    const QString menge = marked ? g.value(VkklColumns::Menge, row).trimmed() : QStringLiteral("0");
     QString refusal;
     const QString code = m_info.chooseBranch(m_grid->content(), gridRow, menge, &refusal);
     if (!refusal.isEmpty()) {
@@ -161,12 +147,12 @@ void StockPanel::choose(int gridRow) {
                             QStringLiteral("Artikel ist auf Rückstand gesetzt oder Menge noch nicht "
                                            "eingegeben.\r\nBei Bedarf bitte Menge neu eingeben."));
         close();
-        m_draft.reopenEditor(Col::Menge, row);
+        m_draft.reopenEditor(VkklColumns::Menge, row);
         return;
     }
     QString error = m_draft.set_Filiale(row, code, true);
     if (error.isEmpty())
-        error = m_draft.set_Menge(row, g.value(Col::Menge, row));
+        error = m_draft.set_Menge(row, g.value(VkklColumns::Menge, row));
     if (!error.isEmpty())
         m_s.dialogs.message(QString(), error);
     close();

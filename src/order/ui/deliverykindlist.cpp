@@ -1,5 +1,7 @@
 #include "order/ui/deliverykindlist.h"
 
+#include "grid/gridkeys.h"
+
 #include <QAbstractItemView>
 #include <QKeyEvent>
 
@@ -13,6 +15,7 @@ void DeliveryKindList::openAt(QAbstractItemView* grid, const QRect& cell, int ro
     if (count() == 0)
         return;
     m_row = row;
+    m_heldKey = 0;
     setCurrentRow(preselect < count() ? preselect : 0);
     const int height = sizeHintForRow(0) * count() + 2 * frameWidth();
     const int width = std::max(cell.width(), sizeHintForColumn(0) + 2 * frameWidth() + 8);
@@ -36,6 +39,8 @@ void DeliveryKindList::choose() {
 }
 
 void DeliveryKindList::keyPressEvent(QKeyEvent* event) {
+    if (GridKeys::isRowNavigation(event->key()))
+        m_heldKey = event->key();
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -50,6 +55,12 @@ void DeliveryKindList::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void DeliveryKindList::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat() && event->key() == m_heldKey)
+        m_heldKey = 0;
+    QListWidget::keyReleaseEvent(event);
+}
+
 void DeliveryKindList::focusOutEvent(QFocusEvent* event) {
     QListWidget::focusOutEvent(event);
     hide();
@@ -57,6 +68,7 @@ void DeliveryKindList::focusOutEvent(QFocusEvent* event) {
 
 void DeliveryKindList::mouseReleaseEvent(QMouseEvent* event) {
     QListWidget::mouseReleaseEvent(event);
-    if (itemAt(event->position().toPoint()))
+    // A click while a page or arrow key is still held is not a choice.
+    if (m_heldKey == 0 && itemAt(event->position().toPoint()))
         choose();
 }

@@ -22,6 +22,7 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -29,4 +30,5 @@ private:
     void choose();
 
     int m_row = 0;
+    int m_heldKey = 0; // a navigation key pressed and not yet released
 };

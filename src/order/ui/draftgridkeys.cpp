@@ -1,6 +1,7 @@
 // The keys inside the draft grid.
 #include "order/ui/draftgridview.h"
 
+#include "grid/gridkeys.h"
 #include "grid/stringgrid.h"
 #include "grid/stringgridmodel.h"
 #include "services/articlewindows.h"
@@ -11,24 +12,6 @@
 #include <QKeyEvent>
 
 namespace {
-bool isNavigation(int key) {
-    switch (key) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool isModifierOnly(int key) {
     return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta ||
            key == Qt::Key_AltGr || key == Qt::Key_CapsLock || key == Qt::Key_unknown;
@@ -125,8 +108,8 @@ void DraftGridView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    if (header == QStringLiteral("Bestell-Info") && row >= 2 && !isNavigation(key) && !isModifierOnly(key) &&
-        state() != EditingState) {
+    if (header == QStringLiteral("Bestell-Info") && row >= 2 && !GridKeys::isNavigation(key) &&
+        !isModifierOnly(key) && state() != EditingState) {
         const bool opened =
             text.isEmpty() ? edit(current, AllEditTriggers, nullptr) : edit(current, AnyKeyPressed, event);
         if (opened) {

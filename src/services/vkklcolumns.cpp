@@ -1,4 +1,4 @@
-#include "order/vkklcolumns.h"
+#include "services/vkklcolumns.h"
 
 #include "grid/stringgrid.h"
 
