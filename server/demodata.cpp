@@ -191,9 +191,10 @@ bool DemoData::exec(QSqlQuery& q) {
 
 bool DemoData::branches(QSqlDatabase& db) {
     QSqlQuery q(db);
-    q.prepare(RecordTable::insertSql<TFilialeKurz2>(QStringLiteral("FILIALE"),
-                                                    {QStringLiteral("POS"), QStringLiteral("TOUR"),
-                                                     QStringLiteral("EXTERN"), QStringLiteral("VIRTUELL")}));
+    q.prepare(RecordTable::insertSql<TFilialeKurz2>(
+        QStringLiteral("FILIALE"),
+        {QStringLiteral("POS"), QStringLiteral("TOUR"), QStringLiteral("EXTERN"), QStringLiteral("VIRTUELL"),
+         QStringLiteral("RUECKSTAND_ERLAUBT"), QStringLiteral("BE_PARAM")}));
     int pos = 0;
     for (const BranchSeed& b : branchSeeds) {
         TFilialeKurz2 f;
@@ -214,6 +215,13 @@ bool DemoData::branches(QSqlDatabase& db) {
         q.addBindValue(QStringLiteral("T%1").arg(pos + 1, 2, 10, QLatin1Char('0')));
         q.addBindValue(f.ART == u"E" ? QStringLiteral("1") : QStringLiteral("0"));
         q.addBindValue(f.ART == u"V" ? QStringLiteral("1") : QStringLiteral("0"));
+        // The external warehouse is procured from (received at the central
+        // branch); the route business and the customer's own warehouse may
+        // leave a rest as backorder.
+        q.addBindValue(f.ART == u"E" ? QStringLiteral("0") : QStringLiteral("1"));
+        q.addBindValue(f.ART == u"E"   ? QStringLiteral("2;F01;L4711;20;EXT;12,50;3;F01;L4711;20;EXP;19,90")
+                       : f.ART == u"K" ? QStringLiteral("2;F01;;20;DEB;0,00")
+                                       : QStringLiteral("")); // not null: the column has none
         RecordTable::bindFields(q, f);
         if (!exec(q))
             return false;

@@ -64,6 +64,28 @@ void applyValues(TVerkaufskladde& line, const LineValues& values, const QString&
     }
 }
 
+const QString backorderNotice = QStringLiteral("Der Artikel wurde in Rückstand genommen.");
+
+// A line whose rest goes to backorder (P11 "1", or a change that leaves the
+// flag as it was on a line that had the notice) keeps what its branch cannot
+// give as backorder, and says so in its text.
+void noteBackorder(TVerkaufskladde& line, const LineValues& values, const TVerkaufskladde* before) {
+    if (line.FEHLERNUMMER != u"0" || Convert::toIntDef(line.NICHT_VERFUEGBAR, 0) <= 0)
+        return;
+    const QString flag = values.at(LineValues::Rueckstand);
+    const bool backorder =
+        flag == u"1" || (flag == LineValues::unchanged() && before && before->FEHLERTEXT == backorderNotice);
+    if (backorder && line.FEHLERTEXT.isEmpty())
+        line.FEHLERTEXT = backorderNotice;
+}
+
+// The branch whose stock a line takes: its external warehouse when it has
+// one, else its branch (which then also receives it).
+QString stockSource(const TVerkaufskladde& line) {
+    const QString ext = line.EXT_LAGER.trimmed();
+    return ext.isEmpty() ? line.FILIALE : ext;
+}
+
 bool isMarked(const TVerkaufskladde& line) {
     return line.BESTELLEN.trimmed() != u"0";
 }
@@ -142,9 +164,10 @@ void DraftRules::evaluate(TVerkaufskladde& line) {
 
     // What the branch can give, counting what this line holds already.
     const int held = Convert::toIntDef(line.ZU_LIEFERN, 0);
-    const int free = std::max(0, articles.available(line.ARTIKELNR, line.FILIALE)) + held;
+    const QString source = stockSource(line);
+    const int free = std::max(0, articles.available(line.ARTIKELNR, source)) + held;
     const int zuLiefern = std::min(menge, free);
-    articles.reserve(line.ARTIKELNR, line.FILIALE, zuLiefern - held);
+    articles.reserve(line.ARTIKELNR, source, zuLiefern - held);
     line.ZU_LIEFERN = QString::number(zuLiefern);
     line.NICHT_VERFUEGBAR = QString::number(menge - zuLiefern);
     if (Convert::isFlagSet(a->GESPERRT))
@@ -193,6 +216,7 @@ DraftRules::Outcome DraftRules::insert(const QString& kdnr, const QString& user,
         return o;
     }
     evaluate(line);
+    noteBackorder(line, values, nullptr);
     if (DraftStore(m_store.database()).insert(line).isEmpty()) {
         o.status = 122;
         o.error = QStringLiteral("ERR_VERKAUFSKLADDE_INSERT");
@@ -205,9 +229,10 @@ DraftRules::Outcome DraftRules::change(const TVerkaufskladde& current, const Lin
     Outcome o;
     o.line = current;
     const QString oldArticle = current.ARTIKELNR;
-    const QString oldBranch = current.FILIALE;
+    const QString oldBranch = stockSource(current);
     applyValues(o.line, values, mask);
-    if (o.line.ARTIKELNR != oldArticle || o.line.FILIALE != oldBranch) {
+    const bool moved = o.line.ARTIKELNR != oldArticle || stockSource(o.line) != oldBranch;
+    if (moved) {
         // The reservation moves with the line.
         ArticleStore(m_store.database())
             .reserve(oldArticle, oldBranch, -Convert::toIntDef(current.ZU_LIEFERN, 0));
@@ -217,7 +242,7 @@ DraftRules::Outcome DraftRules::change(const TVerkaufskladde& current, const Lin
     evaluate(checked);
     if (checked.FEHLERNUMMER != u"0" && checked.FEHLERNUMMER != u"72") {
         // Refused: the stored line stays as it was; the answer says why.
-        if (o.line.ARTIKELNR != oldArticle || o.line.FILIALE != oldBranch)
+        if (moved)
             ArticleStore(m_store.database())
                 .reserve(oldArticle, oldBranch, Convert::toIntDef(current.ZU_LIEFERN, 0));
         o.line = current;
@@ -226,6 +251,7 @@ DraftRules::Outcome DraftRules::change(const TVerkaufskladde& current, const Lin
         return o;
     }
     o.line = checked;
+    noteBackorder(o.line, values, &current);
     o.line.GEAENDERT_AM = FormatDE::formatDateTime(QDateTime::currentDateTime());
     if (!DraftStore(m_store.database()).update(o.line)) {
         o.status = 115;
@@ -277,7 +303,7 @@ DraftRules::Outcome DraftRules::setField(const TVerkaufskladde& current, const V
 
 bool DraftRules::remove(const TVerkaufskladde& line) {
     ArticleStore(m_store.database())
-        .reserve(line.ARTIKELNR, line.FILIALE, -Convert::toIntDef(line.ZU_LIEFERN, 0));
+        .reserve(line.ARTIKELNR, stockSource(line), -Convert::toIntDef(line.ZU_LIEFERN, 0));
     return DraftStore(m_store.database()).remove(line.VKKL_ID);
 }
 
@@ -346,7 +372,7 @@ DraftRules::Booking DraftRules::book(const QString& kdnr, const QString& user, c
         z.BENUTZER = user;
         netto += Convert::toFloatDef(line.NETTOBETRAG, 0.0);
         if (!documents.insertLine(QStringLiteral("VERKAUFSZEILE"), z) ||
-            !articles.consume(line.ARTIKELNR, line.FILIALE, zuLiefern) || !drafts.remove(line.VKKL_ID)) {
+            !articles.consume(line.ARTIKELNR, stockSource(line), zuLiefern) || !drafts.remove(line.VKKL_ID)) {
             b.status = 116;
             b.error = QStringLiteral("ERR_VERKAUFSKLADDE_BUCHEN");
             return b;

@@ -166,6 +166,15 @@ ServerReply ArticleAnswers::stock(const RequestContext& ctx) {
         f.BestelltFiliale = QString::number(s.bestellt);
         f.Eingang = QString::number(s.eingang);
         f.Bestand = QString::number(s.verfuegbar + s.reserviert);
+        if (f.Auftrag == u"2" || f.Auftrag == u"4" || f.Auftrag == u"5") {
+            // An outside warehouse carries its terms in these fields: backorder
+            // allowed, its central branch, and its procurement parameter groups.
+            f.Bestellt = s.rueckstandErlaubt;
+            f.BestelltFiliale = s.branch.ZUGEORDNETE_ZENTRALE;
+            const qsizetype values = s.beParam.isEmpty() ? 0 : s.beParam.split(u';').size();
+            f.Eingang = QString::number(values / 6);
+            f.Bestand = s.beParam;
+        }
         total += std::max(0, s.verfuegbar);
         info.FilialBestand.append(f);
     }

@@ -113,7 +113,8 @@ QList<ArticleStore::Stock> ArticleStore::stock(const QString& artikelnr) const {
         QStringLiteral("SELECT ") + RecordTable::columns<TFilialeKurz2>(QStringLiteral("f.")) +
             QStringLiteral(", f.TOUR, f.EXTERN, f.VIRTUELL, coalesce(b.VERFUEGBAR, 0), "
                            "coalesce(b.RESERVIERT, 0), coalesce(b.RUECKSTAND, 0), coalesce(b.BESTELLT, 0), "
-                           "coalesce(b.EINGANG, 0) FROM FILIALE f LEFT JOIN BESTAND b ON b.FILIALE = f.CODE "
+                           "coalesce(b.EINGANG, 0), f.RUECKSTAND_ERLAUBT, f.BE_PARAM FROM FILIALE f LEFT "
+                           "JOIN BESTAND b ON b.FILIALE = f.CODE "
                            "AND b.ARTIKELNR = ? ORDER BY f.POS"));
     q.addBindValue(artikelnr.trimmed().toUpper());
     QList<Stock> out;
@@ -131,6 +132,8 @@ QList<ArticleStore::Stock> ArticleStore::stock(const QString& artikelnr) const {
         s.rueckstand = q.value(n + 5).toInt();
         s.bestellt = q.value(n + 6).toInt();
         s.eingang = q.value(n + 7).toInt();
+        s.rueckstandErlaubt = q.value(n + 8).toString();
+        s.beParam = q.value(n + 9).toString();
         out.append(s);
     }
     q.finish();

@@ -36,6 +36,8 @@ public:
         int rueckstand = 0;
         int bestellt = 0;
         int eingang = 0;
+        QString rueckstandErlaubt; // of an outside warehouse
+        QString beParam;           // its procurement parameter groups
     };
     // The kind of a branch in a stock answer, from its ART: "1" a wholesaler
     // branch (Z, F), "2" virtual (V), "3" not for normal delivery (N), "4" the

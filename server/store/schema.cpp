@@ -56,7 +56,12 @@ QStringList statements() {
         createSql<TFilialeKurz2>(QStringLiteral("FILIALE"),
                                  QStringLiteral("POS INTEGER NOT NULL, TOUR TEXT NOT NULL DEFAULT '', "
                                                 "EXTERN TEXT NOT NULL DEFAULT '0', "
-                                                "VIRTUELL TEXT NOT NULL DEFAULT '0'")),
+                                                "VIRTUELL TEXT NOT NULL DEFAULT '0', "
+                                                // Terms of an outside warehouse: whether a rest
+                                                // from it may go to backorder, and its
+                                                // procurement parameter groups (six values each).
+                                                "RUECKSTAND_ERLAUBT TEXT NOT NULL DEFAULT '1', "
+                                                "BE_PARAM TEXT NOT NULL DEFAULT ''")),
         QStringLiteral("CREATE TABLE IF NOT EXISTS BESTAND (ARTIKELNR TEXT NOT NULL, FILIALE TEXT NOT NULL, "
                        "VERFUEGBAR INTEGER NOT NULL DEFAULT 0, RESERVIERT INTEGER NOT NULL DEFAULT 0, "
                        "RUECKSTAND INTEGER NOT NULL DEFAULT 0, BESTELLT INTEGER NOT NULL DEFAULT 0, "

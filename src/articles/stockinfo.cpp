@@ -1,12 +1,15 @@
 #include "articles/stockinfo.h"
 
+#include "grid/stringgrid.h"
 #include "link/requests/articlerequests.h"
 #include "model/answerlayouts.h"
 #include "model/conversions.h"
 #include "platform/clock.h"
 #include "platform/logger.h"
 #include "services/deliveryaddresses.h"
+#include "services/draftinterfaces.h"
 #include "session/session.h"
+#include "session/tenantlibrary.h"
 
 #include <algorithm>
 
@@ -51,7 +54,7 @@ LinkAnswer StockInfo::request(const QString& artikelNr, const QString& filiale, 
     const QString key = artikelNr.trimmed() + QLatin1Char('\n') + link.login().KdNr;
     const QDateTime now = link.clock().now();
     LinkAnswer a;
-    if (reuse && m_last.EinArtikel == key && m_last.Parameter == filiale && m_last.Abfragezeit.isValid() &&
+    if (reuse && m_last.EinArtikel == key && m_last.Abfragezeit.isValid() &&
         m_last.Abfragezeit.msecsTo(now) < cacheMs) {
         a.lines = m_last.AListe;
     } else {
@@ -73,6 +76,52 @@ LinkAnswer StockInfo::request(const QString& artikelNr, const QString& filiale, 
     out = AnswerLayouts::decodeBestandsInfo(a.lines, nullptr);
     StockRules::applyKinds(out, settings());
     return a;
+}
+
+StockRules::ExternalStock StockInfo::get_externBestand2(const QString& artikel, bool nightExpress,
+                                                        QString* error) {
+    ServerLink& link = m_session.link();
+    const QString key = artikel.trimmed() + QLatin1Char('\n') + link.login().KdNr;
+    const bool fresh = m_last.EinArtikel == key && m_last.Abfragezeit.isValid() &&
+                       m_last.Abfragezeit.msecsTo(link.clock().now()) < cacheMs;
+    link.logger().Log(2,
+                      fresh ? QStringLiteral(" get_externBestand2 Bestandsabfrage ohne Request ") + artikel
+                            : QStringLiteral(" get_externBestand2 mit Request Bestandsabfrage ") + artikel,
+                      2);
+    TBestandsInfo stock;
+    const LinkAnswer a = request(artikel, pickupBranch(), stock, true);
+    if (!a.ok()) {
+        if (error)
+            *error = a.errorText;
+        return {};
+    }
+    return StockRules::externalStock(stock, nightExpress, settings());
+}
+
+StockService::External StockInfo::freeExternalStock(DraftLineAccess& draft, int row, const QString& artikel,
+                                                    const QString& lieferungscode) {
+    StockService::External out;
+    const bool nex = StockRules::formOfCode(lieferungscode) == StockRules::Form::NightExpress;
+    StockRules::ExternalStock ext = get_externBestand2(artikel, nex, &out.error);
+    if (!out.error.isEmpty())
+        return out;
+    out.total = ext.total;
+    out.branches = ext.branches;
+    if (out.branches.isEmpty())
+        return out;
+    StringGrid& grid = draft.visibleGrid();
+    QList<bool> backorder(grid.rowCount(), false);
+    for (int r = 1; r < grid.rowCount(); ++r)
+        backorder[r] = draft.IsRueckstand(r) == u"1";
+    const TenantTexts& t = m_session.tenantTexts();
+    const QList<int> taken =
+        StockRules::extern_reserviert(grid, row, artikel, out.branches, false, m_session.tenant(),
+                                      {t.aussenlager, QString(), t.lagerauftrag}, backorder);
+    for (qsizetype i = 0; i < out.branches.size(); ++i) {
+        Texterne_Filiale& b = out.branches[i];
+        b.verfuegbar = QString::number(Convert::toIntDef(b.verfuegbar, 0) - taken.value(i));
+    }
+    return out;
 }
 
 QString StockInfo::nexText(const TBestandsInfoFiliale& branch) const {

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+class DraftLineAccess;
 class Session;
 struct ClientServices;
 
@@ -25,7 +26,7 @@ public:
 
     // Request 121 for an article, decoded with the rules of the branch kinds.
     // With reuse, the last answer for the same article and customer serves
-    // for 3 seconds (the external warehouses ask right after the stock grid).
+    // for 3 seconds (the outside warehouses ask right after the stock).
     LinkAnswer request(const QString& artikelNr, const QString& filiale, TBestandsInfo& out,
                        bool reuse = false);
 
@@ -69,6 +70,15 @@ public:
     // SetMengeStatus without writing (see StockService::Placement).
     StockService::Placement SetMengeStatus(const QString& artikel, int wunschmenge, int te, bool fixed,
                                            const QString& wunschfiliale, const QString& lieferungscode);
+
+    // The outside warehouses of an article with their stock for the form
+    // (get_externBestand2), from the last stock answer while it is fresh.
+    StockRules::ExternalStock get_externBestand2(const QString& artikel, bool nightExpress, QString* error);
+
+    // StockService::freeExternalStock: the outside warehouses less what the
+    // other marked rows of the draft order take.
+    StockService::External freeExternalStock(DraftLineAccess& draft, int row, const QString& artikel,
+                                             const QString& lieferungscode);
 
     // The night-express column of a branch.
     QString nexText(const TBestandsInfoFiliale& branch) const;

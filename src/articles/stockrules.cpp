@@ -313,11 +313,16 @@ ExternalStock externalStock(const TBestandsInfo& info, bool nightExpress, const 
         Texterne_Filiale e;
         e.Filial_Code = f.Code.trimmed();
         e.Verkaufsart = f.Auftrag.trimmed();
-        e.zugeordnetZentrale = f.Zentrale.trimmed();
+        // An outside warehouse's stock row carries its terms in these fields.
+        e.Liefertage = f.Tour.trimmed();
+        e.Rueckstanderlaubt = f.Bestellt.trimmed();
+        e.zugeordnetZentrale = f.BestelltFiliale.trimmed();
         e.standardtext = displayName(f, settings);
         e.nachtexpress = f.NachtExpress.trimmed();
         e.paketdienst = f.PaketDienst.trimmed();
         e.verfuegbar = f.Verfuegbar.trimmed();
+        e.AnzahlParam = f.Eingang.trimmed();
+        e.BE_Param = f.Bestand;
         if (own && (settings.debitorLagerModus <= 0 || (nightExpress && !settings.debitorLagerDarfNex)))
             e.verfuegbar = QStringLiteral("0");
         if (isKind(f, kindVirtual) && nightExpress && settings.tenant != 6 && e.nachtexpress != u"1" &&

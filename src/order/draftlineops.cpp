@@ -169,6 +169,46 @@ void DraftLineOps::copyRow(int row) {
     neueZeileMitCopy(artikel, true, u"1"_s, g.cell(iMenge, row), g.cell(iFiliale, row));
 }
 
+void DraftLineOps::dropEmptyLastRow(int keep) {
+    StringGrid& g = m_d.grid;
+    const int last = g.rowCount() - 1;
+    if (last < 1 || last == keep || !g.cell(iBezeichnung, last).trimmed().isEmpty())
+        return;
+    const QString id = g.cell(iVkklId, last).trimmed();
+    if (!id.isEmpty()) {
+        QString error;
+        if (deleteKeys({id}, &error) != 0) {
+            m_d.log(u"setMenge myVKKLDelete "_s + error);
+            return;
+        }
+    }
+    m_d.shadow.removeRow(last);
+    g.removeRow(last);
+}
+
+int DraftLineOps::insertLine(const LineValues& values, const QString& changedColumn) {
+    StringGrid& g = m_d.grid;
+    VkklAnswer out;
+    bool end = false;
+    const LinkAnswer a = MyVKKLInsert2(m_d.link, values, out, &end);
+    m_d.log(u"myInsertNew:%1 code=%2 "_s.arg(a.errorText).arg(a.result));
+    if (end) {
+        m_d.s.ending.myterminate(u"MyVKKLInsert2"_s, QString());
+        return 0;
+    }
+    if (!a.ok() || out.lines.isEmpty()) {
+        m_d.report(a.errorText);
+        m_o.UpdateVKKL(QString(), {}, 0, u"0"_s, u"0"_s);
+        neueZeile();
+        return 0;
+    }
+    g.appendRow();
+    m_d.shadow.appendRow();
+    const int row = g.rowCount() - 1;
+    m_o.UpdateVKKL(changedColumn, out.lines, row, out.vkklId, u"4"_s);
+    return row;
+}
+
 TStatistik DraftLineOps::deletion(int row) const {
     const StringGrid& g = m_d.grid;
     TStatistik s;

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class DraftOrder;
+class LineValues;
 struct DraftContext;
 struct TStatistik;
 
@@ -19,6 +20,12 @@ public:
     int neueZeileMitCopy(const QString& artikel, bool bestellen, const QString& mark, const QString& menge,
                          const QString& filiale);
     void copyRow(int row);
+    // The empty line at the end of the grid, unless it is keep, is deleted on
+    // the server and its row removed, so that lines can be appended.
+    void dropEmptyLastRow(int keep);
+    // A line with its values at once (the import insert 172), appended as a
+    // new row; the new row, or 0 when the server refused it.
+    int insertLine(const LineValues& values, const QString& changedColumn);
     void deleteLine(int row);
     void deleteAll();
     // Marks every ready line (set) or clears every mark.

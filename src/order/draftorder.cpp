@@ -189,6 +189,14 @@ int DraftOrder::neueZeileMitCopy(const QString& artikel, bool bestellen, const Q
     return m_ops->neueZeileMitCopy(artikel, bestellen, mark, menge, filiale);
 }
 
+void DraftOrder::dropEmptyLastRow(int keep) {
+    m_ops->dropEmptyLastRow(keep);
+}
+
+int DraftOrder::insertLine(const LineValues& values, const QString& changedColumn) {
+    return m_ops->insertLine(values, changedColumn);
+}
+
 void DraftOrder::addMitverkauf(const QString& artikel, int row, const QString& menge) {
     m_ops->addMitverkauf(artikel, row, menge);
 }

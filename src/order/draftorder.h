@@ -112,6 +112,10 @@ public:
     // A new line with article, quantity and branch (0 when it was made).
     int neueZeileMitCopy(const QString& artikel, bool bestellen, const QString& mark, const QString& menge,
                          const QString& filiale);
+    // The empty last line goes, unless it is keep (see DraftLineOps).
+    void dropEmptyLastRow(int keep);
+    // A line with its values in one insert; the new row, 0 when refused.
+    int insertLine(const LineValues& values, const QString& changedColumn);
     // Co-sale articles of a just marked article into new lines.
     void addMitverkauf(const QString& artikel, int row, const QString& menge);
     // A text for a status panel of the main window.

@@ -1,15 +1,19 @@
 #include "order/quantityentry.h"
 
 #include "model/linevalues.h"
+#include "order/deliverychoice.h"
 #include "order/draftcontext.h"
 #include "order/draftorder.h"
+#include "order/procurementparams.h"
 #include "order/quantityrules.h"
 #include "platform/dialogs.h"
 #include "services/clientservices.h"
 #include "services/deliveryrules.h"
 #include "services/procurementdecision.h"
+#include "services/statisticsservice.h"
 #include "services/stockservice.h"
 #include "services/vkklcolumns.h"
+#include "session/customerdata.h"
 
 using namespace Qt::StringLiterals;
 using namespace VkklColumns;
@@ -81,7 +85,10 @@ void QuantityEntry::enter(int row, const QString& text) {
     // each further one in a new line of the same article.
     const QString code = g.cell(iLieferungscode, row).trimmed();
     const QString start = g.cell(iFiliale, row).trimmed();
+    const QString adresse = g.cell(iLieferadresse, row).trimmed();
     const int unit = DeliveryRules::roundToUnit(te, u"1"_s, fixed, false);
+    // Further lines are appended: the empty line at the end goes first.
+    m_o.dropEmptyLastRow(row);
     int rest = menge;
     int last = row;
     int lines = 0;
@@ -101,25 +108,30 @@ void QuantityEntry::enter(int row, const QString& text) {
             if (!error.isEmpty()) {
                 m_d.log(u"setMengeStatus -99 Restmenge=%1 %2"_s.arg(rest).arg(error));
                 message(error);
+                appendEmptyLine();
                 return;
             }
-            g.setCell(iFahrt, row, p.fahrt ? u"1"_s : u"0"_s);
-        } else if (m_o.neueZeileMitCopy(artikel, true, u"1"_s, QString::number(p.menge), p.filiale) != 0) {
-            break;
         } else {
-            last = g.rowCount() - 1;
-            if (g.cell(iArtikelnummer, last).trimmed().isEmpty())
-                --last; // the empty line the mark appended
+            LineValues v = portionLine(artikel, u"2"_s, p.menge, code, p.filiale, adresse);
+            const int added = m_o.insertLine(v, Menge);
+            if (added == 0)
+                break;
+            last = added;
+            record(18, u"Set_Menge Insert"_s, artikel, last);
         }
+        g.setCell(iFahrt, last, p.fahrt ? u"1"_s : u"0"_s);
         ++lines;
         rest = p.rest;
     }
+    if (rest > 0)
+        rest = placeOutside(row, artikel, code, adresse, unit, rest, lines, last);
 
     if (lines == 0) {
-        // No branch has a unit: the whole quantity waits on the line.
+        // Nothing has a unit: the whole quantity waits on the line.
         const QString error = m_o.set_Menge(row, QString::number(menge));
         if (!error.isEmpty()) {
             message(error);
+            appendEmptyLine();
             return;
         }
         last = row;
@@ -133,8 +145,118 @@ void QuantityEntry::enter(int row, const QString& text) {
     }
     // The first line is marked last, so that its co-sale articles follow all portions.
     const bool more = lines > 1;
-    m_o.set_Bestellen(row, !more, !more && m_d.isLastRow(row), more, QString(), QString::number(menge),
-                      u"1"_s);
-    if (more && !g.cell(iBezeichnung, g.rowCount() - 1).trimmed().isEmpty())
+    m_o.set_Bestellen(row, !more, false, more, QString(), QString::number(menge), u"1"_s);
+    appendEmptyLine();
+}
+
+void QuantityEntry::appendEmptyLine() {
+    const StringGrid& g = m_d.grid;
+    if (!g.cell(iBezeichnung, g.rowCount() - 1).trimmed().isEmpty())
         m_o.Neue_Zeile();
+}
+
+LineValues QuantityEntry::portionLine(const QString& artikel, const QString& art, int menge,
+                                      const QString& code, const QString& filiale,
+                                      const QString& adresse) const {
+    LineValues v;
+    v.set(LineValues::ARTIKELNR, artikel);
+    v.set(LineValues::ART, art);
+    v.set(LineValues::MENGE, QString::number(menge));
+    if (!code.isEmpty())
+        v.set(LineValues::LIEFERUNGSCODE, code);
+    v.set(LineValues::FILIALE, filiale);
+    if (!adresse.isEmpty())
+        v.set(LineValues::LIEFERADR, adresse);
+    return v;
+}
+
+void QuantityEntry::record(int aktion, const QString& name, const QString& artikel, int row,
+                           const QString& info) const {
+    TStatistik s;
+    s._Aktion = aktion;
+    s._Artikel = artikel;
+    s._VKKL_ID = m_d.grid.cell(iVkklId, row);
+    s._Bestellmenge = m_d.grid.cell(iMenge, row);
+    s._AusFiliale = m_d.grid.cell(iFiliale, row);
+    s._Info = info.isEmpty() ? u"ROW=%1 TOTAL=%2"_s.arg(row).arg(m_d.grid.rowCount() - 1) : info;
+    m_d.services.statistics->recordDraft(StatistikEvent{name, s});
+}
+
+QString QuantityEntry::viewBranch(const QString& adresse) const {
+    const CustomerData* data = m_d.customer;
+    if (!data)
+        return m_d.settings.defaultBranch;
+    for (const TLieferadresse& a : data->addresses) {
+        if (a.CODE.trimmed() == adresse && !a.TOURFILIALE.trimmed().isEmpty())
+            return a.TOURFILIALE.trimmed();
+    }
+    return data->customer.FILIALE.trimmed();
+}
+
+int QuantityEntry::placeOutside(int row, const QString& artikel, const QString& code, const QString& adresse,
+                                int unit, int rest, int& lines, int& last) {
+    StringGrid& g = m_d.grid;
+    const StockService::External outside = m_d.services.stock->freeExternalStock(row, artikel, code);
+    if (!outside.error.isEmpty()) {
+        m_d.log(outside.error);
+        return rest;
+    }
+    const bool express = code == u"97" || code == u"98";
+    for (const Texterne_Filiale& w : outside.branches) {
+        if (rest <= 0)
+            break;
+        int portion = std::min(w.verfuegbar.trimmed().toInt(), rest);
+        if (unit > 1)
+            portion -= portion % unit;
+        if (portion < 1)
+            continue;
+        const ProcurementParams::Lookup par =
+            ProcurementParams::lookup(u"Seteditor nach leerräumen1 "_s, u"2"_s, w);
+        if (par.logged)
+            m_d.log(par.logText);
+        record(51, u"GET_BESCHAFFUNGSPARAM"_s, artikel, row, u"P="_s + w.BE_Param + u" BE_ART=2"_s);
+        const TBeschaffungInfo& b = par.info;
+        // A warehouse that leaves a rest as backorder serves an ordinary line;
+        // any other is procured from, received where its parameters say.
+        const bool backorder = w.Rueckstanderlaubt.trimmed() == u"1" || !b.Beschaffung_setzen;
+        QString branch = express ? m_d.settings.defaultBranch : viewBranch(adresse);
+        if (!backorder) {
+            branch = b.BE_AnlieferFiliale;
+            if (express && !m_o.deliveryChoice().branchServes(branch, code))
+                branch = m_d.settings.defaultBranch;
+        }
+        m_d.log(
+            u"setEditText nach leerräumen extern beschaffen: Rest=%1 Beschaffungsparameter=%2 %3"_s.arg(rest)
+                .arg(b.Beschaffung_setzen ? u"1"_s : u"0"_s, w.BE_Param));
+        const QString art = backorder ? u"2"_s : u"0"_s;
+        int target = row;
+        if (lines > 0) {
+            target = m_o.insertLine(portionLine(artikel, art, portion, code, branch, adresse), Menge);
+            if (target == 0)
+                break;
+        }
+        LineValues v = LineValues::forLine(g.cell(iVkklId, target));
+        v.set(LineValues::ART, art);
+        v.set(LineValues::MENGE, QString::number(portion));
+        v.set(LineValues::FILIALE, branch);
+        v.set(LineValues::Rueckstand, u"1"_s);
+        v.set(LineValues::BESTELLEN, u"1"_s);
+        v.set(LineValues::KEINEHAENDLERPRUEFUNG, u"1"_s);
+        v.set(LineValues::BESCHAFFUNGSCODE,
+              b.Beschaffung_setzen ? b.BE_BeschaffungsCode : LineValues::unchanged());
+        v.set(LineValues::LIEFERANTENNR, b.Beschaffung_setzen ? b.BE_Lieferant : LineValues::unchanged());
+        v.set(LineValues::EXT_LAGER, w.Filial_Code);
+        QString error;
+        if (!m_o.sendChange(v, target, Menge, nullptr, &error)) {
+            message(error);
+            break;
+        }
+        record(50, u"Ext Filiale Beschaffung"_s, artikel, target);
+        g.setCell(iExterneFiliale, target, w.standardtext);
+        m_d.shadow.setCell(iExterneFiliale, target, w.standardtext);
+        last = target;
+        ++lines;
+        rest -= portion;
+    }
+    return rest;
 }

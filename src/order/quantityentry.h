@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/linevalues.h"
+
 #include <QString>
 
 class DraftOrder;
@@ -22,6 +24,21 @@ private:
     // Quantity 0 and no external warehouse, before a new quantity is placed.
     bool resetLine(int row);
     void message(const QString& text) const;
+    // What the branches could not take, from the outside warehouses in list
+    // order; each portion in the row while it holds none, else in a new line.
+    // Returns the rest no warehouse has.
+    int placeOutside(int row, const QString& artikel, const QString& code, const QString& adresse, int unit,
+                     int rest, int& lines, int& last);
+    // The values of a further line of the article.
+    LineValues portionLine(const QString& artikel, const QString& art, int menge, const QString& code,
+                           const QString& filiale, const QString& adresse) const;
+    // The branch an address sees: its tour branch, else the customer's branch.
+    QString viewBranch(const QString& adresse) const;
+    // A usage-statistics event of the entry.
+    void record(int aktion, const QString& name, const QString& artikel, int row,
+                const QString& info = QString()) const;
+    // A new empty line when the last line holds an article.
+    void appendEmptyLine();
 
     DraftOrder& m_o;
     DraftContext& m_d;

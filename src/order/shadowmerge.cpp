@@ -110,6 +110,9 @@ QStringList mergeRow(StringGrid& grid, StringGrid& shadowGrid, int row, TVerkauf
     propagateError(shadow, line);
 
     cells[iFahrt] = shadow.value(iFahrt);
+    // The outside warehouse's name is the client's: it stays while the line
+    // is served from outside.
+    cells[iExterneFiliale] = line.EXT_LAGER.trimmed().isEmpty() ? QString() : shadow.value(iExterneFiliale);
     if (rules.tenant != 6 && rules.keepDeleteIcon) {
         cells[iLoeschen] = shadow.value(iLoeschen);
         cells[iLogo] = shadow.value(iLogo);

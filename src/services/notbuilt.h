@@ -21,6 +21,7 @@ public:
     Stock showStock(const TArtikelInfo&) override { return {}; }
     void hideStock() override {}
     void stockInfo(int) override {}
+    External freeExternalStock(int, const QString&, const QString&) override { return {}; }
     Placement SetMengeStatus(const QString&, int wunschmenge, int, bool, const QString& wunschfiliale,
                              const QString&) override {
         return asWanted(wunschfiliale, wunschmenge);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/articlerecords.h"
+#include "model/clientrecords.h"
 
 #include <QString>
 
@@ -41,6 +42,17 @@ public:
         p.menge = menge;
         return p;
     }
+    // The outside warehouses of an article for a delivery code, each with
+    // its stock less what the other marked rows of the draft order take from
+    // it; total is their positive stock before that. A failed stock request
+    // leaves its message in error.
+    struct External {
+        Texterne_filialenArray branches;
+        int total = 0;
+        QString error;
+    };
+    virtual External freeExternalStock(int row, const QString& artikel, const QString& lieferungscode) = 0;
+
     virtual Placement SetMengeStatus(const QString& artikel, int wunschmenge, int te, bool fixed,
                                      const QString& wunschfiliale, const QString& lieferungscode) = 0;
 };

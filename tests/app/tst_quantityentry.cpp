@@ -1,4 +1,5 @@
 #include "clientrig.h"
+#include "grid/stringgrid.h"
 #include "order/ui/draftgridview.h"
 #include "transportrows.h"
 
@@ -90,6 +91,69 @@ private Q_SLOTS:
         QCOMPARE(s.shown(Menge, 1), expected.first().section(u'=', 1));
         // The first line's whole quantity is deliverable.
         QCOMPARE(s.grid()->grid().value(u"Logo"_s, 1), u"BESTELLT"_s);
+    }
+
+    // What no branch has comes from the outside warehouses: EX 900 only in
+    // the external warehouse F20 (7, procured from there and received at
+    // Hamburg), EL 77 at Hamburg (2) and in the customer's own warehouse L77
+    // (6, whose rest may go to backorder; received at the address's tour
+    // branch Hannover).
+    void outsideWarehouses_data() {
+        QTest::addColumn<bool>("soap");
+        QTest::addColumn<QString>("nummer");
+        QTest::addColumn<QString>("typed");
+        // branch=quantity/deliverable, then kind, outside warehouse and procurement code
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("shown"); // the warehouse's name in "ExterneFiliale"
+        const QString f20 = u"Filiale Fremdlager Süd"_s;
+        for (const bool soap : {false, true}) {
+            const char* t = soap ? "SOAP" : "TCP";
+            QTest::addRow("%s: procured from the external warehouse", t)
+                << soap << u"EX 900"_s << u"5"_s << QStringList{u"F01=5/5 0 F20 EXT"_s} << f20;
+            QTest::addRow("%s: a branch first, the own warehouse next", t)
+                << soap << u"EL 77"_s << u"5"_s << QStringList{u"F01=2/2 2  "_s, u"F03=3/3 2 L77 DEB"_s}
+                << u"[4]L77"_s;
+        }
+        QTest::addRow("TCP: more than the warehouse has: the rest waits on its line")
+            << false << u"EX 900"_s << u"10"_s << QStringList{u"F01=10/7 0 F20 EXT"_s} << f20;
+    }
+    void outsideWarehouses() {
+        QFETCH(bool, soap);
+        QFETCH(QString, nummer);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, shown);
+        ClientRig s(m_server, soap);
+        QVERIFY(s.openShop());
+        QVERIFY(s.typeIntoCell(Artikelnummer, 1, nummer));
+        QTRY_COMPARE(s.shown(Artikelnummer, 1), nummer);
+        QVERIFY(s.typeIntoCell(Menge, 1, typed));
+        const auto lines = [&] {
+            QStringList out;
+            for (const TVerkaufskladde& l : s.serverLines()) {
+                if (l.ARTIKELNR.trimmed() == nummer)
+                    out << u"%1=%2/%3 %4 %5 %6"_s.arg(l.FILIALE.trimmed(), l.MENGE.trimmed(),
+                                                      l.ZU_LIEFERN.trimmed(), l.ART.trimmed(),
+                                                      l.EXT_LAGER.trimmed(), l.BESCHAFFUNGSCODE.trimmed());
+            }
+            return out;
+        };
+        QTRY_COMPARE(lines(), expected);
+        QCOMPARE(s.boxes(), QString());
+        // The warehouse's name is shown in its line; every line is marked.
+        const StringGrid& g = s.grid()->grid();
+        int outside = 0;
+        for (int row = 1; row < g.rowCount(); ++row) {
+            if (g.value(u"Artikelnummer"_s, row) != nummer)
+                continue;
+            QCOMPARE(g.value(u"Bestellen"_s, row), u"JA"_s);
+            if (g.value(u"Ext_Lager"_s, row).trimmed().isEmpty())
+                continue;
+            ++outside;
+            QCOMPARE(g.value(u"ExterneFiliale"_s, row), shown);
+        }
+        QCOMPARE(outside, 1);
+        QTRY_VERIFY(s.shown(Artikelnummer, s.rows() - 1).isEmpty());
     }
 
     void notAWholeNumber() {

@@ -1,3 +1,4 @@
+#include "order/procurementparams.h"
 #include "order/quantityrules.h"
 #include "services/deliveryrules.h"
 
@@ -64,6 +65,46 @@ private slots:
             4, u"BS 300"_s, group, menge, divisors, useList, u"2"_s, false, teErhoehen);
         QCOMPARE(d.menge, expected);
         QCOMPARE(d.hint, hint);
+    }
+
+    // Procurement parameters of an outside warehouse: the first group of the
+    // kind among the first AnzahlParam groups.
+    void procurementParameters_data() {
+        QTest::addColumn<QString>("anzahl");
+        QTest::addColumn<QString>("param");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("found"); // receiving branch|supplier|code|costs, empty when not found
+        QTest::addColumn<QString>("log");
+        const QString two = u"2;F01;L1;20;EXT;1,00;3;F03;L2;97;EXP;9,90"_s;
+        QTest::newRow("second group")
+            << u"2"_s << two << u"3"_s << u"F03|L2|EXP|9,90"_s << u"S  BE_Art=3:"_s + two + u" OK"_s;
+        QTest::newRow("only the first group counts")
+            << u"1"_s << two << u"3"_s << QString() << u"S  BE_Art=3:"_s + two;
+        QTest::newRow("first group") << u"2"_s << two << u"2"_s << u"F01|L1|EXT|1,00"_s
+                                     << u"S  BE_Art=2:"_s + two + u" OK"_s;
+        QTest::newRow("a group cut short") << u"2"_s << u"2;F01;L1;20;EXT;1,00;3;F03"_s << u"3"_s << QString()
+                                           << u"S  BE_Art=3:2;F01;L1;20;EXT;1,00;3;F03"_s;
+        QTest::newRow("count no number, nothing logged") << u"x"_s << two << u"2"_s << QString() << u"?S "_s;
+    }
+    void procurementParameters() {
+        QFETCH(QString, anzahl);
+        QFETCH(QString, param);
+        QFETCH(QString, kind);
+        QFETCH(QString, found);
+        QFETCH(QString, log);
+        Texterne_Filiale w;
+        w.AnzahlParam = anzahl;
+        w.BE_Param = param;
+        const ProcurementParams::Lookup l = ProcurementParams::lookup(u"S "_s, kind, w);
+        const TBeschaffungInfo& b = l.info;
+        QCOMPARE(b.Beschaffung_setzen, !found.isEmpty());
+        if (b.Beschaffung_setzen)
+            QCOMPARE(QStringList({b.BE_AnlieferFiliale, b.BE_Lieferant, b.BE_BeschaffungsCode,
+                                  b.BE_Beschaffungskosten})
+                         .join(u'|'),
+                     found);
+        QCOMPARE(l.logText, log);
+        QCOMPARE(l.logged, anzahl != u"x");
     }
 };
 

@@ -43,6 +43,9 @@ public:
     Stock showStock(const TArtikelInfo& article) override;
     void hideStock() override;
     void stockInfo(int row) override;
+    External freeExternalStock(int row, const QString& artikel, const QString& lieferungscode) override {
+        return m_info.freeExternalStock(m_draft, row, artikel, lieferungscode);
+    }
     Placement SetMengeStatus(const QString& artikel, int wunschmenge, int te, bool fixed,
                              const QString& wunschfiliale, const QString& lieferungscode) override {
         return m_info.SetMengeStatus(artikel, wunschmenge, te, fixed, wunschfiliale, lieferungscode);

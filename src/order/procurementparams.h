@@ -1,0 +1,20 @@
+#pragma once
+
+#include "model/clientrecords.h"
+
+#include <QString>
+
+// The procurement parameters an outside warehouse carries for a procurement
+// kind: AnzahlParam groups of six values in BE_Param (kind, receiving branch,
+// supplier, delivery code, procurement code, costs).
+namespace ProcurementParams {
+
+struct Lookup {
+    TBeschaffungInfo info;
+    bool logged = false; // AnzahlParam was a number: the text goes to the log
+    QString logText;
+};
+// label names the caller in the log ("Seteditor nach leerräumen1 ", ...).
+Lookup lookup(const QString& label, const QString& kind, const Texterne_Filiale& warehouse);
+
+} // namespace ProcurementParams
