@@ -40,6 +40,19 @@ class TestQuantityEntry : public QObject {
 private:
     SoapServerProcess m_server;
 
+    // A line with a rest its branch cannot give says that the rest goes to
+    // backorder; a line delivered in full says nothing.
+    static void verifyBackorderNotice(const ClientRig& s, const QString& nummer) {
+        const StringGrid& g = s.grid()->grid();
+        for (int row = 1; row < g.rowCount(); ++row) {
+            if (g.value(u"Artikelnummer"_s, row) != nummer)
+                continue;
+            const bool rest = g.value(u"Menge"_s, row).toInt() > g.value(u"ZU_LIEFERN"_s, row).toInt();
+            QCOMPARE(g.value(u"ErrorMessage"_s, row),
+                     rest ? u"Der Artikel wird bei Bestellung in Rückstand genommen."_s : QString());
+        }
+    }
+
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.error())); }
     void init() { QVERIFY(ClientRig::clearDraft(m_server)); }
@@ -87,6 +100,7 @@ private Q_SLOTS:
             if (line.ARTIKELNR.trimmed() == nummer)
                 QCOMPARE(line.BESTELLEN.trimmed(), u"1"_s);
         }
+        verifyBackorderNotice(s, nummer);
         QTRY_VERIFY(s.shown(Artikelnummer, s.rows() - 1).isEmpty());
         QCOMPARE(s.shown(Menge, 1), expected.first().section(u'=', 1));
         // The first line's whole quantity is deliverable.
@@ -153,6 +167,7 @@ private Q_SLOTS:
             QCOMPARE(g.value(u"ExterneFiliale"_s, row), shown);
         }
         QCOMPARE(outside, 1);
+        verifyBackorderNotice(s, nummer);
         QTRY_VERIFY(s.shown(Artikelnummer, s.rows() - 1).isEmpty());
     }
 
