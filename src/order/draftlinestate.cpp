@@ -3,7 +3,10 @@
 #include "grid/stringgrid.h"
 #include "model/conversions.h"
 #include "model/modelcontext.h"
+#include "services/stockservice.h"
 #include "services/vkklcolumns.h"
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using namespace VkklColumns;
@@ -22,7 +25,7 @@ int wholeNumber(const QString& text) {
 } // namespace
 
 QString word(StringGrid& grid, int row, const QString& menge, const ModelContext& context, const Texts& texts,
-             StringGrid* shadow) {
+             StringGrid* shadow, StockService* stock) {
     const QString message = grid.cell(iErrorMessage, row);
     const QString nichtGefunden = context.text(u"_KeinArtikel"_s, u"Artikel nicht gefunden"_s);
     if (message.contains(u"ERR_ARTIKEL_NOT_FOUND") || message.contains(nichtGefunden)) {
@@ -73,13 +76,35 @@ QString word(StringGrid& grid, int row, const QString& menge, const ModelContext
         return lagerauftrag;
     // Served from outside: the free external stock kept for the row decides.
     QString candidate = texts.aussenlager.isEmpty() ? u"BESTELLT"_s : texts.aussenlager;
+    const QString express = context.text(u"_Expressauftrag"_s, u"Expressauftrag"_s);
     int free = -1;
     if (shadow && Convert::tryToInt(shadow->cell(iLoeschen, row).trimmed(), free)) {
         if (shadow->cell(iLogo, row) != u"...")
             candidate = shadow->cell(iLogo, row);
+    } else if (stock) {
+        // Not known yet: the outside warehouses' stock less what other rows take.
+        const StockService::External outside = stock->freeExternalStock(
+            row, grid.cell(iArtikelnummer, row).trimmed(), grid.cell(iLieferungscode, row).trimmed());
+        if (outside.total <= 0)
+            return art == u"BE" ? express : lagerauftrag;
+        free = 0;
+        const QString ext = grid.cell(iExtLager, row).trimmed();
+        const QString cut = u"("_s + context.text(u"_extZ"_s, u"ext. Z"_s) + u')';
+        for (const Texterne_Filiale& w : outside.branches) {
+            free += std::max(0, Convert::toIntDef(w.verfuegbar, 0));
+            if (w.Filial_Code.trimmed() != ext)
+                continue;
+            grid.setCell(iExterneFiliale, row, w.standardtext);
+            const qsizetype at = w.standardtext.indexOf(cut);
+            candidate = at > 0 ? w.standardtext.left(at) : w.standardtext;
+        }
+    }
+    if (free != -1) {
         grid.setCell(iLoeschen, row, QString::number(free));
+        if (shadow)
+            shadow->setCell(iLoeschen, row, QString::number(free));
         if (free <= 0)
-            return art == u"BE" ? context.text(u"_Expressauftrag"_s, u"Expressauftrag"_s) : lagerauftrag;
+            return art == u"BE" ? express : lagerauftrag;
     }
     if (grid.cell(iFiliale, row).trimmed() == u"SL" && !texts.nexOstrand.isEmpty())
         return texts.nexOstrand;

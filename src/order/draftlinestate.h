@@ -2,12 +2,12 @@
 
 #include <QString>
 
+class StockService;
 class StringGrid;
 struct ModelContext;
 
-// The state word of a row's "Logo" cell from what the row itself shows.
-// The stock-dependent parts (external warehouses, free stock) belong to the
-// quantity rules and replace this through DraftOrder::lineState.
+// The state word of a row's "Logo" cell from what the row shows and, for a
+// line served from outside, the stock left in the outside warehouses.
 namespace DraftLineState {
 
 // The tenant's words for where a marked line is served from.
@@ -18,9 +18,10 @@ struct Texts {
 };
 
 // May empty the row's "Bestellen" cell, as the rule says for refused rows.
-// With the shadow grid, the free external stock it keeps in "Löschen"
-// decides the word of a line served from outside.
+// The free external stock the shadow grid keeps in "Löschen" decides the
+// word of a line served from outside; while it is not known, the stock
+// service computes it (and the row's "ExterneFiliale"), and it is kept.
 QString word(StringGrid& grid, int row, const QString& menge, const ModelContext& context,
-             const Texts& texts = {}, StringGrid* shadow = nullptr);
+             const Texts& texts = {}, StringGrid* shadow = nullptr, StockService* stock = nullptr);
 
 } // namespace DraftLineState

@@ -118,6 +118,7 @@ ShadowMerge::Rules DraftOrder::mergeRules() const {
         m_d.settings.keepDeleteIcon,
         m_d.settings.lineState,
         {m_d.settings.lagerauftragText, m_d.settings.aussenlagerWort, m_d.settings.nexOstrandText},
+        m_d.services.stock,
     };
 }
 

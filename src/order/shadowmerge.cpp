@@ -16,7 +16,8 @@ namespace {
 void recomputeLogo(StringGrid& grid, int row, const QString& menge, const Rules& rules,
                    StringGrid* shadow = nullptr) {
     if (rules.lineState)
-        grid.setCell(iLogo, row, DraftLineState::word(grid, row, menge, rules.context, rules.texts, shadow));
+        grid.setCell(iLogo, row,
+                     DraftLineState::word(grid, row, menge, rules.context, rules.texts, shadow, rules.stock));
 }
 
 } // namespace

@@ -26,6 +26,8 @@ struct Rules {
     // The line-state rule recomputes "Logo".
     bool lineState = true;
     DraftLineState::Texts texts;
+    // The outside warehouses' stock for the words of lines served from there.
+    StockService* stock = nullptr;
 };
 
 // The server's error of a line into the message of its shadow row: an

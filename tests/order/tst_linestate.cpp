@@ -1,6 +1,7 @@
 #include "grid/stringgrid.h"
 #include "model/modelcontext.h"
 #include "order/draftlinestate.h"
+#include "services/stockservice.h"
 #include "services/vkklcolumns.h"
 
 #include <QTest>
@@ -17,6 +18,23 @@ void fill(StringGrid& g, const QString& cells) {
     for (const QString& pair : cells.split(u';', Qt::SkipEmptyParts))
         g.setValue(pair.section(u'=', 0, 0), 1, pair.section(u'=', 1));
 }
+
+// Outside warehouses as "code:free:name" entries and their total.
+class FixedOutsideStock final : public StockService {
+public:
+    External outside;
+    int asked = 0;
+    Stock showStock(const TArtikelInfo&) override { return {}; }
+    void hideStock() override {}
+    void stockInfo(int) override {}
+    External freeExternalStock(int, const QString&, const QString&) override {
+        ++asked;
+        return outside;
+    }
+    Placement SetMengeStatus(const QString&, int, int, bool, const QString&, const QString&) override {
+        return {};
+    }
+};
 
 } // namespace
 
@@ -84,6 +102,65 @@ private slots:
         QCOMPARE(g.value(Bestellen, 1) == u"JA"_s, stillMarked);
         if (!shadow.isEmpty())
             QCOMPARE(g.value(Loeschen, 1), shadow.section(u'|', 0, 0));
+    }
+
+    // A line served from outside whose free stock is not kept yet: the
+    // outside warehouses decide, and the free stock is kept in both grids.
+    void outsideStockComputed_data() {
+        QTest::addColumn<QString>("art");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QString>("warehouses"); // "code:free:name,..."
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("kept"); // "Löschen" afterwards
+        QTest::addColumn<QString>("externeFiliale");
+        QTest::newRow("its warehouse names the line")
+            << u"PL"_s << 9 << u"L77:2:[4]L77,F20:3:Fremdlager Süd"_s << u"Fremdlager Süd"_s << u"5"_s
+            << u"Fremdlager Süd"_s;
+        QTest::newRow("the central-branch note is cut off")
+            << u"PL"_s << 4 << u"F20:4:Fremdlager Süd (ext. Z)"_s << u"Fremdlager Süd "_s << u"4"_s
+            << u"Fremdlager Süd (ext. Z)"_s;
+        QTest::newRow("no stock outside: warehouse order")
+            << u"PL"_s << 0 << QString() << u"Lagerauftrag"_s << QString() << QString();
+        QTest::newRow("no stock outside: procurement line")
+            << u"BE"_s << 0 << QString() << u"Expressauftrag"_s << QString() << QString();
+        QTest::newRow("others took it all") << u"PL"_s << 3 << u"F20:-2:Fremdlager Süd"_s << u"Lagerauftrag"_s
+                                            << u"0"_s << u"Fremdlager Süd"_s;
+    }
+    void outsideStockComputed() {
+        QFETCH(QString, art);
+        QFETCH(int, total);
+        QFETCH(QString, warehouses);
+        QFETCH(QString, word);
+        QFETCH(QString, kept);
+        QFETCH(QString, externeFiliale);
+        FixedOutsideStock stock;
+        stock.outside.total = total;
+        for (const QString& w : warehouses.split(u',', Qt::SkipEmptyParts)) {
+            Texterne_Filiale e;
+            e.Filial_Code = w.section(u':', 0, 0);
+            e.verfuegbar = w.section(u':', 1, 1);
+            e.standardtext = w.section(u':', 2);
+            stock.outside.branches.append(e);
+        }
+        StringGrid g;
+        fill(g,
+             u"Bezeichnung=Bremsscheibe;Bestellen=JA;ErrorCode=0;Artikelnummer=EX 900;Menge=5;ZU_LIEFERN=3;"
+             "Ext_Lager=F20;ART="_s +
+                 art);
+        StringGrid s;
+        fill(s, QString());
+        const ModelContext context;
+        const DraftLineState::Texts texts{u"Lagerauftrag"_s, u"Außenlager"_s, u"NEX Ostrand"_s};
+        QCOMPARE(DraftLineState::word(g, 1, u"5"_s, context, texts, &s, &stock), word);
+        QCOMPARE(stock.asked, 1);
+        QCOMPARE(g.value(Loeschen, 1), kept);
+        QCOMPARE(s.value(Loeschen, 1), kept);
+        QCOMPARE(g.value(ExterneFiliale, 1), externeFiliale);
+        // Kept, it is not asked for again.
+        if (!kept.isEmpty()) {
+            DraftLineState::word(g, 1, u"5"_s, context, texts, &s, &stock);
+            QCOMPARE(stock.asked, 1);
+        }
     }
 };
 
