@@ -46,6 +46,10 @@ struct DraftSettings {
     QString defaultBranch;
     // The customer number of the login.
     QString kdnr;
+    // The connection's branch (replaces the main warehouse "SL" when a
+    // quantity is placed) and the local second choice ALTERNATIVFILIALE.
+    QString connectionBranch;
+    QString alternativeBranch;
 
     bool messagesEnabled() const { return messageLevel > 0; }
     bool pricesShown() const { return priceDisplay >= 2; }

@@ -86,6 +86,42 @@ private Q_SLOTS:
         QCOMPARE(s.shown(u"Lieferungsart"_s, 1), u"Zustellung"_s);
     }
 
+    // A placed line that chooses night express leaves its branch for the
+    // night-express branch Hannover. When Hannover lacks the quantity, the
+    // night-express branch with the most takes it (EL 77: only Hamburg has
+    // it); the line is placed again and stays marked.
+    void nightExpressMovesAPlacedLine_data() {
+        QTest::addColumn<bool>("soap");
+        QTest::addColumn<QString>("nummer");
+        QTest::addColumn<QString>("menge");
+        QTest::addColumn<QString>("branch");
+        QTest::newRow("TCP: Hannover has it") << false << u"BS 300"_s << u"3"_s << u"F03"_s;
+        QTest::newRow("TCP: Hannover has none") << false << u"EL 77"_s << u"2"_s << u"F01"_s;
+        QTest::newRow("SOAP: Hannover has none") << true << u"EL 77"_s << u"2"_s << u"F01"_s;
+    }
+    void nightExpressMovesAPlacedLine() {
+        QFETCH(bool, soap);
+        QFETCH(QString, nummer);
+        QFETCH(QString, menge);
+        QFETCH(QString, branch);
+        ClientRig s(m_server, soap);
+        QVERIFY(s.openShop());
+        QVERIFY(s.typeIntoCell(Artikelnummer, 1, nummer));
+        QTRY_COMPARE(s.shown(Artikelnummer, 1), nummer);
+        QVERIFY(s.typeIntoCell(u"Menge"_s, 1, menge));
+        QTRY_COMPARE(s.serverLine(1).MENGE.trimmed(), menge);
+        QVERIFY2(choose(s, nummer, u"Nachtexpress"_s), qPrintable(s.boxes() + u'\n' + s.lastLog()));
+        QCOMPARE(s.boxes(), QString());
+        const TVerkaufskladde line = s.serverLine(1);
+        QCOMPARE(line.LIEFERUNGSCODE.trimmed(), u"97"_s);
+        QCOMPARE(line.FILIALE.trimmed(), branch);
+        QCOMPARE(line.MENGE.trimmed(), menge);
+        QCOMPARE(line.ZU_LIEFERN.trimmed(), menge);
+        QCOMPARE(line.BESTELLEN.trimmed(), u"1"_s);
+        QCOMPARE(s.shown(u"Lieferungsart"_s, 1), u"Nachtexpress"_s);
+        QCOMPARE(s.shown(u"Filiale"_s, 1).left(3), branch);
+    }
+
     void nightExpressReachesTheServer() {
         ClientRig s(m_server, false);
         QVERIFY(s.openShop());

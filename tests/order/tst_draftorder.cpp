@@ -1,6 +1,8 @@
 #include "link/requests/articlerequests.h"
 #include "link/requests/draftrequests.h"
+#include "order/deliverychoice.h"
 #include "order/draftorder.h"
+#include "session/customerdata.h"
 #include "serversession.h"
 #include "services/vkklcolumns.h"
 #include "session/lokalini.h"
@@ -91,6 +93,68 @@ private:
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.error())); }
+
+    // The delivery details of an address: which branch serves it, its tour,
+    // and the code it gives a line.
+    void deliveryDetails_data() {
+        QTest::addColumn<QString>("addresses"); // "code:tour branch:tour:own code", ... (first is address 0)
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("kdnr");
+        QTest::addColumn<QString>("expected"); // address|code|branch|tour|tour branch
+        const QString list = u"0::T1:20,2:F05:12:20,3:F07:14:97,4:X:9:20,5:F02:7:03"_s;
+        QTest::newRow("no address") << QString() << u"2"_s << QString() << u"10000"_s << u"||||"_s;
+        QTest::newRow("delivery on the address's tour") << list << u"2"_s << QString() << u"10000"_s
+                                                        << u"2|20|F03|12|F05"_s;
+        QTest::newRow("pick-up asked: the tour branch serves") << list << u"2"_s << u"Abholung"_s << u"10000"_s
+                                                               << u"2|20|F05|12|F05"_s;
+        QTest::newRow("night-express address: no tour, the default branch")
+            << list << u"3"_s << QString() << u"10000"_s << u"3|97|F03||F15"_s;
+        QTest::newRow("tour branch too short: the default branch")
+            << list << u"4"_s << QString() << u"10000"_s << u"4|20|F03||F15"_s;
+        QTest::newRow("pick-up address: its pick-up branch serves and is the tour branch")
+            << list << u"5"_s << QString() << u"10000"_s << u"5|03|F15|7|F15"_s;
+        QTest::newRow("pick-up address of customer 11393 keeps its tour branch")
+            << list << u"5"_s << QString() << u"11393"_s << u"5|03|F15|7|F02"_s;
+        QTest::newRow("unknown address: the first, with the customer's tour branch")
+            << list << u"9"_s << QString() << u"10000"_s << u"0|20|F03|T1|F04"_s;
+    }
+    void deliveryDetails() {
+        QFETCH(QString, addresses);
+        QFETCH(QString, address);
+        QFETCH(QString, kind);
+        QFETCH(QString, kdnr);
+        QFETCH(QString, expected);
+        Harness h(m_server, false);
+        CustomerData data;
+        data.customer.FILIALE = u"F03"_s;
+        data.customer.TOURFILIALE = u"F04"_s;
+        data.customer.LIEFERUNGSCODE = u"20"_s;
+        for (const QString& a : addresses.split(u',', Qt::SkipEmptyParts)) {
+            TLieferadresse l;
+            l.CODE = a.section(u':', 0, 0);
+            l.TOURFILIALE = a.section(u':', 1, 1);
+            l.TOURNR = a.section(u':', 2, 2);
+            l.LIEFERUNGSCODE = a.section(u':', 3, 3);
+            data.LAdr.append(l);
+        }
+        TLieferung pickup;
+        pickup.CODE = u"03"_s;
+        pickup.NAME = u"Abholung Ostrand"_s;
+        pickup.ABHOL_ZIELFILIALE = u"F15"_s;
+        pickup.HAENDLER_J_N = u"1"_s;
+        TLieferung delivery;
+        delivery.CODE = u"20"_s;
+        delivery.NAME = u"Zustellung"_s;
+        data.deliveryCodes = {delivery, pickup};
+        h.order->setCustomerData(&data);
+        DraftSettings settings = h.order->settings();
+        settings.defaultBranch = u"F15"_s;
+        settings.kdnr = kdnr;
+        h.order->setSettings(settings);
+        const DeliveryChoice::Details d = h.order->deliveryChoice().GetLieferungDetails(address, kind);
+        QCOMPARE(QStringList({d.addressCode, d.code, d.branch, d.tourNr, d.tourBranch}).join(u'|'), expected);
+    }
 
     void loadBuildsRows_data() { transports(); }
     void loadBuildsRows() {

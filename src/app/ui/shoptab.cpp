@@ -181,6 +181,8 @@ DraftSettings ShopTab::settingsFromOptions() const {
     s.lieferartAbholung = on(QStringLiteral("LIEFERART_ABHOLUNG_ERLAUBT"));
     s.defaultBranch = m_session.defaultBranch();
     s.kdnr = m_session.link().login().KdNr;
+    s.connectionBranch = m_session.connectionBranch();
+    s.alternativeBranch = m_entry->option(QStringLiteral("ALTERNATIVFILIALE")).trimmed().left(3);
     s.artikelReferenz =
         m_entry->option(QStringLiteral("ARTIKELREFERENZ")).compare(u"ON", Qt::CaseInsensitive) == 0;
     // New lines carry the client identification of the start-up.
