@@ -419,7 +419,8 @@ bool DemoData::customers(QSqlDatabase& db) {
         d.DEBI_ID = QString::number(id);
         // 10000 and 10001 may keep their own warehouse with the wholesaler.
         d.DEBI_VERK_ID = id <= 2 ? QStringLiteral("1") : QStringLiteral("0");
-        d.DEBI_VERTR_ID = QStringLiteral("0");
+        // 10000 may order from virtual branches (the route business F99).
+        d.DEBI_VERTR_ID = id == 1 ? QStringLiteral("1") : QStringLiteral("0");
         d.DEBI_DEBI_ID = id == 1 ? QStringLiteral("1") : QStringLiteral("0");
         d.DEBI_LAND_ID = QStringLiteral("0");
         d.MAND_ID = QStringLiteral("6");
@@ -471,10 +472,11 @@ bool DemoData::customers(QSqlDatabase& db) {
         // name stands in the programs only scrambled.
         {Scramble::unscramble(QStringLiteral("035082889A929CBE9A9E88AAA6")), QStringLiteral("0")},
     };
-    // The branches whose stock counts for the demo customer, and its own warehouse shown.
+    // The branches whose stock counts for the demo customer; its own
+    // warehouse is shown and serves first.
     const QList<QPair<QString, QString>> demoCustomer = {
         {QStringLiteral("GUELTIGE_FILIALEN"), QStringLiteral("F01;F02;F03;F05;F15;")},
-        {QStringLiteral("DEBITOR_LAGER_MODUS"), QStringLiteral("1")},
+        {QStringLiteral("DEBITOR_LAGER_MODUS"), QStringLiteral("2")},
     };
     for (const QStringList& login : logins()) {
         for (const auto& [key, value] : login.at(0) == u"10000" ? options + demoCustomer : options) {

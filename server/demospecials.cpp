@@ -50,6 +50,7 @@ const Special specials[] = {
     {"EX 900", "Lichtmaschine, nur im Fremdlager", "EL10", false, 310.00, "E004", 0, "F20:7"},
     {"EL 77", "Bremsbelagsatz, im Kundenlager", "BR20", false, 38.00, "E001", 0, "F01:2 L77:6"},
     {"VB 12", "Achsmanschette, über Streckengeschäft", "FW50", false, 24.00, "E005", 0, "F99:9 F02:1"},
+    {"HH 20", "Bremssattel links, nur in Hamburg", "BR30", false, 129.00, "E001", 0, "F01:8"},
     {"ZK 5", "Zündkerzen, nur im Fünferpack", "ZU10", false, 7.20, "E003", 0, "F03:40 F01:100", 5},
     {"LB 70", "Lithium-Starterbatterie 12 V 70 Ah", "BA10", false, 189.00, "E005", 0, "F03:5 F01:10 F15:4", 0,
      true},

@@ -116,6 +116,20 @@ DeliveryChoice::Details DeliveryChoice::GetLieferungDetails(const QString& addre
     return d;
 }
 
+QString DeliveryChoice::SichtfromLieferadr(const QString& addressCode) const {
+    QString view = m_d.customer ? m_d.customer->customer.FILIALE.trimmed() : QString();
+    const Details d = GetLieferungDetails(addressCode, QString());
+    if (d.code == u"97")
+        return m_d.settings.defaultBranch;
+    if (!d.tourNr.isEmpty() || d.branch.isEmpty()) {
+        if (!d.tourBranch.isEmpty())
+            view = d.tourBranch;
+    } else {
+        view = d.branch;
+    }
+    return view;
+}
+
 QString DeliveryChoice::Set_LieferArt(const QString& art, int row, const QString& defaultBranch,
                                       bool withDefaultCode) {
     StringGrid& g = m_d.grid;

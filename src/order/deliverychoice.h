@@ -30,6 +30,8 @@ public:
         QString ownCode; // the address's own LIEFERUNGSCODE
     };
     Details GetLieferungDetails(const QString& addressCode, const QString& code) const;
+    // The branch whose stock lines of an address see.
+    QString SichtfromLieferadr(const QString& addressCode) const;
 
     // Line kind of a row ("2" ordinary, "0" procurement, "15" own warehouse,
     // "10" return); kind "2" first takes the branch and code of the row's

@@ -50,6 +50,9 @@ struct DraftSettings {
     // quantity is placed) and the local second choice ALTERNATIVFILIALE.
     QString connectionBranch;
     QString alternativeBranch;
+    // DEBITOR_LAGER_MODUS when the customer may use its own warehouse, else 0;
+    // 2: the own warehouse serves first.
+    int debitorLagerModus = 0;
 
     bool messagesEnabled() const { return messageLevel > 0; }
     bool pricesShown() const { return priceDisplay >= 2; }

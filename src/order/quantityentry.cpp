@@ -74,22 +74,46 @@ void QuantityEntry::enter(int row, const QString& text) {
     if (m_d.shadow.cell(iMenge, row).trimmed() != u"0" && !m_d.shadow.cell(iMenge, row).trimmed().isEmpty())
         resetLine(row);
 
+    // A quantity makes an ordinary line of all but a procurement line.
+    if (menge != 0 && g.cell(iArt, row).trimmed() != u"BE")
+        m_o.deliveryChoice().Set_LieferArt(u"2"_s, row, QString(), true);
+
     if (g.cell(iBezeichnung, row).trimmed().isEmpty() || menge == 0) {
         const QString error = m_o.set_Menge(row, QString::number(menge));
         if (!error.isEmpty())
             message(error);
         return;
     }
+    distribute(row, artikel, menge, te, fixed);
+}
+
+void QuantityEntry::distribute(int row, const QString& artikel, int menge, const QString& te, bool fixed) {
+    StringGrid& g = m_d.grid;
 
     // The wanted quantity over the branches: the first portion in this line,
     // each further one in a new line of the same article.
     const QString code = g.cell(iLieferungscode, row).trimmed();
-    const QString start = g.cell(iFiliale, row).trimmed();
     const QString adresse = g.cell(iLieferadresse, row).trimmed();
+    const bool express = code == u"97" || code == u"98";
+    // Night express and parcel service stay on the line's branch; other
+    // lines start at the branch their address sees.
+    QString start =
+        express ? g.cell(iFiliale, row).trimmed() : m_o.deliveryChoice().SichtfromLieferadr(adresse);
+    if (start == u"SL" && !m_d.settings.connectionBranch.isEmpty())
+        start = m_d.settings.connectionBranch;
+    m_d.log(u"set_Filiale %1 %2"_s.arg(start, m_o.set_Filiale(row, start, true)));
+    record(18, u"Artikel in Warenkorb Menge"_s, artikel, row);
     const int unit = DeliveryRules::roundToUnit(te, u"1"_s, fixed, false);
     // Further lines are appended: the empty line at the end goes first.
     m_o.dropEmptyLastRow(row);
     int rest = menge;
+    if (m_d.settings.debitorLagerModus == 2) {
+        rest = placeOwnWarehouse(row, artikel, code, unit, rest);
+        if (rest <= 0) {
+            appendEmptyLine();
+            return;
+        }
+    }
     int last = row;
     int lines = 0;
     while (rest > 0) {
@@ -182,15 +206,54 @@ void QuantityEntry::record(int aktion, const QString& name, const QString& artik
     m_d.services.statistics->recordDraft(StatistikEvent{name, s});
 }
 
-QString QuantityEntry::viewBranch(const QString& adresse) const {
-    const CustomerData* data = m_d.customer;
-    if (!data)
-        return m_d.settings.defaultBranch;
-    for (const TLieferadresse& a : data->addresses) {
-        if (a.CODE.trimmed() == adresse && !a.TOURFILIALE.trimmed().isEmpty())
-            return a.TOURFILIALE.trimmed();
+int QuantityEntry::placeOwnWarehouse(int& row, const QString& artikel, const QString& code, int unit,
+                                     int rest) {
+    StringGrid& g = m_d.grid;
+    const StockService::External outside = m_d.services.stock->freeExternalStock(row, artikel, code);
+    for (const Texterne_Filiale& w : outside.branches) {
+        if (rest <= 0 || w.Verkaufsart.trimmed() != u"4")
+            continue;
+        int taken = std::min(w.verfuegbar.trimmed().toInt(), rest);
+        if (unit > 1)
+            taken -= taken % unit;
+        if (taken < 1)
+            continue;
+        const ProcurementParams::Lookup par =
+            ProcurementParams::lookup(u"Seteditor Debitorbestand "_s, u"2"_s, w);
+        if (par.logged)
+            m_d.log(par.logText);
+        const TBeschaffungInfo& b = par.info;
+        LineValues v = LineValues::forLine(g.cell(iVkklId, row));
+        v.set(LineValues::ART, u"15"_s);
+        v.set(LineValues::MENGE, QString::number(taken));
+        v.set(LineValues::FILIALE, g.cell(iFiliale, row).trimmed());
+        v.set(LineValues::Rueckstand, u"0"_s);
+        v.set(LineValues::BESTELLEN, u"1"_s);
+        v.set(LineValues::KEINEHAENDLERPRUEFUNG, u"1"_s);
+        v.set(LineValues::BESCHAFFUNGSCODE,
+              b.Beschaffung_setzen ? b.BE_BeschaffungsCode : LineValues::unchanged());
+        v.set(LineValues::LIEFERANTENNR, b.Beschaffung_setzen ? b.BE_Lieferant : LineValues::unchanged());
+        v.set(LineValues::EXT_LAGER, w.Filial_Code);
+        QString error;
+        if (!m_o.sendChange(v, row, Menge, nullptr, &error)) {
+            message(error);
+            return rest;
+        }
+        g.setCell(iExterneFiliale, row, w.standardtext);
+        m_d.shadow.setCell(iExterneFiliale, row, w.standardtext);
+        rest -= taken;
+        if (rest <= 0)
+            break;
+        // The rest goes on in a new line of the article, at the same address.
+        const int added =
+            m_o.insertLine(portionLine(artikel, u"2"_s, 0, code, g.cell(iFiliale, row).trimmed(),
+                                       g.cell(iLieferadresse, row).trimmed()),
+                           Artikelnummer);
+        if (added == 0)
+            return 0;
+        row = added;
     }
-    return data->customer.FILIALE.trimmed();
+    return rest;
 }
 
 int QuantityEntry::placeOutside(int row, const QString& artikel, const QString& code, const QString& adresse,
@@ -203,6 +266,8 @@ int QuantityEntry::placeOutside(int row, const QString& artikel, const QString& 
     }
     const bool express = code == u"97" || code == u"98";
     for (const Texterne_Filiale& w : outside.branches) {
+        if (w.Verkaufsart.trimmed() == u"4" && m_d.settings.debitorLagerModus == 2)
+            continue; // the own warehouse had its turn first
         if (rest <= 0)
             break;
         int portion = std::min(w.verfuegbar.trimmed().toInt(), rest);
@@ -219,7 +284,8 @@ int QuantityEntry::placeOutside(int row, const QString& artikel, const QString& 
         // A warehouse that leaves a rest as backorder serves an ordinary line;
         // any other is procured from, received where its parameters say.
         const bool backorder = w.Rueckstanderlaubt.trimmed() == u"1" || !b.Beschaffung_setzen;
-        QString branch = express ? m_d.settings.defaultBranch : viewBranch(adresse);
+        QString branch =
+            express ? m_d.settings.defaultBranch : m_o.deliveryChoice().SichtfromLieferadr(adresse);
         if (!backorder) {
             branch = b.BE_AnlieferFiliale;
             if (express && !m_o.deliveryChoice().branchServes(branch, code))

@@ -32,8 +32,12 @@ private:
     // The values of a further line of the article.
     LineValues portionLine(const QString& artikel, const QString& art, int menge, const QString& code,
                            const QString& filiale, const QString& adresse) const;
-    // The branch an address sees: its tour branch, else the customer's branch.
-    QString viewBranch(const QString& adresse) const;
+    // The wanted quantity over own warehouse, branches, outside warehouses,
+    // and what remains to the backorder and procurement decision.
+    void distribute(int row, const QString& artikel, int menge, const QString& te, bool fixed);
+    // The customer's own warehouse first (DEBITOR_LAGER_MODUS 2); a rest
+    // moves row on to a new line of the article. Returns the rest.
+    int placeOwnWarehouse(int& row, const QString& artikel, const QString& code, int unit, int rest);
     // A usage-statistics event of the entry.
     void record(int aktion, const QString& name, const QString& artikel, int row,
                 const QString& info = QString()) const;

@@ -88,7 +88,7 @@ private Q_SLOTS:
 
     // A placed line that chooses night express leaves its branch for the
     // night-express branch Hannover. When Hannover lacks the quantity, the
-    // night-express branch with the most takes it (EL 77: only Hamburg has
+    // night-express branch with the most takes it (HH 20: only Hamburg has
     // it); the line is placed again and stays marked.
     void nightExpressMovesAPlacedLine_data() {
         QTest::addColumn<bool>("soap");
@@ -96,8 +96,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("menge");
         QTest::addColumn<QString>("branch");
         QTest::newRow("TCP: Hannover has it") << false << u"BS 300"_s << u"3"_s << u"F03"_s;
-        QTest::newRow("TCP: Hannover has none") << false << u"EL 77"_s << u"2"_s << u"F01"_s;
-        QTest::newRow("SOAP: Hannover has none") << true << u"EL 77"_s << u"2"_s << u"F01"_s;
+        QTest::newRow("TCP: Hannover has none") << false << u"HH 20"_s << u"2"_s << u"F01"_s;
+        QTest::newRow("SOAP: Hannover has none") << true << u"HH 20"_s << u"2"_s << u"F01"_s;
     }
     void nightExpressMovesAPlacedLine() {
         QFETCH(bool, soap);

@@ -107,11 +107,12 @@ private Q_SLOTS:
         QCOMPARE(s.grid()->grid().value(u"Logo"_s, 1), u"BESTELLT"_s);
     }
 
-    // What no branch has comes from the outside warehouses: EX 900 only in
-    // the external warehouse F20 (7, procured from there and received at
-    // Hamburg), EL 77 at Hamburg (2) and in the customer's own warehouse L77
-    // (6, whose rest may go to backorder; received at the address's tour
-    // branch Hannover).
+    // Outside warehouses: the customer's own warehouse serves first (EL 77:
+    // 6 in L77, 2 at Hamburg); what no branch has comes from the others in
+    // list order: EX 900 only in the external warehouse F20 (7, procured from
+    // there and received at Hamburg), VB 12 at Bremen (1) and in the route
+    // business F99 (9, whose rest may go to backorder, received at the
+    // address's tour branch Hannover).
     void outsideWarehouses_data() {
         QTest::addColumn<bool>("soap");
         QTest::addColumn<QString>("nummer");
@@ -124,10 +125,15 @@ private Q_SLOTS:
             const char* t = soap ? "SOAP" : "TCP";
             QTest::addRow("%s: procured from the external warehouse", t)
                 << soap << u"EX 900"_s << u"5"_s << QStringList{u"F01=5/5 0 F20 EXT"_s} << f20;
-            QTest::addRow("%s: a branch first, the own warehouse next", t)
-                << soap << u"EL 77"_s << u"5"_s << QStringList{u"F01=2/2 2  "_s, u"F03=3/3 2 L77 DEB"_s}
-                << u"[4]L77"_s;
+            QTest::addRow("%s: the own warehouse first", t)
+                << soap << u"EL 77"_s << u"5"_s << QStringList{u"F03=5/5 15 L77 DEB"_s} << u"[4]L77"_s;
+            QTest::addRow("%s: a branch first, the route business next", t)
+                << soap << u"VB 12"_s << u"5"_s << QStringList{u"F02=1/1 2  "_s, u"F03=4/4 2 F99 "_s}
+                << u"Filiale Streckengeschäft"_s;
         }
+        QTest::addRow("TCP: the own warehouse, then a branch")
+            << false << u"EL 77"_s << u"8"_s << QStringList{u"F03=6/6 15 L77 DEB"_s, u"F01=2/2 2  "_s}
+            << u"[4]L77"_s;
         QTest::addRow("TCP: more than the warehouse has: the rest waits on its line")
             << false << u"EX 900"_s << u"10"_s << QStringList{u"F01=10/7 0 F20 EXT"_s} << f20;
     }

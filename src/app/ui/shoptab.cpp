@@ -183,6 +183,9 @@ DraftSettings ShopTab::settingsFromOptions() const {
     s.kdnr = m_session.link().login().KdNr;
     s.connectionBranch = m_session.connectionBranch();
     s.alternativeBranch = m_entry->option(QStringLiteral("ALTERNATIVFILIALE")).trimmed().left(3);
+    s.debitorLagerModus = m_session.customerData().ownWarehouseMode
+                              ? m_entry->option(QStringLiteral("DEBITOR_LAGER_MODUS")).trimmed().toInt()
+                              : 0;
     s.artikelReferenz =
         m_entry->option(QStringLiteral("ARTIKELREFERENZ")).compare(u"ON", Qt::CaseInsensitive) == 0;
     // New lines carry the client identification of the start-up.
