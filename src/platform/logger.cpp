@@ -46,6 +46,7 @@ bool Logger::appendLine(const QString& fileName, const QString& line, QString* e
 bool Logger::deleteLogIf(bool outdated) {
     if (!outdated)
         return true;
+    m_open.close();
     if (QFile::remove(m_logFile))
         return true;
     // A log that cannot be deleted means the folder is not ours to write.
@@ -69,7 +70,24 @@ void Logger::Log(const QString& source, int toMemo, const QString& text, int toF
             return;
     }
     if (m_writeLogFile)
-        appendLine(m_logFile, line);
+        writeLine(line);
+}
+
+void Logger::writeLine(const QString& line) {
+    // Opening and closing the file for every line cost more than a request
+    // on loopback; an unbuffered file loses no line all the same.
+    if (m_open.isOpen() && (m_open.fileName() != m_logFile || !QFile::exists(m_logFile)))
+        m_open.close();
+    if (!m_open.isOpen()) {
+        m_open.setFileName(m_logFile);
+        if (!m_open.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+            return;
+    }
+    QStringEncoder ansi("windows-1252", QStringConverter::Flag::Default);
+    QByteArray bytes = ansi.encode(line);
+    bytes.append("\r\n", 2);
+    if (m_open.write(bytes) != bytes.size())
+        m_open.close();
 }
 
 void Logger::writeStartLine(const QString& text, qint64 processId) {
@@ -80,8 +98,10 @@ void Logger::writeStartLine(const QString& text, qint64 processId) {
         // Each working day starts a new file.
         const bool outdated =
             written.secsTo(now) > halfDaySecs || written.date().dayOfWeek() != now.date().dayOfWeek();
-        if (outdated)
+        if (outdated) {
+            m_open.close();
             QFile::remove(m_logFile);
+        }
     }
     appendLine(m_logFile, text + QStringLiteral(" oncreate ProcessID=") + QString::number(processId));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QObject>
 #include <QString>
 
@@ -57,9 +58,14 @@ Q_SIGNALS:
 
 private:
     bool deleteLogIf(bool outdated);
+    // One line of Log() into the log file, which stays open between lines.
+    void writeLine(const QString& line);
 
     const Clock& m_clock;
     QString m_logFile;
+    // Opened at the first line, unbuffered: every line is in the file when
+    // Log() returns. Reopened when the file was removed or renamed.
+    QFile m_open;
     bool m_writable = true;
     bool m_writeLogFile = true;
     bool m_exitLog = false;

@@ -200,3 +200,8 @@ QString SecondLogin::insertLine(const QString& artikel, const QString& menge) {
     VkklAnswer out;
     return MyVKKLInsert(session.link(), v, out).ok() ? out.vkklId : QString();
 }
+
+bool ClientRig::enterArticle(int row, const QString& nummer) {
+    return typeIntoCell(u"Artikelnummer"_s, row, nummer) &&
+           QTest::qWaitFor([&] { return shown(u"Artikelnummer"_s, row) == nummer; });
+}

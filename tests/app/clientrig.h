@@ -69,6 +69,8 @@ struct ClientRig : FakeSeams {
     QLineEdit* openEditor(const QString& header, int row);
     // Types a text into a cell's editor and commits it with a key.
     bool typeIntoCell(const QString& header, int row, const QString& text, Qt::Key key = Qt::Key_Return);
+    // Types an article number into a row and waits until the row shows it.
+    bool enterArticle(int row, const QString& nummer);
 };
 
 // Another login of the same user beside the window, as from a second PC.

@@ -6,12 +6,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QString Artikelnummer = u"Artikelnummer"_s;
-
-} // namespace
-
 // The delivery-kind list lbLieferungscode over a draft line of the real main
 // window against qtx-server: the kinds the customer may choose, the articles
 // that cannot go by night express, and the code that reaches the server.
@@ -22,8 +16,7 @@ private:
 
     // An article in line 1, then F6 in its "Lieferungsart" and kind chosen by Enter.
     static bool choose(ClientRig& s, const QString& nummer, const QString& kind) {
-        if (!s.typeIntoCell(Artikelnummer, 1, nummer) ||
-            !QTest::qWaitFor([&] { return s.shown(Artikelnummer, 1) == nummer; }))
+        if (!s.enterArticle(1, nummer))
             return false;
         QTest::keyClick(s.grid(), Qt::Key_Escape);
         s.dialogs.shown.clear();
@@ -106,8 +99,7 @@ private Q_SLOTS:
         QFETCH(QString, branch);
         ClientRig s(m_server, soap);
         QVERIFY(s.openShop());
-        QVERIFY(s.typeIntoCell(Artikelnummer, 1, nummer));
-        QTRY_COMPARE(s.shown(Artikelnummer, 1), nummer);
+        QVERIFY(s.enterArticle(1, nummer));
         QVERIFY(s.typeIntoCell(u"Menge"_s, 1, menge));
         QTRY_COMPARE(s.serverLine(1).MENGE.trimmed(), menge);
         QVERIFY2(choose(s, nummer, u"Nachtexpress"_s), qPrintable(s.boxes() + u'\n' + s.lastLog()));

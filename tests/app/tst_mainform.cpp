@@ -189,7 +189,7 @@ private Q_SLOTS:
         QVERIFY(memo);
         h.log.Log(1, QStringLiteral("erste Zeile"), 0);
         h.log.Log(-1, QStringLiteral("einzige Zeile"), 0);
-        QCOMPARE(memo->toPlainText(), QStringLiteral("einzige Zeile"));
+        QTRY_COMPARE(memo->toPlainText(), QStringLiteral("einzige Zeile"));
         QTest::mouseDClick(memo->viewport(), Qt::LeftButton);
         QVERIFY(h.log.exitLog());
         QCOMPARE(memo->toolTip(), QStringLiteral("_EXIT_LOG jetzt=TRUE "));

@@ -88,8 +88,7 @@ private Q_SLOTS:
         QFETCH(QString, box);
         ClientRig s(m_server, soap);
         QVERIFY(s.openShop());
-        QVERIFY(s.typeIntoCell(Artikelnummer, 1, nummer));
-        QTRY_COMPARE(s.shown(Artikelnummer, 1), nummer);
+        QVERIFY(s.enterArticle(1, nummer));
         QVERIFY(s.typeIntoCell(Menge, 1, typed));
         QTRY_COMPARE(portions(s, nummer), expected);
         QCOMPARE(s.boxes(), box);
@@ -145,8 +144,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         ClientRig s(m_server, soap);
         QVERIFY(s.openShop());
-        QVERIFY(s.typeIntoCell(Artikelnummer, 1, nummer));
-        QTRY_COMPARE(s.shown(Artikelnummer, 1), nummer);
+        QVERIFY(s.enterArticle(1, nummer));
         QVERIFY(s.typeIntoCell(Menge, 1, typed));
         const auto lines = [&] {
             QStringList out;
@@ -180,8 +178,7 @@ private Q_SLOTS:
     void notAWholeNumber() {
         ClientRig s(m_server, false);
         QVERIFY(s.openShop());
-        QVERIFY(s.typeIntoCell(Artikelnummer, 1, u"BS 300"_s));
-        QTRY_COMPARE(s.shown(Artikelnummer, 1), u"BS 300"_s);
+        QVERIFY(s.enterArticle(1, u"BS 300"_s));
         QVERIFY(s.typeIntoCell(Menge, 1, u"7,5"_s));
         QTRY_COMPARE(s.boxes(), u"Bitte ganzzahlige Menge eingeben.\r\nIhre Eingabe war \"7,5\""_s);
         QCOMPARE(s.shown(Menge, 1), u"0"_s);

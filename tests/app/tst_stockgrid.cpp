@@ -11,7 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Artikelnummer = u"Artikelnummer"_s;
 const QString Filiale = u"Filiale"_s;
 
 // The real main window, logged in as 10000/DEMO (branch F03).
@@ -30,9 +29,7 @@ struct Shop : ClientRig {
     }
     // A line with the article, then F9 on it.
     bool stockOf(const QString& nummer) {
-        if (!typeIntoCell(Artikelnummer, 1, nummer))
-            return false;
-        if (!QTest::qWaitFor([&] { return shown(Artikelnummer, 1) == nummer; }))
+        if (!enterArticle(1, nummer))
             return false;
         QTest::keyClick(grid(), Qt::Key_Escape); // the quantity editor
         grid()->setCurrentIndex(grid()->model()->index(0, 0));
@@ -91,8 +88,7 @@ private Q_SLOTS:
     void branchWithTooLittleIsRefused() {
         Shop s(m_server, false);
         QVERIFY(s.openShop());
-        QVERIFY(s.typeIntoCell(Artikelnummer, 1, u"BS 300"_s));
-        QTRY_COMPARE(s.shown(Artikelnummer, 1), u"BS 300"_s);
+        QVERIFY(s.enterArticle(1, u"BS 300"_s));
         // Hannover has 4: the line takes them and is marked, a second line the fifth.
         QVERIFY(s.typeIntoCell(u"Menge"_s, 1, u"5"_s));
         QTRY_COMPARE(s.serverLine(1).MENGE.trimmed(), u"4"_s);

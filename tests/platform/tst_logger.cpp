@@ -76,6 +76,26 @@ private Q_SLOTS:
         QCOMPARE(fileLines(path), QStringList{QStringLiteral("OnCreate INI lesen")});
     }
 
+    // The log stays open between lines: each line is in the file at once,
+    // a removed file is made again, and a new file name is followed.
+    void openLogFollowsTheFile() {
+        QTemporaryDir dir;
+        const QString first = dir.filePath(QStringLiteral("qtx.log"));
+        const QString second = dir.filePath(QStringLiteral("other.log"));
+        ManualClock clock;
+        Logger log(clock);
+        log.setLogFile(first);
+        log.Log(0, QStringLiteral("eins"), 1);
+        QCOMPARE(fileLines(first), QStringList{QStringLiteral("eins")});
+        QVERIFY(QFile::remove(first));
+        log.Log(0, QStringLiteral("zwei"), 1);
+        QCOMPARE(fileLines(first), QStringList{QStringLiteral("zwei")});
+        log.setLogFile(second);
+        log.Log(0, QStringLiteral("drei"), 1);
+        QCOMPARE(fileLines(first), QStringList{QStringLiteral("zwei")});
+        QCOMPARE(fileLines(second), QStringList{QStringLiteral("drei")});
+    }
+
     void switches_data() {
         QTest::addColumn<bool>("writable");
         QTest::addColumn<bool>("writeLogFile");

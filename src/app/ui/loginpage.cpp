@@ -25,8 +25,25 @@ LoginPage::LoginPage(Logger& log, QWidget* parent)
     // The memo panel belongs to the test mode, which no setting reaches.
     m_mainMemo->setVisible(qEnvironmentVariableIntValue("QTX_TESTMODE") == 1);
     layout->addWidget(m_mainMemo, 1);
-    connect(&m_log, &Logger::memoCleared, m_mainMemo, &QPlainTextEdit::clear);
-    connect(&m_log, &Logger::memoAppended, m_mainMemo, &QPlainTextEdit::appendPlainText);
+    connect(&m_log, &Logger::memoCleared, this, [this] {
+        m_memoPending.clear();
+        m_mainMemo->clear();
+    });
+    // Lines reach the memo when the program waits again: laying out the text
+    // of every log line while a request is running would cost more than the
+    // request on loopback.
+    connect(&m_log, &Logger::memoAppended, this, [this](const QString& line) {
+        if (m_memoPending.isEmpty())
+            QMetaObject::invokeMethod(this, &LoginPage::flushMemo, Qt::QueuedConnection);
+        m_memoPending.append(line);
+    });
+}
+
+void LoginPage::flushMemo() {
+    if (m_memoPending.isEmpty())
+        return;
+    m_mainMemo->appendPlainText(m_memoPending.join(QLatin1Char('\n')));
+    m_memoPending.clear();
 }
 
 QWidget* LoginPage::createPanel() {

@@ -66,4 +66,6 @@ private:
     QPushButton* m_btDisConnect = nullptr;
     QLabel* m_labelWasUrl = nullptr;
     QPlainTextEdit* m_mainMemo = nullptr;
+    QStringList m_memoPending; // log lines not yet in the memo
+    void flushMemo();
 };
