@@ -34,3 +34,7 @@ QStringList QuickSearchProvider::mitverkaufsArtikel(const QString& artikel) {
     }
     return numbers;
 }
+
+bool QuickSearchProvider::quickEntry() const {
+    return m_entry.typeAhead().eanMode();
+}

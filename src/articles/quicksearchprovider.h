@@ -18,6 +18,7 @@ public:
     // The net articles of the co-sale type, from the alternatives list
     // without touching the one the user sees.
     QStringList mitverkaufsArtikel(const QString& artikel) override;
+    bool quickEntry() const override;
 
 private:
     ArticleEntry& m_entry;

@@ -1,5 +1,7 @@
 #include "order/draftcellactions.h"
 
+#include "order/deliverychoice.h"
+
 #include "link/requests/draftrequests.h"
 #include "link/serverlink.h"
 #include "model/codetables.h"
@@ -283,11 +285,8 @@ bool DraftCellActions::set_Bestellen(int row, bool mitverkauf, bool neueZeile, b
     m_d.grid.setCell(iErrorMessage, row, QString());
     m_d.shadow.setCell(iErrorMessage, row, QString());
     m_o.UpdateVKKL(Bestellen, out.lines, row, id, u"4"_s);
-    if (setting) {
-        // The tour check writes the row's trip; without one the line has none.
-        m_d.grid.setCell(iFahrt, row, u"0"_s);
-        m_d.services.addresses->checkFahrt(row);
-    }
+    if (setting)
+        m_o.deliveryChoice().checkFahrt(row); // a marked line keeps no planned trip
 
     if (nurBestellen)
         return true;

@@ -7,7 +7,9 @@
 #include "order/procurementparams.h"
 #include "order/quantityrules.h"
 #include "platform/dialogs.h"
+#include "services/articlewindows.h"
 #include "services/clientservices.h"
+#include "services/deliveryaddresses.h"
 #include "services/deliveryrules.h"
 #include "services/procurementdecision.h"
 #include "services/statisticsservice.h"
@@ -135,8 +137,13 @@ void QuantityEntry::distribute(int row, const QString& artikel, int menge, const
                 appendEmptyLine();
                 return;
             }
+            const DeliveryAddresses::OrderTimeAddress moved =
+                m_d.services.addresses->orderTimeAddress(adresse, p.filiale);
+            if (moved.applies && moved.address != adresse)
+                moveToAddress(row, moved.address);
         } else {
-            LineValues v = portionLine(artikel, u"2"_s, p.menge, code, p.filiale, adresse);
+            const QString at = m_d.services.addresses->orderTimeAddress(adresse, p.filiale).address;
+            LineValues v = portionLine(artikel, u"2"_s, p.menge, code, p.filiale, at);
             const int added = m_o.insertLine(v, Menge);
             if (added == 0)
                 break;
@@ -171,6 +178,18 @@ void QuantityEntry::distribute(int row, const QString& artikel, int menge, const
     const bool more = lines > 1;
     m_o.set_Bestellen(row, !more, false, more, QString(), QString::number(menge), u"1"_s);
     appendEmptyLine();
+    // Quick entry goes on with the next article.
+    if (rest <= 0 && m_d.services.quickSearch && m_d.services.quickSearch->quickEntry())
+        m_o.reopenEditor(Artikelnummer, g.rowCount() - 1);
+}
+
+void QuantityEntry::moveToAddress(int row, const QString& adresse) {
+    LineValues v = LineValues::forLine(m_d.grid.cell(iVkklId, row));
+    v.set(LineValues::LIEFERADR, adresse);
+    v.set(LineValues::Rueckstand, m_o.IsRueckstand(row));
+    QString error;
+    if (!m_o.sendChange(v, row, Lieferadresse, nullptr, &error))
+        message(error);
 }
 
 void QuantityEntry::appendEmptyLine() {

@@ -41,6 +41,8 @@ private:
     // A usage-statistics event of the entry.
     void record(int aktion, const QString& name, const QString& artikel, int row,
                 const QString& info = QString()) const;
+    // The order-time address check moved the line to another address.
+    void moveToAddress(int row, const QString& adresse);
     // A new empty line when the last line holds an article.
     void appendEmptyLine();
 

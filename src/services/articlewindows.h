@@ -16,6 +16,9 @@ public:
     virtual bool hitListShown() const = 0;
     // Co-sale articles of an article that was just marked for ordering.
     virtual QStringList mitverkaufsArtikel(const QString& artikel) = 0;
+    // Quick entry (the EAN search is on): after a quantity the cursor goes to
+    // the article cell of the last line.
+    virtual bool quickEntry() const = 0;
 };
 
 // The extended search and the article window.

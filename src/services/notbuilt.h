@@ -67,7 +67,10 @@ public:
 class AddressesNotBuilt final : public DeliveryAddresses {
 public:
     void loadOrderDeadlines() override {}
-    int checkFahrt(int) override { return 0; }
+    // Without order-time entries every line keeps its address.
+    OrderTimeAddress orderTimeAddress(const QString& adresse, const QString&) override {
+        return {adresse, false};
+    }
     QString lieferzeitText(int) override { return {}; }
     void addressChoice(int, const QString&) override {}
     QString nexBestellzeit(const QString&) override { return {}; }
@@ -98,6 +101,7 @@ public:
     void hidePopups() override {}
     bool hitListShown() const override { return false; }
     QStringList mitverkaufsArtikel(const QString&) override { return {}; }
+    bool quickEntry() const override { return false; }
 };
 
 // Booking: F10 and the express conversion do nothing; no reference first.

@@ -97,7 +97,9 @@ public:
     }
     // DeliveryAddresses
     void loadOrderDeadlines() override { note(QStringLiteral("loadOrderDeadlines")); }
-    int checkFahrt(int) override { return 0; }
+    OrderTimeAddress orderTimeAddress(const QString& adresse, const QString&) override {
+        return {adresse, false};
+    }
     QString lieferzeitText(int row) override { return lieferzeit ? lieferzeit(row) : QString(); }
     void addressChoice(int row, const QString& digit) override {
         note(QStringLiteral("addressChoice(%1,%2)").arg(row).arg(digit));
@@ -121,6 +123,7 @@ public:
     void hidePopups() override { note(QStringLiteral("hidePopups")); }
     bool hitListShown() const override { return hitList; }
     QStringList mitverkaufsArtikel(const QString& a) override { return coSale ? coSale(a) : QStringList(); }
+    bool quickEntry() const override { return false; }
     // BookingService
     void bookOrder() override { note(QStringLiteral("bookOrder")); }
     void warehouseToExpress() override { note(QStringLiteral("warehouseToExpress")); }
