@@ -225,6 +225,44 @@ void QuantityEntry::record(int aktion, const QString& name, const QString& artik
     m_d.services.statistics->recordDraft(StatistikEvent{name, s});
 }
 
+int QuantityEntry::portionOf(const Texterne_Filiale& w, int rest, int unit) {
+    int portion = std::min(w.verfuegbar.trimmed().toInt(), rest);
+    if (unit > 1)
+        portion -= portion % unit;
+    return portion;
+}
+
+TBeschaffungInfo QuantityEntry::parameters(const QString& label, const QString& artikel, int row,
+                                           const Texterne_Filiale& w) const {
+    const ProcurementParams::Lookup par = ProcurementParams::lookup(label, u"2"_s, w);
+    if (par.logged)
+        m_d.log(par.logText);
+    record(51, u"GET_BESCHAFFUNGSPARAM"_s, artikel, row, u"P="_s + w.BE_Param + u" BE_ART=2"_s);
+    return par.info;
+}
+
+LineValues QuantityEntry::outsideLine(int row, const QString& art, int menge, const QString& branch,
+                                      const QString& rueckstand, const TBeschaffungInfo& b,
+                                      const Texterne_Filiale& w) const {
+    LineValues v = LineValues::forLine(m_d.grid.cell(iVkklId, row));
+    v.set(LineValues::ART, art);
+    v.set(LineValues::MENGE, QString::number(menge));
+    v.set(LineValues::FILIALE, branch);
+    v.set(LineValues::Rueckstand, rueckstand);
+    v.set(LineValues::BESTELLEN, u"1"_s);
+    v.set(LineValues::KEINEHAENDLERPRUEFUNG, u"1"_s);
+    v.set(LineValues::BESCHAFFUNGSCODE,
+          b.Beschaffung_setzen ? b.BE_BeschaffungsCode : LineValues::unchanged());
+    v.set(LineValues::LIEFERANTENNR, b.Beschaffung_setzen ? b.BE_Lieferant : LineValues::unchanged());
+    v.set(LineValues::EXT_LAGER, w.Filial_Code);
+    return v;
+}
+
+void QuantityEntry::showWarehouse(int row, const Texterne_Filiale& w) {
+    m_d.grid.setCell(iExterneFiliale, row, w.standardtext);
+    m_d.shadow.setCell(iExterneFiliale, row, w.standardtext);
+}
+
 int QuantityEntry::placeOwnWarehouse(int& row, const QString& artikel, const QString& code, int unit,
                                      int rest) {
     StringGrid& g = m_d.grid;
@@ -232,34 +270,17 @@ int QuantityEntry::placeOwnWarehouse(int& row, const QString& artikel, const QSt
     for (const Texterne_Filiale& w : outside.branches) {
         if (rest <= 0 || w.Verkaufsart.trimmed() != u"4")
             continue;
-        int taken = std::min(w.verfuegbar.trimmed().toInt(), rest);
-        if (unit > 1)
-            taken -= taken % unit;
+        const int taken = portionOf(w, rest, unit);
         if (taken < 1)
             continue;
-        const ProcurementParams::Lookup par =
-            ProcurementParams::lookup(u"Seteditor Debitorbestand "_s, u"2"_s, w);
-        if (par.logged)
-            m_d.log(par.logText);
-        const TBeschaffungInfo& b = par.info;
-        LineValues v = LineValues::forLine(g.cell(iVkklId, row));
-        v.set(LineValues::ART, u"15"_s);
-        v.set(LineValues::MENGE, QString::number(taken));
-        v.set(LineValues::FILIALE, g.cell(iFiliale, row).trimmed());
-        v.set(LineValues::Rueckstand, u"0"_s);
-        v.set(LineValues::BESTELLEN, u"1"_s);
-        v.set(LineValues::KEINEHAENDLERPRUEFUNG, u"1"_s);
-        v.set(LineValues::BESCHAFFUNGSCODE,
-              b.Beschaffung_setzen ? b.BE_BeschaffungsCode : LineValues::unchanged());
-        v.set(LineValues::LIEFERANTENNR, b.Beschaffung_setzen ? b.BE_Lieferant : LineValues::unchanged());
-        v.set(LineValues::EXT_LAGER, w.Filial_Code);
+        const TBeschaffungInfo b = parameters(u"Seteditor Debitorbestand "_s, artikel, row, w);
+        const LineValues v = outsideLine(row, u"15"_s, taken, g.cell(iFiliale, row).trimmed(), u"0"_s, b, w);
         QString error;
         if (!m_o.sendChange(v, row, Menge, nullptr, &error)) {
             message(error);
             return rest;
         }
-        g.setCell(iExterneFiliale, row, w.standardtext);
-        m_d.shadow.setCell(iExterneFiliale, row, w.standardtext);
+        showWarehouse(row, w);
         rest -= taken;
         if (rest <= 0)
             break;
@@ -277,7 +298,6 @@ int QuantityEntry::placeOwnWarehouse(int& row, const QString& artikel, const QSt
 
 int QuantityEntry::placeOutside(int row, const QString& artikel, const QString& code, const QString& adresse,
                                 int unit, int rest, int& lines, int& last) {
-    StringGrid& g = m_d.grid;
     const StockService::External outside = m_d.services.stock->freeExternalStock(row, artikel, code);
     if (!outside.error.isEmpty()) {
         m_d.log(outside.error);
@@ -289,17 +309,10 @@ int QuantityEntry::placeOutside(int row, const QString& artikel, const QString& 
             continue; // the own warehouse had its turn first
         if (rest <= 0)
             break;
-        int portion = std::min(w.verfuegbar.trimmed().toInt(), rest);
-        if (unit > 1)
-            portion -= portion % unit;
+        const int portion = portionOf(w, rest, unit);
         if (portion < 1)
             continue;
-        const ProcurementParams::Lookup par =
-            ProcurementParams::lookup(u"Seteditor nach leerräumen1 "_s, u"2"_s, w);
-        if (par.logged)
-            m_d.log(par.logText);
-        record(51, u"GET_BESCHAFFUNGSPARAM"_s, artikel, row, u"P="_s + w.BE_Param + u" BE_ART=2"_s);
-        const TBeschaffungInfo& b = par.info;
+        const TBeschaffungInfo b = parameters(u"Seteditor nach leerräumen1 "_s, artikel, row, w);
         // A warehouse that leaves a rest as backorder serves an ordinary line;
         // any other is procured from, received where its parameters say.
         const bool backorder = w.Rueckstanderlaubt.trimmed() == u"1" || !b.Beschaffung_setzen;
@@ -320,25 +333,14 @@ int QuantityEntry::placeOutside(int row, const QString& artikel, const QString& 
             if (target == 0)
                 break;
         }
-        LineValues v = LineValues::forLine(g.cell(iVkklId, target));
-        v.set(LineValues::ART, art);
-        v.set(LineValues::MENGE, QString::number(portion));
-        v.set(LineValues::FILIALE, branch);
-        v.set(LineValues::Rueckstand, u"1"_s);
-        v.set(LineValues::BESTELLEN, u"1"_s);
-        v.set(LineValues::KEINEHAENDLERPRUEFUNG, u"1"_s);
-        v.set(LineValues::BESCHAFFUNGSCODE,
-              b.Beschaffung_setzen ? b.BE_BeschaffungsCode : LineValues::unchanged());
-        v.set(LineValues::LIEFERANTENNR, b.Beschaffung_setzen ? b.BE_Lieferant : LineValues::unchanged());
-        v.set(LineValues::EXT_LAGER, w.Filial_Code);
+        const LineValues v = outsideLine(target, art, portion, branch, u"1"_s, b, w);
         QString error;
         if (!m_o.sendChange(v, target, Menge, nullptr, &error)) {
             message(error);
             break;
         }
         record(50, u"Ext Filiale Beschaffung"_s, artikel, target);
-        g.setCell(iExterneFiliale, target, w.standardtext);
-        m_d.shadow.setCell(iExterneFiliale, target, w.standardtext);
+        showWarehouse(target, w);
         last = target;
         ++lines;
         rest -= portion;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/clientrecords.h"
 #include "model/linevalues.h"
 
 #include <QString>
@@ -29,6 +30,17 @@ private:
     // Returns the rest no warehouse has.
     int placeOutside(int row, const QString& artikel, const QString& code, const QString& adresse, int unit,
                      int rest, int& lines, int& last);
+    // What a warehouse gives of a rest, in whole technical units.
+    static int portionOf(const Texterne_Filiale& w, int rest, int unit);
+    // The warehouse's procurement parameters of kind "2", logged and counted.
+    TBeschaffungInfo parameters(const QString& label, const QString& artikel, int row,
+                                const Texterne_Filiale& w) const;
+    // The update that serves a row from an outside warehouse, marked.
+    LineValues outsideLine(int row, const QString& art, int menge, const QString& branch,
+                           const QString& rueckstand, const TBeschaffungInfo& b,
+                           const Texterne_Filiale& w) const;
+    // The warehouse's name in the row's "ExterneFiliale", kept in the shadow.
+    void showWarehouse(int row, const Texterne_Filiale& w);
     // The values of a further line of the article.
     LineValues portionLine(const QString& artikel, const QString& art, int menge, const QString& code,
                            const QString& filiale, const QString& adresse) const;

@@ -4,16 +4,6 @@
 
 namespace QuantityRules {
 
-namespace {
-
-int positive(const QString& text) {
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    return ok && n > 0 ? n : 1;
-}
-
-} // namespace
-
 Divided divideByBookingGroup(int importRow, const QString& artikel, const QString& buchGr,
                              const QString& menge, const QHash<QString, int>& divisors, bool useDivisors,
                              const QString& te, bool fixed, bool teErhoehen) {
@@ -21,7 +11,8 @@ Divided divideByBookingGroup(int importRow, const QString& artikel, const QStrin
     QString current = menge.trimmed();
     const int divisor = divisors.value(buchGr.trimmed(), 0);
     if (useDivisors && divisor > 0) {
-        const int before = positive(current);
+        // The quantity as a number of at least 1 (a unit of 1 rounds nothing).
+        const int before = DeliveryRules::roundToUnit(QStringLiteral("1"), current, false, false);
         const int after = (before + divisor - 1) / divisor;
         if (after != before) {
             out.hint =
