@@ -6,6 +6,7 @@
 #include "model/linevalues.h"
 #include "order/draftcontext.h"
 #include "order/draftorder.h"
+#include "order/procurementparams.h"
 #include "platform/dialogs.h"
 #include "services/stockservice.h"
 #include "services/vkklcolumns.h"
@@ -421,6 +422,10 @@ void DeliveryChoice::choose(int row, const QString& kind) {
             return;
         }
     }
+    if (code == u"97" && m_d.settings.tenant == 4) {
+        nightExpressFromOutside(row, menge);
+        return;
+    }
     // Night express: the branch that has the quantity when the default branch has not.
     QString target;
     if (code == u"97" && m_d.settings.tenant != 4 &&
@@ -460,6 +465,63 @@ void DeliveryChoice::choose(int row, const QString& kind) {
         m_o.reopenEditor(Menge, row);
         return;
     }
+    m_o.set_Bestellen(row, false, m_d.isLastRow(row), true, QString(), QString(), u"1"_s);
+}
+
+void DeliveryChoice::nightExpressFromOutside(int row, const QString& menge) {
+    StringGrid& g = m_d.grid;
+    const QString artikel = g.cell(iArtikelnummer, row).trimmed();
+    if (artikel.isEmpty() || g.cell(iBezeichnung, row).trimmed().isEmpty()) {
+        message(u"Bei Nachtexpress bitte zuerst Artikel eingeben."_s);
+        m_o.restoreCell(iLieferungsart, row);
+        return;
+    }
+    const StockService::External outside = m_d.services.stock->freeExternalStock(row, artikel, u"97"_s);
+    const Texterne_Filiale* first = nullptr;
+    int free = 0;
+    for (const Texterne_Filiale& w : outside.branches) {
+        if (w.nachtexpress.trimmed() != u"1")
+            continue;
+        if (!first)
+            first = &w;
+        free += std::max(0, w.verfuegbar.trimmed().toInt());
+    }
+    if (!first || free <= 0) {
+        message(m_d.link.vkklEnvironment().context.text(u"_KeinBestand"_s, u"Kein Bestand"_s) +
+                u" für Nachtexpress in "_s + m_d.settings.defaultBranch);
+        m_o.restoreCell(iLieferungsart, row);
+        return;
+    }
+    int quantity = std::max(1, menge.toInt());
+    if (free < quantity) {
+        quantity = free;
+        message(u"Maximale Bestellmenge: "_s + QString::number(quantity));
+    }
+    if (!menge.isEmpty() && menge != u"0")
+        m_o.set_Menge(row, u"0"_s);
+    const TBeschaffungInfo b =
+        ProcurementParams::fetch(m_d, u"Velkor Lieferungscode "_s, u"1"_s, row, *first);
+    LineValues v = LineValues::forLine(g.cell(iVkklId, row));
+    v.set(LineValues::ART, u"0"_s);
+    v.set(LineValues::MENGE, QString::number(quantity));
+    v.set(LineValues::FILIALE, b.Beschaffung_setzen ? b.BE_AnlieferFiliale : m_d.settings.defaultBranch);
+    v.set(LineValues::Rueckstand, u"0"_s);
+    if (b.Beschaffung_setzen) {
+        v.set(LineValues::LIEFERUNGSCODE, b.BE_Lieferungscode);
+        v.set(LineValues::BESTELLEN, u"1"_s);
+        v.set(LineValues::KEINEHAENDLERPRUEFUNG, u"1"_s);
+        v.set(LineValues::BESCHAFFUNGSCODE, b.BE_BeschaffungsCode);
+    }
+    v.set(LineValues::EXT_LAGER, first->Filial_Code);
+    QString error;
+    const bool ok = m_o.sendChange(v, row, Menge, nullptr, &error);
+    m_d.log(u"NewVKKLUpdate errCode=%1 %2"_s.arg(ok ? u"0"_s : u"1"_s, error));
+    if (!ok) {
+        message(error);
+        return;
+    }
+    g.setCell(iExterneFiliale, row, first->standardtext);
+    m_d.shadow.setCell(iExterneFiliale, row, first->standardtext);
     m_o.set_Bestellen(row, false, m_d.isLastRow(row), true, QString(), QString(), u"1"_s);
 }
 

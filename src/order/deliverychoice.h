@@ -70,6 +70,9 @@ public:
     void deliveryKinds(int row, const QString& key) override;
 
 private:
+    // Tenant "4": night express comes from the first outside warehouse that
+    // offers it, as far as its free stock goes.
+    void nightExpressFromOutside(int row, const QString& menge);
     // The pick-up code of a branch, or fallback when it has none.
     QString pickupCode(const QString& branch, const QString& fallback) const;
     // A line's kind and branch back to an ordinary line on a branch, with no

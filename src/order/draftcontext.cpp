@@ -6,6 +6,7 @@
 #include "platform/logger.h"
 #include "services/clientservices.h"
 #include "services/priceservice.h"
+#include "services/statisticsservice.h"
 #include "services/vkklcolumns.h"
 #include "session/customerdata.h"
 
@@ -49,4 +50,15 @@ VkklRow::Context DraftContext::rowContext() const {
     if (!grid.isColumnHidden(VkklColumns::iStaffelpreis))
         c.staffelpreis = [prices](const TVerkaufskladde& line) { return prices->staffelpreis(line); };
     return c;
+}
+
+void DraftContext::record(int aktion, const QString& name, int row, const QString& info) const {
+    TStatistik s;
+    s._Aktion = aktion;
+    s._Artikel = grid.cell(VkklColumns::iArtikelnummer, row);
+    s._VKKL_ID = grid.cell(VkklColumns::iVkklId, row);
+    s._Bestellmenge = grid.cell(VkklColumns::iMenge, row);
+    s._AusFiliale = grid.cell(VkklColumns::iFiliale, row);
+    s._Info = info.isEmpty() ? QStringLiteral("ROW=%1 TOTAL=%2").arg(row).arg(grid.rowCount() - 1) : info;
+    services.statistics->recordDraft(StatistikEvent{name, s});
 }

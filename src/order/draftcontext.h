@@ -47,6 +47,9 @@ struct DraftContext {
     int column(const QString& header) const { return grid.column(header); }
     bool isLastRow(int row) const { return row == grid.rowCount() - 1; }
     void log(const QString& text) const;
+    // A usage-statistics event of a row: article, line key, quantity and
+    // branch; info defaults to "ROW=%d TOTAL=%d".
+    void record(int aktion, const QString& name, int row, const QString& info = QString()) const;
     // Logged, and shown when messages are enabled.
     void report(const QString& text, bool force = false) const;
     // Delivery text of a code on a branch, from the customer's delivery codes.

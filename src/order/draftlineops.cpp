@@ -18,30 +18,17 @@
 #include "session/customerdata.h"
 
 #include <QHash>
+#include <QScopedValueRollback>
 
 using namespace Qt::StringLiterals;
 using namespace VkklColumns;
-
-namespace {
-
-// Resets a flag when the operation ends, however it ends.
-struct BusyMark {
-    explicit BusyMark(bool& flag)
-        : m_flag(flag) {
-        m_flag = true;
-    }
-    ~BusyMark() { m_flag = false; }
-    bool& m_flag;
-};
-
-} // namespace
 
 void DraftLineOps::neueZeile() {
     // A failed creation reloads, and an empty reading asks for a new line:
     // the flag stops that from going round in circles.
     if (m_d.creatingLine)
         return;
-    BusyMark busy(m_d.creatingLine);
+    const QScopedValueRollback<bool> busy(m_d.creatingLine, true);
     StringGrid& g = m_d.grid;
     const int last = g.rowCount() - 1;
     const CustomerData* data = m_d.customer;
@@ -240,7 +227,7 @@ int DraftLineOps::deleteKeys(const QStringList& keys, QString* error) {
 void DraftLineOps::deleteLine(int row) {
     if (m_deleting)
         return;
-    BusyMark busy(m_deleting);
+    const QScopedValueRollback<bool> busy(m_deleting, true);
     StringGrid& g = m_d.grid;
     if (row < 1 || row >= g.rowCount())
         return;
@@ -274,7 +261,7 @@ void DraftLineOps::deleteLine(int row) {
 void DraftLineOps::deleteAll() {
     if (m_deleting)
         return;
-    BusyMark busy(m_deleting);
+    const QScopedValueRollback<bool> busy(m_deleting, true);
     StringGrid& g = m_d.grid;
     Ending& ending = m_d.s.ending;
     if (m_d.settings.messagesEnabled() && !ending.ending() &&
@@ -462,7 +449,7 @@ void DraftLineOps::addMitverkauf(const QString& artikel, int row, const QString&
     if (articles.isEmpty() || m_d.settings.mitverkaufen == 2)
         return;
     if (m_d.settings.mitverkaufen == 1) {
-        BusyMark asking(m_d.mitverkaufFrage);
+        const QScopedValueRollback<bool> asking(m_d.mitverkaufFrage, true);
         if (m_d.s.dialogs.question(u"Mitverkaufs-Artikel wurden gefunden."_s,
                                    u"Sollen die Mitverkaufsartikel hinzugefügt werden?"_s) !=
             Dialogs::Answer::Yes)

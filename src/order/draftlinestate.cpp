@@ -25,7 +25,7 @@ int wholeNumber(const QString& text) {
 } // namespace
 
 QString word(StringGrid& grid, int row, const QString& menge, const ModelContext& context, const Texts& texts,
-             StringGrid* shadow, StockService* stock) {
+             StringGrid* shadow, StockService* stock, bool* losesMark) {
     const QString message = grid.cell(iErrorMessage, row);
     const QString nichtGefunden = context.text(u"_KeinArtikel"_s, u"Artikel nicht gefunden"_s);
     if (message.contains(u"ERR_ARTIKEL_NOT_FOUND") || message.contains(nichtGefunden)) {
@@ -60,8 +60,12 @@ QString word(StringGrid& grid, int row, const QString& menge, const ModelContext
             return result;
         }
     }
-    if (!(m > 0 && q > 0))
+    if (!(m > 0 && q > 0)) {
+        // Nothing to order: a marked row loses its mark.
+        if (losesMark && grid.cell(iBestellen, row) == u"JA")
+            *losesMark = true;
         return u"..."_s;
+    }
     if (grid.cell(iBestellen, row) != u"JA")
         return result;
     const QString art = grid.cell(iArt, row);

@@ -21,7 +21,10 @@ struct Texts {
 // The free external stock the shadow grid keeps in "Löschen" decides the
 // word of a line served from outside; while it is not known, the stock
 // service computes it (and the row's "ExterneFiliale"), and it is kept.
+// *losesMark tells that a marked row has nothing to order and must lose
+// its mark on the server.
 QString word(StringGrid& grid, int row, const QString& menge, const ModelContext& context,
-             const Texts& texts = {}, StringGrid* shadow = nullptr, StockService* stock = nullptr);
+             const Texts& texts = {}, StringGrid* shadow = nullptr, StockService* stock = nullptr,
+             bool* losesMark = nullptr);
 
 } // namespace DraftLineState

@@ -1,7 +1,5 @@
 #include "order/draftorder.h"
 
-#include "order/quantityentry.h"
-
 #include "link/requests/draftrequests.h"
 #include "link/serverlink.h"
 #include "model/codetables.h"
@@ -19,6 +17,7 @@
 #include "session/customerdata.h"
 
 #include <QHash>
+#include <QScopedValueRollback>
 
 using namespace Qt::StringLiterals;
 using namespace VkklColumns;
@@ -154,11 +153,18 @@ int DraftOrder::rebuildAll() {
 }
 
 int DraftOrder::rebuildRow(const QString& changedColumn, TVerkaufskladde line, int row) {
+    bool losesMark = false;
+    ShadowMerge::Rules rules = mergeRules();
+    rules.losesMark = &losesMark;
     const QStringList old = ShadowMerge::mergeRow(m_d.grid, m_d.shadow, row, std::move(line), changedColumn,
-                                                  m_d.rowContext(), mergeRules());
+                                                  m_d.rowContext(), rules);
     m_totals.addRow(old, -1);
     m_totals.addRow(m_d.grid.row(row), 1, &m_d.s.log);
     updateSummen();
+    if (losesMark && !m_unmarking) {
+        const QScopedValueRollback<bool> busy(m_unmarking, true);
+        set_Bestellen(row, false, false, true, QString(), QString(), u"0"_s);
+    }
     return 0;
 }
 

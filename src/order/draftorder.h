@@ -145,4 +145,5 @@ private:
     std::unique_ptr<DraftCellActions> m_cells;
     std::unique_ptr<QuantityEntry> m_quantities;
     std::unique_ptr<DeliveryChoice> m_delivery;
+    bool m_unmarking = false; // a rebuilt row is losing its mark
 };

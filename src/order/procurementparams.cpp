@@ -1,5 +1,7 @@
 #include "order/procurementparams.h"
 
+#include "order/draftcontext.h"
+
 namespace ProcurementParams {
 
 Lookup lookup(const QString& label, const QString& kind, const Texterne_Filiale& warehouse) {
@@ -31,6 +33,16 @@ Lookup lookup(const QString& label, const QString& kind, const Texterne_Filiale&
         break;
     }
     return out;
+}
+
+TBeschaffungInfo fetch(const DraftContext& context, const QString& label, const QString& kind, int row,
+                       const Texterne_Filiale& warehouse) {
+    const Lookup l = lookup(label, kind, warehouse);
+    if (l.logged)
+        context.log(l.logText);
+    context.record(51, QStringLiteral("GET_BESCHAFFUNGSPARAM"), row,
+                   QStringLiteral("P=") + warehouse.BE_Param + QStringLiteral(" BE_ART=") + kind);
+    return l.info;
 }
 
 } // namespace ProcurementParams

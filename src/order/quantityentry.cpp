@@ -97,6 +97,12 @@ void QuantityEntry::distribute(int row, const QString& artikel, int menge, const
     const QString code = g.cell(iLieferungscode, row).trimmed();
     const QString adresse = g.cell(iLieferadresse, row).trimmed();
     const bool express = code == u"97" || code == u"98";
+    if (express && m_d.settings.tenant == 4) {
+        // Tenant "4" takes night express from its outside warehouses.
+        g.setCell(iMenge, row, QString::number(menge));
+        m_o.deliveryChoice().choose(row, u"Nachtexpress"_s);
+        return;
+    }
     // Night express and parcel service stay on the line's branch; other
     // lines start at the branch their address sees.
     QString start =
@@ -104,7 +110,7 @@ void QuantityEntry::distribute(int row, const QString& artikel, int menge, const
     if (start == u"SL" && !m_d.settings.connectionBranch.isEmpty())
         start = m_d.settings.connectionBranch;
     m_d.log(u"set_Filiale %1 %2"_s.arg(start, m_o.set_Filiale(row, start, true)));
-    record(18, u"Artikel in Warenkorb Menge"_s, artikel, row);
+    m_d.record(18, u"Artikel in Warenkorb Menge"_s, row);
     const int unit = DeliveryRules::roundToUnit(te, u"1"_s, fixed, false);
     // Further lines are appended: the empty line at the end goes first.
     m_o.dropEmptyLastRow(row);
@@ -148,7 +154,7 @@ void QuantityEntry::distribute(int row, const QString& artikel, int menge, const
             if (added == 0)
                 break;
             last = added;
-            record(18, u"Set_Menge Insert"_s, artikel, last);
+            m_d.record(18, u"Set_Menge Insert"_s, last);
         }
         g.setCell(iFahrt, last, p.fahrt ? u"1"_s : u"0"_s);
         ++lines;
@@ -213,32 +219,11 @@ LineValues QuantityEntry::portionLine(const QString& artikel, const QString& art
     return v;
 }
 
-void QuantityEntry::record(int aktion, const QString& name, const QString& artikel, int row,
-                           const QString& info) const {
-    TStatistik s;
-    s._Aktion = aktion;
-    s._Artikel = artikel;
-    s._VKKL_ID = m_d.grid.cell(iVkklId, row);
-    s._Bestellmenge = m_d.grid.cell(iMenge, row);
-    s._AusFiliale = m_d.grid.cell(iFiliale, row);
-    s._Info = info.isEmpty() ? u"ROW=%1 TOTAL=%2"_s.arg(row).arg(m_d.grid.rowCount() - 1) : info;
-    m_d.services.statistics->recordDraft(StatistikEvent{name, s});
-}
-
 int QuantityEntry::portionOf(const Texterne_Filiale& w, int rest, int unit) {
     int portion = std::min(w.verfuegbar.trimmed().toInt(), rest);
     if (unit > 1)
         portion -= portion % unit;
     return portion;
-}
-
-TBeschaffungInfo QuantityEntry::parameters(const QString& label, const QString& artikel, int row,
-                                           const Texterne_Filiale& w) const {
-    const ProcurementParams::Lookup par = ProcurementParams::lookup(label, u"2"_s, w);
-    if (par.logged)
-        m_d.log(par.logText);
-    record(51, u"GET_BESCHAFFUNGSPARAM"_s, artikel, row, u"P="_s + w.BE_Param + u" BE_ART=2"_s);
-    return par.info;
 }
 
 LineValues QuantityEntry::outsideLine(int row, const QString& art, int menge, const QString& branch,
@@ -273,7 +258,8 @@ int QuantityEntry::placeOwnWarehouse(int& row, const QString& artikel, const QSt
         const int taken = portionOf(w, rest, unit);
         if (taken < 1)
             continue;
-        const TBeschaffungInfo b = parameters(u"Seteditor Debitorbestand "_s, artikel, row, w);
+        const TBeschaffungInfo b =
+            ProcurementParams::fetch(m_d, u"Seteditor Debitorbestand "_s, u"2"_s, row, w);
         const LineValues v = outsideLine(row, u"15"_s, taken, g.cell(iFiliale, row).trimmed(), u"0"_s, b, w);
         QString error;
         if (!m_o.sendChange(v, row, Menge, nullptr, &error)) {
@@ -312,7 +298,8 @@ int QuantityEntry::placeOutside(int row, const QString& artikel, const QString& 
         const int portion = portionOf(w, rest, unit);
         if (portion < 1)
             continue;
-        const TBeschaffungInfo b = parameters(u"Seteditor nach leerräumen1 "_s, artikel, row, w);
+        const TBeschaffungInfo b =
+            ProcurementParams::fetch(m_d, u"Seteditor nach leerräumen1 "_s, u"2"_s, row, w);
         // A warehouse that leaves a rest as backorder serves an ordinary line;
         // any other is procured from, received where its parameters say.
         const bool backorder = w.Rueckstanderlaubt.trimmed() == u"1" || !b.Beschaffung_setzen;
@@ -339,7 +326,7 @@ int QuantityEntry::placeOutside(int row, const QString& artikel, const QString& 
             message(error);
             break;
         }
-        record(50, u"Ext Filiale Beschaffung"_s, artikel, target);
+        m_d.record(50, u"Ext Filiale Beschaffung"_s, target);
         showWarehouse(target, w);
         last = target;
         ++lines;

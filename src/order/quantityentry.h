@@ -32,9 +32,6 @@ private:
                      int rest, int& lines, int& last);
     // What a warehouse gives of a rest, in whole technical units.
     static int portionOf(const Texterne_Filiale& w, int rest, int unit);
-    // The warehouse's procurement parameters of kind "2", logged and counted.
-    TBeschaffungInfo parameters(const QString& label, const QString& artikel, int row,
-                                const Texterne_Filiale& w) const;
     // The update that serves a row from an outside warehouse, marked.
     LineValues outsideLine(int row, const QString& art, int menge, const QString& branch,
                            const QString& rueckstand, const TBeschaffungInfo& b,
@@ -50,9 +47,6 @@ private:
     // The customer's own warehouse first (DEBITOR_LAGER_MODUS 2); a rest
     // moves row on to a new line of the article. Returns the rest.
     int placeOwnWarehouse(int& row, const QString& artikel, const QString& code, int unit, int rest);
-    // A usage-statistics event of the entry.
-    void record(int aktion, const QString& name, const QString& artikel, int row,
-                const QString& info = QString()) const;
     // The order-time address check moved the line to another address.
     void moveToAddress(int row, const QString& adresse);
     // A new empty line when the last line holds an article.

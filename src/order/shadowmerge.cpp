@@ -17,7 +17,8 @@ void recomputeLogo(StringGrid& grid, int row, const QString& menge, const Rules&
                    StringGrid* shadow = nullptr) {
     if (rules.lineState)
         grid.setCell(iLogo, row,
-                     DraftLineState::word(grid, row, menge, rules.context, rules.texts, shadow, rules.stock));
+                     DraftLineState::word(grid, row, menge, rules.context, rules.texts, shadow, rules.stock,
+                                          shadow ? rules.losesMark : nullptr));
 }
 
 } // namespace

@@ -28,6 +28,8 @@ struct Rules {
     DraftLineState::Texts texts;
     // The outside warehouses' stock for the words of lines served from there.
     StockService* stock = nullptr;
+    // Set by a one-row rebuild when the marked row has nothing to order.
+    bool* losesMark = nullptr;
 };
 
 // The server's error of a line into the message of its shadow row: an

@@ -2,9 +2,9 @@
 #include "link/requests/draftrequests.h"
 #include "order/deliverychoice.h"
 #include "order/draftorder.h"
-#include "session/customerdata.h"
 #include "serversession.h"
 #include "services/vkklcolumns.h"
+#include "session/customerdata.h"
 #include "session/lokalini.h"
 #include "session/session.h"
 #include "soapserverprocess.h"
@@ -104,10 +104,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected"); // address|code|branch|tour|tour branch
         const QString list = u"0::T1:20,2:F05:12:20,3:F07:14:97,4:X:9:20,5:F02:7:03"_s;
         QTest::newRow("no address") << QString() << u"2"_s << QString() << u"10000"_s << u"||||"_s;
-        QTest::newRow("delivery on the address's tour") << list << u"2"_s << QString() << u"10000"_s
-                                                        << u"2|20|F03|12|F05"_s;
-        QTest::newRow("pick-up asked: the tour branch serves") << list << u"2"_s << u"Abholung"_s << u"10000"_s
-                                                               << u"2|20|F05|12|F05"_s;
+        QTest::newRow("delivery on the address's tour")
+            << list << u"2"_s << QString() << u"10000"_s << u"2|20|F03|12|F05"_s;
+        QTest::newRow("pick-up asked: the tour branch serves")
+            << list << u"2"_s << u"Abholung"_s << u"10000"_s << u"2|20|F05|12|F05"_s;
         QTest::newRow("night-express address: no tour, the default branch")
             << list << u"3"_s << QString() << u"10000"_s << u"3|97|F03||F15"_s;
         QTest::newRow("tour branch too short: the default branch")
@@ -563,6 +563,85 @@ private Q_SLOTS:
         h.order->clearAllMarks();
         for (const TVerkaufskladde& l : h.serverLines())
             QCOMPARE(l.BESTELLEN, u"0"_s);
+    }
+
+    // Tenant "4" takes night express from the first outside warehouse that
+    // offers it (here the external warehouse F20 with 5 free), as far as its
+    // free stock goes.
+    void nightExpressFromOutsideOfTenantFour_data() {
+        QTest::addColumn<QString>("menge");
+        QTest::addColumn<int>("free");
+        QTest::addColumn<bool>("withArticle");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("line"); // kind, quantity, outside warehouse, mark; empty: unchanged
+        QTest::newRow("served") << u"3"_s << 5 << true << QString() << u"0 3 F20 1"_s;
+        QTest::newRow("cut to the free stock")
+            << u"8"_s << 5 << true << u"Maximale Bestellmenge: 5"_s << u"0 5 F20 1"_s;
+        QTest::newRow("nothing free")
+            << u"3"_s << 0 << true << u"Kein Bestand für Nachtexpress in F15"_s << QString();
+        QTest::newRow("no article yet")
+            << u"0"_s << 5 << false << u"Bei Nachtexpress bitte zuerst Artikel eingeben."_s << QString();
+    }
+    void nightExpressFromOutsideOfTenantFour() {
+        QFETCH(QString, menge);
+        QFETCH(int, free);
+        QFETCH(bool, withArticle);
+        QFETCH(QString, box);
+        QFETCH(QString, line);
+        Harness h(m_server, false);
+        QVERIFY(h.login());
+        h.prepare(withArticle ? 1 : 0, menge);
+        h.order->load();
+        if (!withArticle) {
+            h.order->Neue_Zeile();
+            h.dialogs.shown.clear();
+        }
+        DraftSettings settings = h.order->settings();
+        settings.tenant = 4;
+        settings.defaultBranch = u"F15"_s;
+        h.order->setSettings(settings);
+        Texterne_Filiale f20;
+        f20.Filial_Code = u"F20"_s;
+        f20.Verkaufsart = u"5"_s;
+        f20.nachtexpress = u"1"_s;
+        f20.verfuegbar = QString::number(free);
+        f20.standardtext = u"Fremdlager Süd"_s;
+        Texterne_Filiale noNex = f20;
+        noNex.Filial_Code = u"F99"_s;
+        noNex.nachtexpress = u"0"_s;
+        noNex.verfuegbar = u"50"_s;
+        h.recorder.outside.branches = {noNex, f20};
+        h.recorder.outside.total = free + 50;
+        const TVerkaufskladde before = h.serverLines().first();
+        h.order->deliveryChoice().choose(1, u"Nachtexpress"_s);
+        QCOMPARE(h.shown(), box);
+        const TVerkaufskladde after = h.serverLines().first();
+        if (line.isEmpty()) {
+            QCOMPARE(after.EXT_LAGER, before.EXT_LAGER);
+            QCOMPARE(after.MENGE, before.MENGE);
+            return;
+        }
+        QCOMPARE(QStringList({after.ART.trimmed(), after.MENGE.trimmed(), after.EXT_LAGER.trimmed(),
+                              after.BESTELLEN.trimmed()})
+                     .join(u' '),
+                 line);
+        QCOMPARE(after.FILIALE.trimmed(), u"F15"_s);
+        QCOMPARE(h.grid().value(u"ExterneFiliale"_s, 1), u"Fremdlager Süd"_s);
+        QCOMPARE(h.grid().value(Bestellen, 1), u"JA"_s);
+    }
+
+    // A marked line whose quantity becomes 0 has nothing to order: it loses
+    // its mark on the server too.
+    void aMarkedLineWithoutQuantityLosesItsMark() {
+        Harness h(m_server, false);
+        QVERIFY(h.login());
+        h.prepare(1);
+        h.order->load();
+        h.order->markAll();
+        QCOMPARE(h.grid().value(Bestellen, 1), u"JA"_s);
+        QCOMPARE(h.order->set_Menge(1, u"0"_s), QString());
+        QCOMPARE(h.grid().value(Bestellen, 1), QString());
+        QCOMPARE(h.serverLines().first().BESTELLEN.trimmed(), u"0"_s);
     }
 
     void referenceForAll_data() { transports(); }

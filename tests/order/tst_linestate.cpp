@@ -79,6 +79,8 @@ private slots:
         QTest::newRow("served from outside, nothing free")
             << ordered + u"ART=BE;Menge=5;ZU_LIEFERN=3;Ext_Lager=F20"_s << u"5"_s << u"0|Fremdlager"_s
             << u"Expressauftrag"_s << true;
+        QTest::newRow("marked, quantity 0")
+            << ordered + u"ART=PL;Menge=0;ZU_LIEFERN=0"_s << u"0"_s << QString() << u"..."_s << true;
         QTest::newRow("main warehouse") << ordered + u"ART=PL;Menge=5;ZU_LIEFERN=3;Ext_Lager=F20;Filiale=SL"_s
                                         << u"5"_s << QString() << u"NEX Ostrand"_s << true;
     }
@@ -98,8 +100,12 @@ private slots:
         }
         const ModelContext context;
         const DraftLineState::Texts texts{u"Lagerauftrag"_s, u"Außenlager"_s, u"NEX Ostrand"_s};
-        QCOMPARE(DraftLineState::word(g, 1, menge, context, texts, &s), word);
+        bool losesMark = false;
+        QCOMPARE(DraftLineState::word(g, 1, menge, context, texts, &s, nullptr, &losesMark), word);
         QCOMPARE(g.value(Bestellen, 1) == u"JA"_s, stillMarked);
+        // A marked row with nothing to order must lose its mark on the server.
+        QCOMPARE(losesMark, row.contains(u"Bestellen=JA") && row.contains(u"Bezeichnung=") && stillMarked &&
+                                (menge == u"0" || row.contains(u"Menge=0")));
         if (!shadow.isEmpty())
             QCOMPARE(g.value(Loeschen, 1), shadow.section(u'|', 0, 0));
     }

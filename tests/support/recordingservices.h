@@ -63,7 +63,9 @@ public:
     }
     void hideStock() override { note(QStringLiteral("hideStock")); }
     void stockInfo(int row) override { note(QStringLiteral("stockInfo(%1)").arg(row)); }
-    External freeExternalStock(int, const QString&, const QString&) override { return {}; }
+    // What the outside warehouses have, as a test sets it.
+    External outside;
+    External freeExternalStock(int, const QString&, const QString&) override { return outside; }
     Placement SetMengeStatus(const QString&, int wunschmenge, int, bool, const QString& wunschfiliale,
                              const QString&) override {
         return asWanted(wunschfiliale, wunschmenge);
