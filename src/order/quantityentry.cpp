@@ -180,10 +180,15 @@ void QuantityEntry::distribute(int row, const QString& artikel, int menge, const
         if (!error.isEmpty())
             message(error);
     }
-    // The first line is marked last, so that its co-sale articles follow all portions.
+    // The first line is marked last; with several portions the co-sale
+    // articles follow the last portion, which the insert marked already.
     const bool more = lines > 1;
     m_o.set_Bestellen(row, !more, false, more, QString(), QString::number(menge), u"1"_s);
     appendEmptyLine();
+    const int lastPortion = g.rowCount() - 2;
+    if (more && lastPortion > row && g.cell(iArtikelnummer, lastPortion).trimmed() == artikel &&
+        g.cell(iBestellen, lastPortion) == u"JA")
+        m_o.addMitverkauf(artikel, lastPortion, QString::number(menge));
     // Quick entry goes on with the next article.
     if (rest <= 0 && m_d.services.quickSearch && m_d.services.quickSearch->quickEntry())
         m_o.reopenEditor(Artikelnummer, g.rowCount() - 1);
