@@ -1,9 +1,8 @@
 #pragma once
 
+#include "closedport.h"
 #include "session/session.h"
 #include "soapserverprocess.h"
-
-#include <QTcpServer>
 
 // The session configuration that reaches a test's qtx-server on either
 // transport; the program folder and INI are the test's own.
@@ -19,13 +18,6 @@ inline Session::Config serverSessionConfig(const SoapServerProcess& server, bool
     c.ini = ini;
     c.connection.readTimeout = readTimeout;
     return c;
-}
-
-// A port on loopback where nothing listens.
-inline quint16 closedPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
 }
 
 // A SOAP address on loopback where nothing answers: a dead primary.

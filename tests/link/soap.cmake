@@ -4,4 +4,5 @@ qtx_add_test(NAME tst_mimemultipart LABEL unit SOURCES ${CMAKE_CURRENT_LIST_DIR}
 qtx_add_test(NAME tst_soaprequester LABEL unit SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_soaprequester.cpp
   LIBS qtx_link qtx_testsupport)
 qtx_add_test(NAME tst_soapproxy LABEL unit SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_soapproxy.cpp LIBS qtx_link)
-qtx_add_test(NAME tst_keptalivehttp LABEL unit SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_keptalivehttp.cpp LIBS qtx_link)
+qtx_add_test(NAME tst_keptalivehttp LABEL unit SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_keptalivehttp.cpp
+  LIBS qtx_link qtx_testsupport)

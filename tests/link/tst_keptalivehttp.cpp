@@ -1,11 +1,11 @@
 // The SOAP calls' kept-alive connection against a server that closes
 // connections on its own: after every answer, or without answering.
 
+#include "closedport.h"
 #include "link/soapnetwork.h"
 
 #include <QAtomicInt>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <QThread>
 
@@ -126,12 +126,8 @@ private Q_SLOTS:
     }
 
     void refusedConnectionIsAnError() {
-        // A port that is bound but not listening refuses; holding it keeps
-        // other tests (and the client's own source port) off it.
-        QTcpSocket holder;
-        QVERIFY(holder.bind(QHostAddress::LocalHost, 0));
         SoapNetwork network;
-        HttpExchange x = post(holder.localPort());
+        HttpExchange x = post(closedPort());
         network.execute(x);
         QVERIFY(!x.transportOk);
         QVERIFY(!x.errorText.isEmpty());

@@ -1,3 +1,4 @@
+#include "closedport.h"
 #include "fakes.h"
 #include "link/requestbracket.h"
 #include "link/tcpconnect.h"
@@ -5,7 +6,6 @@
 #include "platform/logger.h"
 #include "scriptedpeer.h"
 
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,12 +50,6 @@ struct Session {
         return false;
     }
 };
-
-quint16 unusedPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
 
 } // namespace
 
@@ -118,7 +112,7 @@ private Q_SLOTS:
     void connectFails() {
         QFETCH(bool, terminate);
         Session s;
-        const QString port = QString::number(unusedPort());
+        const QString port = QString::number(closedPort());
         const ConnectResult r = s.connector.do_connect(u"127.0.0.1"_s, port, 2000, 2000, u"x"_s, terminate);
         QVERIFY(!r.connected);
         QCOMPARE(
