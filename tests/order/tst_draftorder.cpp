@@ -630,6 +630,53 @@ private Q_SLOTS:
         QCOMPARE(h.grid().value(Bestellen, 1), u"JA"_s);
     }
 
+    // Delivery for address 2 (which goes by parcel service, so has no tour):
+    // refused, and night express for all its lines is offered; "yes" moves
+    // them to night express on the default branch and marks them.
+    void deliveryWithoutTourOffersNightExpress_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void deliveryWithoutTourOffersNightExpress() {
+        QFETCH(bool, yes);
+        Harness h(m_server, false);
+        QVERIFY(h.login());
+        h.prepare(2);
+        for (const TVerkaufskladde& l : h.serverLines()) {
+            LineValues v = LineValues::forLine(l.VKKL_ID);
+            v.set(LineValues::LIEFERADR, u"2"_s);
+            VkklAnswer out;
+            QVERIFY(MyVKKLUpdate(h.link(), v, out).ok());
+        }
+        h.link().vkklCache().clear();
+        h.order->load();
+        DraftSettings settings = h.order->settings();
+        settings.defaultBranch = u"F03"_s;
+        h.order->setSettings(settings);
+        h.dialogs.shown.clear();
+        h.dialogs.answers.enqueue(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        h.order->deliveryChoice().choose(1, u"Zustellung"_s);
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(h.dialogs.shown.first().title, u"Lieferungsart ändern."_s);
+        QCOMPARE(
+            h.dialogs.shown.first().text,
+            u"Für die gewählte Lieferadresse ist keine Zustellung möglich.\r\nSollen alle Bestellzeilen mit "
+            "dieser Lieferadresse auf \"Nachtexpress\" gesetzt werden ?"_s);
+        // The line chosen on takes the address's own code (parcel service)
+        // at once; the other line changes only with "yes".
+        const TVerkaufskladdeArray lines = h.serverLines();
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.at(0).LIEFERUNGSCODE.trimmed(), yes ? u"97"_s : u"98"_s);
+        QCOMPARE(lines.at(1).LIEFERUNGSCODE.trimmed(), yes ? u"97"_s : u"20"_s);
+        for (const TVerkaufskladde& l : lines) {
+            if (yes) {
+                QCOMPARE(l.FILIALE.trimmed(), u"F03"_s);
+                QCOMPARE(l.BESTELLEN.trimmed(), u"1"_s);
+            }
+        }
+    }
+
     // A marked line whose quantity becomes 0 has nothing to order: it loses
     // its mark on the server too.
     void aMarkedLineWithoutQuantityLosesItsMark() {
