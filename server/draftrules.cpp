@@ -224,6 +224,13 @@ DraftRules::Outcome DraftRules::insert(const QString& kdnr, const QString& user,
     return o;
 }
 
+bool DraftRules::backorderAllowed(const TVerkaufskladde& line) const {
+    const TBenutzerOptions o =
+        CustomerStore(m_store.database())
+            .options(line.KUNDENNR, line.BENUTZER, QStringLiteral("GENERELL_RUECKSTAND_ERLAUBT"));
+    return o.isEmpty() || o.first().BESE_VALUE.trimmed().compare(u"OFF", Qt::CaseInsensitive) != 0;
+}
+
 DraftRules::Outcome DraftRules::change(const TVerkaufskladde& current, const LineValues& values,
                                        const QString& mask) {
     Outcome o;
@@ -238,8 +245,23 @@ DraftRules::Outcome DraftRules::change(const TVerkaufskladde& current, const Lin
             .reserve(oldArticle, oldBranch, -Convert::toIntDef(current.ZU_LIEFERN, 0));
         o.line.ZU_LIEFERN = QStringLiteral("0");
     }
+    const int heldBefore = Convert::toIntDef(o.line.ZU_LIEFERN, 0);
     TVerkaufskladde checked = o.line;
     evaluate(checked);
+    if (checked.FEHLERNUMMER == u"0" && values.at(LineValues::Rueckstand) == u"1" &&
+        Convert::toIntDef(checked.NICHT_VERFUEGBAR, 0) > 0 && !backorderAllowed(current)) {
+        // A rest for backorder the customer does not allow: nothing is
+        // stored, and the text says why (with code 0, as the client expects).
+        ArticleStore articles(m_store.database());
+        articles.reserve(checked.ARTIKELNR, stockSource(checked),
+                         heldBefore - Convert::toIntDef(checked.ZU_LIEFERN, 0));
+        if (moved)
+            articles.reserve(oldArticle, oldBranch, Convert::toIntDef(current.ZU_LIEFERN, 0));
+        o.line = current;
+        o.line.FEHLERNUMMER = QStringLiteral("0");
+        o.line.FEHLERTEXT = QStringLiteral("Der Kunde erlaubt keine Rückstände.");
+        return o;
+    }
     if (checked.FEHLERNUMMER != u"0" && checked.FEHLERNUMMER != u"72") {
         // Refused: the stored line stays as it was; the answer says why.
         if (moved)

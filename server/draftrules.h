@@ -40,6 +40,8 @@ private:
     // Fills texts, prices and stock from the article; sets FEHLERNUMMER/-TEXT.
     void evaluate(TVerkaufskladde& line);
     static void fail(TVerkaufskladde& line, int code, const QString& text);
+    // GENERELL_RUECKSTAND_ERLAUBT of the line's customer and user is not "OFF".
+    bool backorderAllowed(const TVerkaufskladde& line) const;
 
     ServerStore& m_store;
 };

@@ -251,7 +251,16 @@ QString DraftOrder::set_Menge(int row, const QString& menge) {
     values.set(LineValues::MENGE, menge.trimmed());
     values.set(LineValues::Rueckstand, LineValues::backorderFlag(menge, m_d.grid.cell(iZuLiefern, row)));
     QString error;
-    sendChange(values, row, Menge, nullptr, &error);
+    VkklAnswer out;
+    if (sendChange(values, row, Menge, &out, &error) && !out.lines.isEmpty()) {
+        // Refused although the code is 0: no backorder for this customer or branch.
+        const QString text = out.lines.first().FEHLERTEXT;
+        if (text.contains(u"nde sind nicht erlaubt") || text.contains(u"Der Kunde erlaubt keine R")) {
+            error = m_d.grid.cell(iErrorMessage, row).isEmpty() ? text : m_d.grid.cell(iErrorMessage, row);
+            m_d.grid.setCell(iLogo, row, u"..."_s);
+            m_d.log(error);
+        }
+    }
     return error;
 }
 

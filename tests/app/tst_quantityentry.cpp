@@ -56,6 +56,10 @@ private:
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.error())); }
     void init() { QVERIFY(ClientRig::clearDraft(m_server)); }
+    void cleanup() {
+        ClientRig::serverSql(m_server,
+                             u"DELETE FROM BENUTZER_OPTION WHERE BESE_KEY = 'GENERELL_RUECKSTAND_ERLAUBT'"_s);
+    }
 
     void placed_data() {
         QTest::addColumn<bool>("soap");
@@ -173,6 +177,29 @@ private Q_SLOTS:
         QCOMPARE(outside, 1);
         verifyBackorderNotice(s, nummer);
         QTRY_VERIFY(s.shown(Artikelnummer, s.rows() - 1).isEmpty());
+    }
+
+    // A customer who allows no backorder: the branches take what they have,
+    // and the rest is refused with the server's text (code 0).
+    void restRefusedWithoutBackorder_data() { addTransportRows(); }
+    void restRefusedWithoutBackorder() {
+        QFETCH(bool, soap);
+        bool ok = false;
+        ClientRig::serverSql(
+            m_server,
+            u"INSERT OR REPLACE INTO BENUTZER_OPTION (KDNR, BENU_LOGIN, BESE_KEY, BESE_VALUE) "
+            "VALUES ('10000', 'DEMO', 'GENERELL_RUECKSTAND_ERLAUBT', 'OFF')"_s,
+            {}, &ok);
+        QVERIFY(ok);
+        ClientRig s(m_server, soap);
+        QVERIFY(s.openShop());
+        QVERIFY(s.enterArticle(1, u"BS 300"_s));
+        QVERIFY(s.typeIntoCell(Menge, 1, u"20"_s));
+        QTRY_COMPARE(portions(s, u"BS 300"_s), (QStringList{u"F03=4"_s, u"F01=6"_s, u"F15=3"_s}));
+        QTRY_COMPARE(s.boxes(),
+                     u"Auf Kundenwunsch ist kein Rückstand möglich, Artikel kann beschafft werden."_s);
+        ClientRig::serverSql(m_server,
+                             u"DELETE FROM BENUTZER_OPTION WHERE BESE_KEY = 'GENERELL_RUECKSTAND_ERLAUBT'"_s);
     }
 
     void notAWholeNumber() {
