@@ -122,6 +122,7 @@ void QuantityEntry::distribute(int row, const QString& artikel, int menge, const
             return;
         }
     }
+    const int remaining = rest; // what the own warehouse left
     int last = row;
     int lines = 0;
     while (rest > 0) {
@@ -164,8 +165,8 @@ void QuantityEntry::distribute(int row, const QString& artikel, int menge, const
         rest = placeOutside(row, artikel, code, adresse, unit, rest, lines, last);
 
     if (lines == 0) {
-        // Nothing has a unit: the whole quantity waits on the line.
-        const QString error = m_o.set_Menge(row, QString::number(menge));
+        // Nothing has a unit: all that is left waits on the line.
+        const QString error = m_o.set_Menge(row, QString::number(remaining));
         if (!error.isEmpty()) {
             message(error);
             appendEmptyLine();
@@ -173,9 +174,10 @@ void QuantityEntry::distribute(int row, const QString& artikel, int menge, const
         }
         last = row;
     }
-    if (rest > 0 && !m_d.services.procurement->Setze_Rueck_Beschaff(last, rest, QString::number(menge))) {
+    if (rest > 0 && !m_d.services.procurement->Setze_Rueck_Beschaff(last, rest, QString::number(menge)) &&
+        lines > 0) {
         // The rest stays on the last line, where the server keeps it as backorder.
-        const int held = lines == 0 ? 0 : g.cell(iMenge, last).trimmed().toInt();
+        const int held = g.cell(iMenge, last).trimmed().toInt();
         const QString error = m_o.set_Menge(last, QString::number(held + rest));
         if (!error.isEmpty())
             message(error);

@@ -137,6 +137,9 @@ private Q_SLOTS:
         QTest::addRow("TCP: the own warehouse, then a branch")
             << false << u"EL 77"_s << u"8"_s << QStringList{u"F03=6/6 15 L77 DEB"_s, u"F01=2/2 2  "_s}
             << u"[4]L77"_s;
+        QTest::addRow("TCP: the own warehouse, a branch, and the rest waits on the branch's line")
+            << false << u"EL 77"_s << u"10"_s << QStringList{u"F03=6/6 15 L77 DEB"_s, u"F01=4/2 2  "_s}
+            << u"[4]L77"_s;
         QTest::addRow("TCP: more than the warehouse has: the rest waits on its line")
             << false << u"EX 900"_s << u"10"_s << QStringList{u"F01=10/7 0 F20 EXT"_s} << f20;
     }
