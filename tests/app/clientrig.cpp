@@ -205,3 +205,16 @@ bool ClientRig::enterArticle(int row, const QString& nummer) {
     return typeIntoCell(u"Artikelnummer"_s, row, nummer) &&
            QTest::qWaitFor([&] { return shown(u"Artikelnummer"_s, row) == nummer; });
 }
+
+bool ClientRig::setOption(const SoapServerProcess& server, const QString& key, const QString& value) {
+    bool ok = false;
+    serverSql(server,
+              u"INSERT OR REPLACE INTO BENUTZER_OPTION (KDNR, BENU_LOGIN, BESE_KEY, BESE_VALUE) "
+              "VALUES ('10000', 'DEMO', ?, ?)"_s,
+              {key, value}, &ok);
+    return ok;
+}
+
+void ClientRig::clearOption(const SoapServerProcess& server, const QString& key) {
+    serverSql(server, u"DELETE FROM BENUTZER_OPTION WHERE BESE_KEY = ?"_s, {key});
+}

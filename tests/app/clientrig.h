@@ -69,6 +69,9 @@ struct ClientRig : FakeSeams {
     QLineEdit* openEditor(const QString& header, int row);
     // Types a text into a cell's editor and commits it with a key.
     bool typeIntoCell(const QString& header, int row, const QString& text, Qt::Key key = Qt::Key_Return);
+    // A login setting of customer 10000 / DEMO on the server, and its removal.
+    static bool setOption(const SoapServerProcess& server, const QString& key, const QString& value);
+    static void clearOption(const SoapServerProcess& server, const QString& key);
     // Types an article number into a row and waits until the row shows it.
     bool enterArticle(int row, const QString& nummer);
 };

@@ -37,10 +37,7 @@ private:
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.error())); }
     void init() { QVERIFY(ClientRig::clearDraft(m_server)); }
-    void cleanup() {
-        ClientRig::serverSql(m_server,
-                             u"DELETE FROM BENUTZER_OPTION WHERE BESE_KEY = 'LIEFERART_NEX_ERLAUBT'"_s);
-    }
+    void cleanup() { ClientRig::clearOption(m_server, u"LIEFERART_NEX_ERLAUBT"_s); }
 
     void refusals_data() {
         QTest::addColumn<bool>("soap");
@@ -61,15 +58,8 @@ private Q_SLOTS:
         QFETCH(QString, nummer);
         QFETCH(bool, nexForbidden);
         QFETCH(QString, box);
-        if (nexForbidden) {
-            bool ok = false;
-            ClientRig::serverSql(
-                m_server,
-                u"INSERT OR REPLACE INTO BENUTZER_OPTION (KDNR, BENU_LOGIN, BESE_KEY, BESE_VALUE) "
-                "VALUES ('10000', 'DEMO', 'LIEFERART_NEX_ERLAUBT', 'OFF')"_s,
-                {}, &ok);
-            QVERIFY(ok);
-        }
+        if (nexForbidden)
+            QVERIFY(ClientRig::setOption(m_server, u"LIEFERART_NEX_ERLAUBT"_s, u"OFF"_s));
         ClientRig s(m_server, soap);
         QVERIFY(s.openShop());
         QVERIFY2(choose(s, nummer, u"Nachtexpress"_s), qPrintable(s.boxes() + u'\n' + s.lastLog()));

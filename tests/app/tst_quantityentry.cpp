@@ -56,10 +56,7 @@ private:
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.error())); }
     void init() { QVERIFY(ClientRig::clearDraft(m_server)); }
-    void cleanup() {
-        ClientRig::serverSql(m_server,
-                             u"DELETE FROM BENUTZER_OPTION WHERE BESE_KEY = 'GENERELL_RUECKSTAND_ERLAUBT'"_s);
-    }
+    void cleanup() { ClientRig::clearOption(m_server, u"GENERELL_RUECKSTAND_ERLAUBT"_s); }
 
     void placed_data() {
         QTest::addColumn<bool>("soap");
@@ -187,13 +184,7 @@ private Q_SLOTS:
     void restRefusedWithoutBackorder_data() { addTransportRows(); }
     void restRefusedWithoutBackorder() {
         QFETCH(bool, soap);
-        bool ok = false;
-        ClientRig::serverSql(
-            m_server,
-            u"INSERT OR REPLACE INTO BENUTZER_OPTION (KDNR, BENU_LOGIN, BESE_KEY, BESE_VALUE) "
-            "VALUES ('10000', 'DEMO', 'GENERELL_RUECKSTAND_ERLAUBT', 'OFF')"_s,
-            {}, &ok);
-        QVERIFY(ok);
+        QVERIFY(ClientRig::setOption(m_server, u"GENERELL_RUECKSTAND_ERLAUBT"_s, u"OFF"_s));
         ClientRig s(m_server, soap);
         QVERIFY(s.openShop());
         QVERIFY(s.enterArticle(1, u"BS 300"_s));
