@@ -23,13 +23,21 @@ bool expressCode(const QString& code) {
     return code == u"97" || code == u"98";
 }
 
+// Whether a branch offers the code's service (night express, parcel service).
+bool offersService(const TFilialeKurz2& f, const QString& code) {
+    if (code == u"97")
+        return f.NACHTEXPRESS.trimmed() == u"1";
+    if (code == u"98")
+        return f.PAKETDIENST.trimmed() == u"1";
+    return false;
+}
+
 // Whether the branch list has the branch with the code's service; a branch
 // missing from the list offers nothing.
 bool offers(const TFilialKurzArray2& branches, const QString& branch, const QString& code) {
     for (const TFilialeKurz2& f : branches) {
-        if (f.CODE.trimmed() != branch.trimmed())
-            continue;
-        return code == u"97" ? f.NACHTEXPRESS.trimmed() == u"1" : f.PAKETDIENST.trimmed() == u"1";
+        if (f.CODE.trimmed() == branch.trimmed())
+            return offersService(f, code);
     }
     return false;
 }
@@ -48,13 +56,8 @@ bool DeliveryChoice::branchServes(const QString& branch, const QString& code) co
     if (!m_d.customer)
         return false;
     for (const TFilialeKurz2& f : m_d.customer->branches) {
-        if (f.CODE.trimmed() != branch.trimmed() || f.LAGERMASKENINDEX.trimmed() == u"0")
-            continue;
-        if (code == u"97")
-            return f.NACHTEXPRESS.trimmed() == u"1";
-        if (code == u"98")
-            return f.PAKETDIENST.trimmed() == u"1";
-        return false;
+        if (f.CODE.trimmed() == branch.trimmed() && f.LAGERMASKENINDEX.trimmed() != u"0")
+            return offersService(f, code);
     }
     return false;
 }
@@ -231,8 +234,7 @@ bool DeliveryChoice::resetToBranch(int row, const QString& branch, bool clearQua
     const bool ok = m_o.sendChange(v, row, Filiale, nullptr, &error);
     m_d.log(u"Packliste, Filiale und Ext_Lager zurücksetzen Error="_s + (ok ? u"0"_s : error));
     if (ok) {
-        g.setCell(iExterneFiliale, row, QString());
-        m_d.shadow.setCell(iExterneFiliale, row, QString());
+        m_d.setExterneFiliale(row, QString());
     }
     return ok;
 }
@@ -520,8 +522,7 @@ void DeliveryChoice::nightExpressFromOutside(int row, const QString& menge) {
         message(error);
         return;
     }
-    g.setCell(iExterneFiliale, row, first->standardtext);
-    m_d.shadow.setCell(iExterneFiliale, row, first->standardtext);
+    m_d.setExterneFiliale(row, first->standardtext);
     m_o.set_Bestellen(row, false, m_d.isLastRow(row), true, QString(), QString(), u"1"_s);
 }
 

@@ -62,3 +62,8 @@ void DraftContext::record(int aktion, const QString& name, int row, const QStrin
     s._Info = info.isEmpty() ? QStringLiteral("ROW=%1 TOTAL=%2").arg(row).arg(grid.rowCount() - 1) : info;
     services.statistics->recordDraft(StatistikEvent{name, s});
 }
+
+void DraftContext::setExterneFiliale(int row, const QString& text) {
+    grid.setCell(VkklColumns::iExterneFiliale, row, text);
+    shadow.setCell(VkklColumns::iExterneFiliale, row, text);
+}

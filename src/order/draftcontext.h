@@ -47,6 +47,9 @@ struct DraftContext {
     int column(const QString& header) const { return grid.column(header); }
     bool isLastRow(int row) const { return row == grid.rowCount() - 1; }
     void log(const QString& text) const;
+    // The outside warehouse's name of a row, in both grids: the client keeps
+    // it while the line is served from outside.
+    void setExterneFiliale(int row, const QString& text);
     // A usage-statistics event of a row: article, line key, quantity and
     // branch; info defaults to "ROW=%d TOTAL=%d".
     void record(int aktion, const QString& name, int row, const QString& info = QString()) const;

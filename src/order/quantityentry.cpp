@@ -35,7 +35,7 @@ bool QuantityEntry::resetLine(int row) {
     const bool ok = m_o.sendChange(v, row, Menge, nullptr, &error);
     m_d.log(u"Menge setzen Ext_Lager zurücksetzen Error="_s + (ok ? u"0"_s : error));
     if (ok)
-        m_d.grid.setCell(iExterneFiliale, row, QString());
+        m_d.setExterneFiliale(row, QString());
     return ok;
 }
 
@@ -250,11 +250,6 @@ LineValues QuantityEntry::outsideLine(int row, const QString& art, int menge, co
     return v;
 }
 
-void QuantityEntry::showWarehouse(int row, const Texterne_Filiale& w) {
-    m_d.grid.setCell(iExterneFiliale, row, w.standardtext);
-    m_d.shadow.setCell(iExterneFiliale, row, w.standardtext);
-}
-
 int QuantityEntry::placeOwnWarehouse(int& row, const QString& artikel, const QString& code, int unit,
                                      int rest) {
     StringGrid& g = m_d.grid;
@@ -273,7 +268,7 @@ int QuantityEntry::placeOwnWarehouse(int& row, const QString& artikel, const QSt
             message(error);
             return rest;
         }
-        showWarehouse(row, w);
+        m_d.setExterneFiliale(row, w.standardtext);
         rest -= taken;
         if (rest <= 0)
             break;
@@ -334,7 +329,7 @@ int QuantityEntry::placeOutside(int row, const QString& artikel, const QString& 
             break;
         }
         m_d.record(50, u"Ext Filiale Beschaffung"_s, target);
-        showWarehouse(target, w);
+        m_d.setExterneFiliale(target, w.standardtext);
         last = target;
         ++lines;
         rest -= portion;

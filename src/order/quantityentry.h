@@ -36,8 +36,6 @@ private:
     LineValues outsideLine(int row, const QString& art, int menge, const QString& branch,
                            const QString& rueckstand, const TBeschaffungInfo& b,
                            const Texterne_Filiale& w) const;
-    // The warehouse's name in the row's "ExterneFiliale", kept in the shadow.
-    void showWarehouse(int row, const Texterne_Filiale& w);
     // The values of a further line of the article.
     LineValues portionLine(const QString& artikel, const QString& art, int menge, const QString& code,
                            const QString& filiale, const QString& adresse) const;
