@@ -9,6 +9,7 @@ packages=(
   libgl-dev libcpp-httplib-dev libzip-dev libssl-dev
   libbenchmark-dev clang-14 libclang-rt-14-dev clang-format
   xvfb x11-apps xauth xdotool imagemagick fonts-liberation2 fonts-dejavu-core
+  poppler-utils
 )
 
 missing=()

@@ -117,6 +117,8 @@ public:
     QByteArray customerLogo() const { return m_logo; }
     bool importAllowed() const;
     bool adminMode() const { return m_adminMode; }
+    // SHOWMESSAGE: 2 all messages, 1 important ones, 0 none.
+    int messageLevel() const { return m_config.showMessage; }
     ServerLink& link() { return m_link; }
     TcpConnection& client() { return m_client; }
 
