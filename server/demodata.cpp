@@ -162,8 +162,8 @@ bool DemoData::generate(Size size, QString* error, int articleCount) {
     DemoNetwork network(db, m_articleNumbers);
     const int count = articleCount > 0 ? std::min(articleCount, maxArticles) : full ? 6000 : 400;
     if (!branches(db) || !suppliers(db) || !articles(db, count) || !specials.insert() ||
-        !network.generate() || !customers(db) || !documents.documents(days) || !documents.offers(days) ||
-        !services.cardNotes() || !services.priceFiles() || !services.texts()) {
+        !network.generate() || !customers(db) || !documents.documents(days, full) ||
+        !documents.offers(days) || !services.cardNotes() || !services.priceFiles() || !services.texts()) {
         if (m_error.isEmpty())
             m_error = !specials.error().isEmpty()    ? specials.error()
                       : !network.error().isEmpty()   ? network.error()
@@ -471,6 +471,19 @@ bool DemoData::customers(QSqlDatabase& db) {
         // The administration mode, off; a login without it complains. Its
         // name stands in the programs only scrambled.
         {Scramble::unscramble(QStringLiteral("035082889A929CBE9A9E88AAA6")), QStringLiteral("0")},
+        // The document browser: every kind of document with its prices, the
+        // CSV export, documents sent on request, open items and the mail
+        // address for documents kept by the server.
+        {QStringLiteral("_M_BELEGE_BESTELLUNG_ZEIGEN"), QStringLiteral("ON")},
+        {QStringLiteral("_M_BELEGE_BESTELLUNGPREISE_ZEIGEN"), QStringLiteral("ON")},
+        {QStringLiteral("_M_BELEGE_LIEFERSCHEIN_ZEIGEN"), QStringLiteral("ON")},
+        {QStringLiteral("_M_BELEGE_LIEFERSCHEINPREISE_ZEIGEN"), QStringLiteral("ON")},
+        {QStringLiteral("_M_BELEGE_RECHNUNG_ZEIGEN"), QStringLiteral("ON")},
+        {QStringLiteral("_M_BELEGE_GUTSCHRIFT_ZEIGEN"), QStringLiteral("ON")},
+        {QStringLiteral("_M_BELEGE_CSV_SPEICHERN"), QStringLiteral("ON")},
+        {QStringLiteral("_M_BELEGE_DOKUMENTE_ANFORDERN"), QStringLiteral("ON")},
+        {QStringLiteral("OFFENE_POSTEN_ERLAUBT"), QStringLiteral("ON")},
+        {QStringLiteral("BELEG_EMAIL_SPEICHERN"), QStringLiteral("ON")},
     };
     // The branches whose stock counts for the demo customer; its own
     // warehouse is shown and serves first.
@@ -478,8 +491,17 @@ bool DemoData::customers(QSqlDatabase& db) {
         {QStringLiteral("GUELTIGE_FILIALEN"), QStringLiteral("F01;F02;F03;F05;F15;")},
         {QStringLiteral("DEBITOR_LAGER_MODUS"), QStringLiteral("2")},
     };
+    // The address the demo user's documents go to by mail.
+    const QList<QPair<QString, QString>> demoUser = {
+        {QStringLiteral("BELEG_EMAILADRESSE"), QStringLiteral("einkauf@werkstatt-demo.de")},
+    };
     for (const QStringList& login : logins()) {
-        for (const auto& [key, value] : login.at(0) == u"10000" ? options + demoCustomer : options) {
+        QList<QPair<QString, QString>> own = options;
+        if (login.at(0) == u"10000")
+            own += demoCustomer;
+        if (login.at(0) == u"10000" && login.at(1) == u"DEMO")
+            own += demoUser;
+        for (const auto& [key, value] : own) {
             opt.addBindValue(login.at(0));
             opt.addBindValue(login.at(1));
             opt.addBindValue(RecordTable::text(key));

@@ -22,12 +22,34 @@ bool dateLine(const QString& text, QDate* date) {
     return date->isValid();
 }
 
-// Count line and the first fieldCount fields of each record.
-template <class R> QStringList shortForm(const QList<R>& records, qsizetype fieldCount) {
+// The short lines of delivery notes, invoices and credit notes: a count
+// line, then per line its fields in the order the client's grid expects.
+QStringList shortLine(const TDebitorLieferZeile& z) {
+    return {z.KUNDENNR,    z.BELEGNR,    z.NUMMER,   z.DIV_ART_NR, z.BUCH_GR,  z.TEXT,
+            z.TEXT_2,      z.EINHEIT,    z.MENGE,    z.RABATT_P,   z.VK_PREIS, z.DEBITORENNR,
+            z.BRUTTOPREIS, z.NETTOPREIS, z.VK_PREIS, z.DIV_ART_NR, z.DEBLZ_ID, z.DEBLZ_DEBLK_ID};
+}
+
+QStringList shortLine(const TDebitorRechnungsZeile& z) {
+    return {z.KUNDENNR,      z.BELEGNR,      z.LFD_NR,     z.ART,         z.NUMMER,     z.DIV_ART_NR,
+            z.BUCH_GR,       z.TEXT,         z.TEXT_2,     z.EINHEIT,     z.MENGE,      z.RABATT_P,
+            z.NETTOBETRAG,   z.BRUTTOBETRAG, z.VK_PREIS,   z.DEBITORENNR, z.AUFTRAGSNR, z.LFD_NR_DES_AUFTRAG,
+            z.BRUTTOBETRAG,  z.BRUTTOPREIS,  z.NETTOPREIS, z.PE,          z.DIV_ART_NR, z.DEBRZ_ID,
+            z.DEBRZ_DEBRK_ID};
+}
+
+QStringList shortLine(const TDebitorGutschriftsZeile& z) {
+    return {z.KUNDENNR,        z.BELEGNR,      z.LFD_NR,     z.ART,          z.NUMMER,        z.DIV_ART_NR,
+            z.BUCH_GR,         z.TEXT,         z.TEXT_2,     z.EINHEIT,      z.MENGE,         z.RABATT_P,
+            z.NETTOBETRAG,     z.BRUTTOBETRAG, z.VK_PREIS,   z.BRUTTOBETRAG, z.BUCHUNGSDATUM, z.ALTTEILEWERT,
+            z.ALTTEILESTEUER,  z.BRUTTOPREIS,  z.NETTOPREIS, z.VK_PREIS,     z.DIV_ART_NR,    z.DEBGSZ_ID,
+            z.DEBGSZ_DEBGSK_ID};
+}
+
+template <class R> QStringList shortForm(const QList<R>& records) {
     QStringList out{QString::number(records.size())};
-    const FieldTable<R> fields = RecordLayout<R>::fields().first(fieldCount);
     for (const R& r : records)
-        RecordCodec::encodeInto(out, r, fields);
+        out += shortLine(r);
     return out;
 }
 
@@ -127,13 +149,13 @@ ServerReply DocumentAnswers::shortLines(const RequestContext& ctx, int code) {
     const DocumentStore docs(m_store.database());
     const QString number = ctx.p().at(3);
     if (code == 193)
-        return Replies::ok(shortForm(
-            docs.lines<TDebitorLieferZeile>(QStringLiteral("DEBITORLIEFERZEILE"), number, kdnr), 18));
+        return Replies::ok(
+            shortForm(docs.lines<TDebitorLieferZeile>(QStringLiteral("DEBITORLIEFERZEILE"), number, kdnr)));
     if (code == 203)
         return Replies::ok(shortForm(
-            docs.lines<TDebitorRechnungsZeile>(QStringLiteral("DEBITORRECHNUNGSZEILE"), number, kdnr), 25));
+            docs.lines<TDebitorRechnungsZeile>(QStringLiteral("DEBITORRECHNUNGSZEILE"), number, kdnr)));
     return Replies::ok(shortForm(
-        docs.lines<TDebitorGutschriftsZeile>(QStringLiteral("DEBITORGUTSCHRIFTSZEILE"), number, kdnr), 25));
+        docs.lines<TDebitorGutschriftsZeile>(QStringLiteral("DEBITORGUTSCHRIFTSZEILE"), number, kdnr)));
 }
 
 ServerReply DocumentAnswers::offers(const RequestContext& ctx, int code) {

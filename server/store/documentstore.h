@@ -34,10 +34,12 @@ public:
         return q.exec();
     }
 
-    // Heads of a customer: by number when given, else in the date range (newest first).
+    // Heads of a customer: by number when given, else in the date range (newest
+    // first). The client lists what comes, so the limit lets a year of a busy
+    // customer's invoices through whole.
     template <class R>
     QList<R> heads(const QString& table, const QString& kdnr, const QString& number, const QDate& from,
-                   const QDate& to, int limit = 500) const {
+                   const QDate& to, int limit = 20000) const {
         QSqlQuery q(m_db);
         QString sql = QStringLiteral("SELECT ") + RecordTable::columns<R>() + QStringLiteral(" FROM ") +
                       table + QStringLiteral(" WHERE KUNDENNR = ?");

@@ -301,7 +301,12 @@ bool ArticleEntry::mehrfach_gefunden(const QString& sInfo, const QString& Aktive
     int rl = 0;
     int andere = 0;
     for (int row = 1; row < grid.rowCount(); ++row) {
-        if (grid.value(QStringLiteral("Bezeichnung"), row).trimmed().isEmpty())
+        // The server's lines without an article are counted when asked; so
+        // are the grid's rows that stand for them, or the empty line every
+        // draft order ends with would read as a change from elsewhere.
+        const bool empty = grid.value(QStringLiteral("Bezeichnung"), row).trimmed().isEmpty();
+        if (empty &&
+            (!leere_Zeilen_pruefen || grid.value(QStringLiteral("VKKL_ID"), row).trimmed().isEmpty()))
             continue;
         (grid.value(QStringLiteral("ART"), row) == u"RL" ? rl : andere)++;
     }

@@ -119,6 +119,9 @@ public:
     bool adminMode() const { return m_adminMode; }
     // SHOWMESSAGE: 2 all messages, 1 important ones, 0 none.
     int messageLevel() const { return m_config.showMessage; }
+    // The shop name of the tenant resources and the program version, for printed footers.
+    QString onlineName() const { return m_config.onlineName; }
+    QString clientVersion() const { return m_config.clientVersion; }
     ServerLink& link() { return m_link; }
     TcpConnection& client() { return m_client; }
 

@@ -197,7 +197,8 @@ private Q_SLOTS:
 
     void secondaryFormsInOrder() {
         QWidget main;
-        const auto forms = createSecondaryForms(&main);
+        ScriptedDialogs dialogs;
+        const auto forms = createSecondaryForms(&main, SecondaryFormDeps{dialogs, nullptr, {}, 2});
         QStringList classes;
         for (const auto& f : forms)
             classes << QString::fromLatin1(f->metaObject()->className());

@@ -1,6 +1,7 @@
 #include "tst_serverfixture.h"
 
 #include "model/clientrecords.h"
+#include "model/documentrecords.h"
 #include "model/formatde.h"
 #include "model/recordlayout.h"
 #include "model/scramble.h"
@@ -8,6 +9,8 @@
 
 #include <QSqlQuery>
 #include <QTest>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -47,6 +50,36 @@ QString today() {
     return FormatDE::formatDate(QDate::currentDate());
 }
 
+// The second customer's login, on its own connection or in its own header.
+const QStringList juergenHeader{u"10001"_s, u"JÜRGEN"_s, u"Grüße€1"_s, u"0"_s};
+const QStringList juergenLogin{u"0"_s, u"10001"_s, u"JÜRGEN"_s, u"Grüße€1"_s};
+
+// The value at `field` of each record of a counted answer ("N", then N
+// records of equal length); false when the answer is not of that form.
+bool fieldOfRecords(const QStringList& lines, qsizetype field, QStringList* values) {
+    values->clear();
+    bool ok = false;
+    const qsizetype n = lines.value(0).toLongLong(&ok);
+    if (!ok || n < 0 || (n == 0 && lines.size() != 1) || (n > 0 && (lines.size() - 1) % n != 0))
+        return false;
+    for (qsizetype k = 0; k < n; ++k)
+        values->append(lines.at(1 + k * ((lines.size() - 1) / n) + field));
+    return true;
+}
+
+// The heads of customer 10000 over the last 90 days in one of the four head requests.
+template <class R> QList<R> recentHeads(ServerFixture& server, const QString& code) {
+    const QString from = FormatDE::formatDate(QDate::currentDate().addDays(-90));
+    const QStringList lines = code == u"181"
+                                  ? QStringList{u"1"_s, u"1"_s, {}, u"10000"_s, {}, from, today(), {}}
+                                  : QStringList{u"1"_s, {}, {}, u"10000"_s, {}, from, today(), {}};
+    QList<R> heads;
+    const ServerReply r = server.tcp(code, lines);
+    if (r.status != 0 || !RecordCodec::decodeCounted(r.lines, 0, RecordCodec::fieldCount<R>(), heads))
+        heads.clear();
+    return heads;
+}
+
 } // namespace
 
 // Offers, document dispatch, price file and product-group filter, and card
@@ -62,6 +95,11 @@ private slots:
     void offerRequestsAreChecked();
     void documentDispatch_data();
     void documentDispatch();
+    void headsCarryDeliveryAddresses_data();
+    void headsCarryDeliveryAddresses();
+    void sessionsSeeOnlyTheirOwnDocuments_data();
+    void sessionsSeeOnlyTheirOwnDocuments();
+    void aYearOfInvoicesComesWhole();
     void priceFileCopyLifecycle();
     void priceFileRequestsAreChecked_data();
     void priceFileRequestsAreChecked();
@@ -246,6 +284,210 @@ void TestServerDocuments::documentDispatch() {
         QVERIFY(ids.at(0) != ids.at(1));
     else
         QCOMPARE(firstValue(u"SELECT COUNT(*) FROM DOKUMENTVERSAND"_s), u"0"_s);
+}
+
+void TestServerDocuments::headsCarryDeliveryAddresses_data() {
+    QTest::addColumn<QString>("code");
+    QTest::newRow("orders") << u"181"_s;
+    QTest::newRow("delivery notes") << u"191"_s;
+    QTest::newRow("invoices") << u"200"_s;
+    QTest::newRow("credit notes") << u"210"_s;
+}
+
+// The heads name where they were delivered, and addresses differ from head
+// to head: a filter on delivery addresses keeps some and drops others.
+void TestServerDocuments::headsCarryDeliveryAddresses() {
+    QFETCH(QString, code);
+    struct Head {
+        QString liefernr, name, strasse, ort, lieferungscode, filiale;
+    };
+    QList<Head> heads;
+    const auto take = [&heads](const auto& list) {
+        for (const auto& h : list) {
+            // Credit notes are delivered nowhere: they have no delivery code.
+            QString lieferungscode = u"-"_s;
+            if constexpr (requires { h.LIEFERUNGSCODE; })
+                lieferungscode = h.LIEFERUNGSCODE;
+            heads.append(
+                {h.LIEFERNR, h.LIEFERNAME, h.LIEFERSTRASSE, h.LIEFERORT, lieferungscode, h.AUFTRAGSFILIALE});
+        }
+    };
+    if (code == u"181")
+        take(recentHeads<TVerkaufsKopf>(m_server, code));
+    else if (code == u"191")
+        take(recentHeads<TDebitorLieferKopf>(m_server, code));
+    else if (code == u"200")
+        take(recentHeads<TDebitorRechnungsKopf>(m_server, code));
+    else
+        take(recentHeads<TDebitorGutschriftsKopf>(m_server, code));
+    QVERIFY(!heads.isEmpty());
+    const QStringList filter{u"1"_s, u"3"_s};
+    qsizetype kept = 0;
+    for (const Head& h : heads) {
+        QVERIFY2(QStringList({u"0"_s, u"1"_s, u"2"_s, u"3"_s}).contains(h.liefernr), qPrintable(h.liefernr));
+        QVERIFY(!h.name.isEmpty() && !h.strasse.isEmpty() && !h.ort.isEmpty());
+        QVERIFY(!h.lieferungscode.isEmpty());
+        QCOMPARE(h.filiale, u"F03"_s);
+        kept += filter.contains(h.liefernr);
+    }
+    QVERIFY2(kept > 0 && kept < heads.size(), qPrintable(u"%1 of %2"_s.arg(kept).arg(heads.size())));
+}
+
+void TestServerDocuments::sessionsSeeOnlyTheirOwnDocuments_data() {
+    // request: the request's lines from the customer "$KD", the document
+    // number "$NR" and the date range "$VON"/"$BIS"; byNumber: the same
+    // request for one head by its number (heads only); numbers: SQL for a
+    // document number of customer %1 (none: the request takes no number);
+    // customerField: where a record of the answer has its customer number.
+    QTest::addColumn<bool>("soap");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QStringList>("request");
+    QTest::addColumn<QStringList>("byNumber");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<int>("customerField");
+    const QStringList head181{u"1"_s, u"1"_s, {}, u"$KD"_s, {}, u"$VON"_s, u"$BIS"_s, {}};
+    const QStringList number181{u"2"_s, u"1"_s, u"$NR"_s, u"$KD"_s, {}, {}, {}, {}};
+    const QStringList head{u"1"_s, {}, {}, u"$KD"_s, {}, u"$VON"_s, u"$BIS"_s, {}};
+    const QStringList number{u"2"_s, u"$NR"_s, {}, u"$KD"_s, {}, {}, {}, {}};
+    const QStringList shortLines{{}, u"0"_s, u"0"_s, u"$NR"_s, u"$KD"_s, {}, {}, {}, {}, u"0"_s};
+    const QStringList booking{{}, u"0"_s, {}, u"$KD"_s, u"$VON"_s, u"$BIS"_s, {}, {}, u"0"_s};
+    const auto newest = [](const char* table) {
+        return u"SELECT NUMMER FROM %1 WHERE KUNDENNR = '%2' ORDER BY SORTDATUM DESC"_s.arg(
+            QLatin1String(table), u"%1"_s);
+    };
+    for (const bool soap : {false, true}) {
+        const auto row = [soap](const char* name) -> QTestData& {
+            return QTest::addRow("%s %s", soap ? "SOAP" : "TCP", name);
+        };
+        row("181 order heads") << soap << u"181"_s << head181 << number181 << newest("VERKAUFSKOPF") << 1;
+        row("191 delivery note heads")
+            << soap << u"191"_s << head << number << newest("DEBITORLIEFERKOPF") << 0;
+        row("200 invoice heads") << soap << u"200"_s << head << number << newest("DEBITORRECHNUNGSKOPF") << 0;
+        row("210 credit note heads") << soap << u"210"_s << head << number << newest("DEBITORGUTSCHRIFTSKOPF")
+                                     << 0;
+        row("180 order lines") << soap << u"180"_s << QStringList{u"0"_s, u"1"_s, u"$NR"_s, {}}
+                               << QStringList() << newest("VERKAUFSKOPF") << 1;
+        row("193 delivery note lines")
+            << soap << u"193"_s << shortLines << QStringList() << newest("DEBITORLIEFERKOPF") << 0;
+        row("203 invoice lines") << soap << u"203"_s << shortLines << QStringList()
+                                 << newest("DEBITORRECHNUNGSKOPF") << 0;
+        row("213 credit note lines") << soap << u"213"_s << shortLines << QStringList()
+                                     << newest("DEBITORGUTSCHRIFTSKOPF") << 0;
+        row("185 offer lines") << soap << u"185"_s << QStringList{u"0"_s, u"$NR"_s, u"$KD"_s, u"0"_s}
+                               << QStringList() << u"SELECT VAK_ID FROM ANGEBOTSKOPF WHERE kundennr = '%1'"_s
+                               << 1;
+        row("204 invoice booking lines") << soap << u"204"_s << booking << QStringList() << QString() << 1;
+        row("215 credit note booking lines")
+            << soap << u"215"_s << booking << QStringList() << QString() << 1;
+    }
+}
+
+// Two customers at the same time, their calls interleaved: each sees its own
+// documents only, is refused the other's customer number and finds nothing
+// under the other's document numbers.
+void TestServerDocuments::sessionsSeeOnlyTheirOwnDocuments() {
+    QFETCH(bool, soap);
+    QFETCH(QString, code);
+    QFETCH(QStringList, request);
+    QFETCH(QStringList, byNumber);
+    QFETCH(QString, numbers);
+    QFETCH(int, customerField);
+    QCOMPARE(m_server.tcp(u"104"_s, juergenLogin, u"c2"_s).status, 0);
+
+    struct Party {
+        QString kdnr, number;
+        std::function<ServerReply(const QStringList&)> call;
+    };
+    Party demo{u"10000"_s, {}, [this, soap, code](const QStringList& lines) {
+                   return soap ? m_server.soap(code, lines) : m_server.tcp(code, lines);
+               }};
+    Party juergen{u"10001"_s, {}, [this, soap, code](const QStringList& lines) {
+                      return soap ? m_server.soap(code, lines, juergenHeader)
+                                  : m_server.tcp(code, lines, u"c2"_s);
+                  }};
+    for (Party* p : {&demo, &juergen}) {
+        if (numbers.isEmpty())
+            continue;
+        p->number = firstValue(numbers.arg(p->kdnr));
+        QVERIFY2(!p->number.isEmpty(), qPrintable(numbers.arg(p->kdnr)));
+    }
+    const auto fill = [](QStringList pattern, const QString& kdnr, const QString& nr) {
+        for (QString& line : pattern) {
+            if (line == u"$KD")
+                line = kdnr;
+            else if (line == u"$NR")
+                line = nr;
+            else if (line == u"$VON")
+                line = FormatDE::formatDate(QDate::currentDate().addDays(-100));
+            else if (line == u"$BIS")
+                line = today();
+        }
+        return pattern;
+    };
+    const auto customersIn = [customerField](const ServerReply& r) {
+        QStringList values;
+        if (r.status != 0 || !fieldOfRecords(r.lines, customerField, &values))
+            values = {u"status %1: %2"_s.arg(r.status).arg(r.errorText)};
+        return values;
+    };
+
+    // Each asks for its own, in turn; the answers are its own and not empty.
+    QHash<QString, QStringList> own;
+    for (int round = 0; round < 2; ++round) {
+        for (const Party* p : {&demo, &juergen}) {
+            const ServerReply r = p->call(fill(request, p->kdnr, p->number));
+            const QStringList found = customersIn(r);
+            QVERIFY2(!found.isEmpty(), qPrintable(p->kdnr));
+            QCOMPARE(found, QStringList(found.size(), p->kdnr));
+            // The second round is answered as the first.
+            if (round == 0)
+                own.insert(p->kdnr, r.lines);
+            else
+                QCOMPARE(r.lines, own.value(p->kdnr));
+        }
+    }
+    for (const auto& [asking, other] : {std::pair{&demo, &juergen}, std::pair{&juergen, &demo}}) {
+        // The other's customer number in the customer line is refused.
+        if (request.contains(u"$KD"_s)) {
+            const ServerReply r = asking->call(fill(request, other->kdnr, other->number));
+            QCOMPARE(r.status, 60);
+            QVERIFY(r.lines.isEmpty());
+        }
+        // The other's document number with the own customer line: nothing.
+        if (request.contains(u"$NR"_s)) {
+            const ServerReply r = asking->call(fill(request, asking->kdnr, other->number));
+            QVERIFY2(r.status != 0 || r.lines == QStringList{u"0"_s},
+                     qPrintable(u"%1 lines from %2"_s.arg(r.lines.value(0), other->number)));
+        }
+        // A head by its number: the own is found, the other's is not.
+        if (!byNumber.isEmpty()) {
+            const ServerReply mine = asking->call(fill(byNumber, asking->kdnr, asking->number));
+            QCOMPARE(customersIn(mine), QStringList{asking->kdnr});
+            QVERIFY(mine.lines.contains(asking->number));
+            const ServerReply theirs = asking->call(fill(byNumber, asking->kdnr, other->number));
+            QCOMPARE(theirs.status, 0);
+            QCOMPARE(theirs.lines, QStringList{u"0"_s});
+        }
+    }
+}
+
+// A warehouse customer has thousands of invoices a year; the client lists
+// what comes, so none may be cut off.
+void TestServerDocuments::aYearOfInvoicesComesWhole() {
+    QSqlQuery q(m_server.store().database());
+    QVERIFY(q.exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 4000) "
+                   "INSERT INTO DEBITORRECHNUNGSKOPF (KUNDENNR, NUMMER, SORTDATUM) "
+                   "SELECT '10000', 900000 + i, date('now', '-' || (i % 350 + 2) || ' days') FROM n"_s));
+    const QDate from = QDate::currentDate().addDays(-365);
+    const int stored = firstValue(u"SELECT COUNT(*) FROM DEBITORRECHNUNGSKOPF WHERE KUNDENNR = '10000' AND "
+                                  "SORTDATUM >= '%1'"_s.arg(from.toString(Qt::ISODate)))
+                           .toInt();
+    QVERIFY(stored > 4000);
+    const ServerReply r =
+        m_server.tcp(u"200"_s, {u"1"_s, {}, {}, u"10000"_s, {}, FormatDE::formatDate(from), today(), {}});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.lines.value(0).toInt(), stored);
+    QCOMPARE(r.lines.size(), 1 + stored * RecordCodec::fieldCount<TDebitorRechnungsKopf>());
 }
 
 void TestServerDocuments::priceFileCopyLifecycle() {

@@ -3,6 +3,7 @@
 #include "app/endingroutines.h"
 #include "app/sessionconfig.h"
 #include "app/startup.h"
+#include "app/ui/belegetab.h"
 #include "app/ui/emptytab.h"
 #include "app/ui/qtxmainform.h"
 #include "app/ui/secondaryforms.h"
@@ -11,6 +12,7 @@
 #include "session/session.h"
 
 #include <QCoreApplication>
+#include <QTabWidget>
 
 ClientComposition::ClientComposition(Seams seams, const QStringList& arguments)
     : m_s(seams)
@@ -23,6 +25,8 @@ ClientComposition::~ClientComposition() {
         m_ending->setTarget(nullptr);
     // The windows read the tabs' grids: they go first, the session last.
     m_secondaryForms.clear();
+    // The documents tab writes its settings into the INI the window holds.
+    m_belege.reset();
     m_form.reset();
     m_shop.reset();
     m_emptyTabs.clear();
@@ -39,7 +43,13 @@ bool ClientComposition::start() {
     m_counters = std::make_unique<CounterFile>(m_s.log, startUp.fileBeside(QStringLiteral(".cnt")));
     QObject::connect(m_session.get(), &Session::counterSaveRequested, m_form.get(),
                      [this](const QString& info) { saveCounter(info); });
-    m_secondaryForms = createSecondaryForms(m_form.get());
+    m_secondaryForms = createSecondaryForms(
+        m_form.get(), SecondaryFormDeps{m_s.dialogs,
+                                        &startUp.ini(),
+                                        {m_session->onlineName(), m_session->clientVersion()},
+                                        m_session->messageLevel()});
+    m_belege->belegePage().setForms(m_form->findChild<TBelegversendenForm*>(),
+                                    m_form->findChild<TBelegDruckForm*>());
     return true;
 }
 
@@ -55,9 +65,14 @@ void ClientComposition::createTabs() {
     m_emptyTabs.push_back(
         std::make_unique<EmptyTab>(QStringLiteral("tsRuecklieferung"), Page::Ruecklieferung));
     m_emptyTabs.push_back(std::make_unique<EmptyTab>(QStringLiteral("tsAltteile"), Page::Altteile));
-    m_emptyTabs.push_back(std::make_unique<EmptyTab>(QStringLiteral("tsBelege"), Page::Belege));
     for (const auto& tab : m_emptyTabs)
         m_form->registerTab(*tab);
+    m_belege = std::make_unique<BelegeTab>(m_s, *m_session, m_services, &m_form->startUp().ini());
+    QObject::connect(m_belege.get(), &BelegeTab::shopRequested, m_form.get(), [this] {
+        if (auto* pages = m_form->findChild<QTabWidget*>(QStringLiteral("PageControl")))
+            pages->setCurrentWidget(m_shop->page());
+    });
+    m_form->registerTab(*m_belege);
     m_form->tabsRegistered();
 }
 

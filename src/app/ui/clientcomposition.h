@@ -18,7 +18,7 @@ class Ending;
 class EndingRoutines;
 class Logger;
 class Platform;
-class SecondaryForm;
+class QDialog;
 class Session;
 class ShopTab;
 class TQTXMainForm;
@@ -26,6 +26,7 @@ class TQTXMainForm;
 // The one place that builds the client: services, main window, session,
 // tabs and secondary windows, in the order the program needs them.
 // main.cpp runs the program through it, and so do the GUI tests.
+class BelegeTab;
 class ClientComposition final : public EndingTarget {
 public:
     using Seams = ClientSeams;
@@ -51,6 +52,7 @@ public:
     // Null before start().
     Session* session() const { return m_session.get(); }
     ShopTab* shop() const { return m_shop.get(); }
+    BelegeTab* belege() const { return m_belege.get(); }
     ClientServices& services() { return m_services; }
 
 private:
@@ -63,7 +65,8 @@ private:
     std::unique_ptr<TQTXMainForm> m_form;
     std::unique_ptr<Session> m_session;
     std::unique_ptr<ShopTab> m_shop;
+    std::unique_ptr<BelegeTab> m_belege;
     std::vector<std::unique_ptr<EmptyTab>> m_emptyTabs;
     std::unique_ptr<CounterFile> m_counters;
-    std::vector<std::unique_ptr<SecondaryForm>> m_secondaryForms;
+    std::vector<std::unique_ptr<QDialog>> m_secondaryForms;
 };

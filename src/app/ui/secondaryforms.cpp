@@ -61,12 +61,6 @@ TRueckstand_BeschaffungForm::TRueckstand_BeschaffungForm(QWidget* parent)
     : SecondaryForm(QStringLiteral("Rueckstand_BeschaffungForm"), QStringLiteral("Auftragsart festlegen"),
                     parent) {}
 
-TBelegversendenForm::TBelegversendenForm(QWidget* parent)
-    : SecondaryForm(QStringLiteral("BelegversendenForm"), QStringLiteral("Beleg anfordern"), parent) {}
-
-TBelegDruckForm::TBelegDruckForm(QWidget* parent)
-    : SecondaryForm(QStringLiteral("BelegDruckForm"), QStringLiteral("Beleg ausdrucken"), parent) {}
-
 TFTPForm::TFTPForm(QWidget* parent)
     : SecondaryForm(QStringLiteral("FTPForm"), QStringLiteral("Preisdatei holen"), parent) {}
 
@@ -81,8 +75,9 @@ TDownloadForm::TDownloadForm(QWidget* parent)
 TBrowserForm::TBrowserForm(QWidget* parent)
     : SecondaryForm(QStringLiteral("BrowserForm"), QStringLiteral("WebBrowser"), parent) {}
 
-std::vector<std::unique_ptr<SecondaryForm>> createSecondaryForms(QWidget* mainWindow) {
-    std::vector<std::unique_ptr<SecondaryForm>> forms;
+std::vector<std::unique_ptr<QDialog>> createSecondaryForms(QWidget* mainWindow,
+                                                           const SecondaryFormDeps& deps) {
+    std::vector<std::unique_ptr<QDialog>> forms;
     forms.push_back(std::make_unique<TLieferadressenForm>(mainWindow));
     forms.push_back(std::make_unique<TProgrammendeForm>(mainWindow));
     forms.push_back(std::make_unique<TDruckForm>(mainWindow));
@@ -92,8 +87,9 @@ std::vector<std::unique_ptr<SecondaryForm>> createSecondaryForms(QWidget* mainWi
     forms.push_back(std::make_unique<TArtikelInfoForm>(mainWindow));
     forms.push_back(std::make_unique<TOptionenForm>(mainWindow));
     forms.push_back(std::make_unique<TRueckstand_BeschaffungForm>(mainWindow));
-    forms.push_back(std::make_unique<TBelegversendenForm>(mainWindow));
-    forms.push_back(std::make_unique<TBelegDruckForm>(mainWindow));
+    forms.push_back(std::make_unique<TBelegversendenForm>(deps.dialogs, mainWindow));
+    forms.push_back(std::make_unique<TBelegDruckForm>(deps.dialogs, deps.ini, QStringLiteral("Belegdrucker"),
+                                                      deps.footer, deps.messageLevel, mainWindow));
     forms.push_back(std::make_unique<TFTPForm>(mainWindow));
     forms.push_back(std::make_unique<TLagerauftrag>(mainWindow));
     forms.push_back(std::make_unique<TDownloadForm>(mainWindow));

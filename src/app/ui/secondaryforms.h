@@ -1,5 +1,8 @@
 #pragma once
 
+#include "documents/ui/belegdruckform.h"
+#include "documents/ui/belegversendenform.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -82,18 +85,6 @@ public:
     explicit TRueckstand_BeschaffungForm(QWidget* parent = nullptr);
 };
 
-class TBelegversendenForm final : public SecondaryForm {
-    Q_OBJECT
-public:
-    explicit TBelegversendenForm(QWidget* parent = nullptr);
-};
-
-class TBelegDruckForm final : public SecondaryForm {
-    Q_OBJECT
-public:
-    explicit TBelegDruckForm(QWidget* parent = nullptr);
-};
-
 class TFTPForm final : public SecondaryForm {
     Q_OBJECT
 public:
@@ -118,5 +109,14 @@ public:
     explicit TBrowserForm(QWidget* parent = nullptr);
 };
 
+// What the windows with controls are built with.
+struct SecondaryFormDeps {
+    Dialogs& dialogs;
+    const LokalIni* ini = nullptr;
+    TBelegDruckForm::Footer footer;
+    int messageLevel = 2;
+};
+
 // Creates every secondary window in the order of the program entry.
-std::vector<std::unique_ptr<SecondaryForm>> createSecondaryForms(QWidget* mainWindow);
+std::vector<std::unique_ptr<QDialog>> createSecondaryForms(QWidget* mainWindow,
+                                                           const SecondaryFormDeps& deps);

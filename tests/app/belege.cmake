@@ -1,0 +1,4 @@
+# The "Belege" tab of the client built by the composition root, against qtx-server.
+if(QTX_BUILD_GUI)
+  qtx_add_test(NAME tst_belegetab LABEL gui TIMEOUT 300 SOURCES tst_belegetab.cpp LIBS qtx_clientrig)
+endif()
