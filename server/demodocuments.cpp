@@ -184,6 +184,7 @@ bool DemoDocuments::documents(int days, bool busyWarehouse) {
                 head.BELEGDATUM = datum;
                 head.BUCHUNGSDATUM = datum;
                 head.IHRE_REFERENZ = QStringLiteral("Auftrag %1").arg(m_random.bounded(9000) + 1000);
+                head.BUCHUNGSTEXT = QStringLiteral("Bestellung Online-Shop");
                 head.BENUTZER = party.user;
                 head.MAND_ID = QStringLiteral("6");
                 head.VKK_ID = head.NUMMER;
@@ -215,6 +216,10 @@ bool DemoDocuments::documents(int days, bool busyWarehouse) {
                     z.ZU_LIEFERN = z.MENGE;
                     z.STUECKPREIS = money(fact.price);
                     z.VK_PREIS = z.STUECKPREIS;
+                    // The customer's discount on the list price.
+                    z.BRUTTOPREIS = money(fact.price / 0.82);
+                    z.NETTOPREIS = z.STUECKPREIS;
+                    z.RABATT_P = QStringLiteral("18,00");
                     z.NETTOBETRAG = money(fact.price * menge);
                     z.BRUTTOBETRAG = money(fact.price * menge * 1.19);
                     z.MWST_P = QStringLiteral("19,00");
@@ -264,6 +269,7 @@ bool DemoDocuments::documents(int days, bool busyWarehouse) {
                 rk.BELEGDATUM = lk.LIEFERDATUM;
                 rk.FAELLIGKEITSDATUM = FormatDE::formatDate(date.addDays(31));
                 rk.DEBRK_ID = rk.NUMMER;
+                rk.BUCHUNGSTEXT = QStringLiteral("Warenlieferung ") + lk.NUMMER;
                 lk.EVTL_RG_NR = rk.NUMMER;
                 dlk.addBindValue(date.toString(Qt::ISODate));
                 RecordTable::bindFields(dlk, lk);

@@ -17,6 +17,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -177,6 +178,110 @@ private Q_SLOTS:
         QVERIFY(t.browser.lines().rowCount() > 1);
         QCOMPARE(t.browser.lines().cell(0, 1), credits ? u"GU"_s : u"RE"_s);
         QCOMPARE(t.browser.lines().header(1), credits ? u"GU_NR"_s : u"RG_NR"_s);
+    }
+
+    // The hover preview of a selected invoice head, in a fixed-width font.
+    void preview() {
+        ClientRig s(m_server, false);
+        QVERIFY(open(s));
+        Tab t = tab(s);
+        searchYear(s, u"L_Rechnungen"_s);
+        clickHead(s, 2);
+        const QString number = s.child<QLineEdit>(u"edBelegnr"_s)->text();
+        const QString text = t.page.previewText();
+        QVERIFY2(text.startsWith(u"R E C H N U N G"_s.rightJustified(55)), qPrintable(text));
+        QVERIFY(text.contains(u"Rechnungsnummer:"_s.leftJustified(22) + number.rightJustified(21)));
+        QVERIFY(text.contains(u"Leistungsdatum ist Lieferscheindatum"_s));
+        QTableView* view = s.child<QTableView>(u"sgBelege"_s);
+        QVERIFY(view->toolTip().contains(u"Courier New"_s));
+        QVERIFY(view->toolTip().contains(number));
+        // Over the selected row the preview shows at once; over another row it goes.
+        const QRect selected = view->visualRect(view->currentIndex());
+        QTest::mouseMove(view->viewport(), selected.center());
+        auto* hint = t.page.findChild<QLabel*>(u"PreviewHint"_s);
+        QVERIFY(hint->isVisible());
+        QCOMPARE(hint->text(), text);
+        QVERIFY2(
+            QFontInfo(hint->font()).fixedPitch(),
+            qPrintable(QFontInfo(hint->font()).family() + u" / "_s + hint->font().families().join(u',')));
+        QTest::mouseMove(view->viewport(), selected.center() + QPoint(0, selected.height()));
+        QVERIFY(!hint->isVisible());
+        // A new search drops the preview.
+        searchYear(s, u"L_Gutschriften"_s);
+        QCOMPARE(t.page.previewText(), QString());
+    }
+
+    // Open backorder lines of the customer, in the lines grid.
+    void backorders_data() {
+        QTest::addColumn<bool>("soap");
+        QTest::newRow("TCP") << false;
+        QTest::newRow("SOAP") << true;
+    }
+    void backorders() {
+        QFETCH(bool, soap);
+        ClientRig s(m_server, soap);
+        QVERIFY(open(s));
+        Tab t = tab(s);
+        QCOMPARE(s.child<QPushButton>(u"L_Rueckstaende"_s)->text(), u"Besorgungen"_s);
+        searchYear(s, u"L_Rueckstaende"_s);
+        QVERIFY2(s.dialogs.shown.isEmpty(), qPrintable(s.boxes()));
+        QCOMPARE(s.child<QLabel>(u"PanBelegArt"_s)->text(), u"Aktuelle Belegart: Besorgungen"_s);
+        QVERIFY(!s.child<QTableView>(u"sgBelege"_s)->isVisible());
+        const StringGrid& lines = t.browser.lines();
+        QVERIFY(lines.rowCount() > 1);
+        for (int r = 1; r < lines.rowCount(); ++r) {
+            QVERIFY(lines.value(u"Menge"_s, r) != u"0");
+            QVERIFY(lines.value(u"Restmenge"_s, r) != u"0");
+        }
+        QVERIFY(!s.child<QTableView>(u"sgBelegZeilen"_s)->isColumnHidden(lines.column(u"Auftragsdatum"_s)));
+        QCOMPARE(t.browser.view().linesHint,
+                 u"Anzahl Rückstandszeilen "_s + QString::number(lines.rowCount() - 1));
+    }
+
+    // The column popup of booking lines: hide a column, keep it for the next login.
+    void bookingColumns() {
+        {
+            ClientRig s(m_server, false);
+            QVERIFY(open(s));
+            Tab t = tab(s);
+            searchYear(s, u"L_Buchungen"_s);
+            t.browser.hideColumn(u"Straße"_s);
+            QVERIFY(s.child<QTableView>(u"sgBelegZeilen"_s)->isColumnHidden(5));
+            t.browser.showColumn(u"PLZ"_s);
+            QVERIFY(!s.child<QTableView>(u"sgBelegZeilen"_s)->isColumnHidden(5));
+            t.browser.hideColumn(u"Straße"_s);
+            t.browser.hideColumn(u"Mitgl"_s);
+            s.dialogs.shown.clear();
+            t.browser.hideColumn(u"Gibtsnicht"_s);
+            QCOMPARE(s.boxes(), u"Spalte \"Gibtsnicht\" nicht gefunden, kann nicht ausgeblendet werden."_s);
+            t.browser.saveColumnConfig();
+        }
+        QCOMPARE(
+            ClientRig::serverSql(
+                m_server,
+                u"SELECT BESE_VALUE FROM BENUTZER_OPTION WHERE BESE_KEY = 'BUCHUNGSZEILEN_SPALTEN_CONFIG'"_s),
+            u"5;14;"_s);
+        ClientRig s(m_server, true);
+        QVERIFY(open(s));
+        searchYear(s, u"L_Buchungen"_s);
+        QTableView* view = s.child<QTableView>(u"sgBelegZeilen"_s);
+        QVERIFY(view->isColumnHidden(5) && view->isColumnHidden(14) && !view->isColumnHidden(6));
+        ClientRig::clearOption(m_server, u"BUCHUNGSZEILEN_SPALTEN_CONFIG"_s);
+    }
+
+    // The date pickers keep from before to.
+    void datePickers() {
+        ClientRig s(m_server, false);
+        QVERIFY(open(s));
+        auto* from = s.child<QDateEdit>(u"vonDatum"_s);
+        auto* to = s.child<QDateEdit>(u"bisDatum"_s);
+        to->setDate(QDate(2026, 11, 30));
+        from->setDate(QDate(2026, 12, 5));
+        Q_EMIT from->editingFinished();
+        QCOMPARE(to->date(), QDate(2026, 12, 5));
+        to->setDate(QDate(2026, 11, 1));
+        Q_EMIT to->editingFinished();
+        QCOMPARE(from->date(), QDate(2026, 11, 1));
     }
 
     void numberNotFound() {

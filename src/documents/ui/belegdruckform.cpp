@@ -57,8 +57,10 @@ TBelegDruckForm::TBelegDruckForm(Dialogs& dialogs, const LokalIni* ini, const QS
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(u"Memo1"_s);
     m_memo->setReadOnly(true);
-    QFont mono(u"Courier New"_s, 9);
-    mono.setStyleHint(QFont::Monospace);
+    // "Courier New" where it is installed, else the system's fixed-width font.
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setFamilies({u"Courier New"_s, mono.family()});
+    mono.setPointSize(9);
     m_memo->setFont(mono);
     m_memo->setMaximumHeight(180);
     layout->addWidget(m_memo);

@@ -10,8 +10,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QDateEdit>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -46,6 +48,7 @@ QTableView* gridView(StringGrid& grid, QWidget* parent) {
     view->horizontalHeader()->setHighlightSections(false);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     view->setMouseTracking(true);
+    view->viewport()->setMouseTracking(true);
     view->setWordWrap(false);
     return view;
 }
@@ -164,6 +167,17 @@ BelegePage::BelegePage(DocumentBrowser& browser, BelegRequest& request, Setup se
     m_headsView = gridView(m_browser.heads(), splitter);
     m_linesView = gridView(m_browser.lines(), splitter);
     m_headsView->viewport()->installEventFilter(this);
+    // The preview of a head: its text in a fixed-width font, in a hint window.
+    // It lies over the grid; the mouse goes through it to the rows below.
+    m_previewHint = new QLabel(this, Qt::ToolTip | Qt::WindowTransparentForInput);
+    m_previewHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_previewHint->setObjectName(u"PreviewHint"_s);
+    m_previewHint->setTextFormat(Qt::PlainText);
+    m_previewHint->setMargin(6);
+    m_previewHint->setForegroundRole(QPalette::ToolTipText);
+    m_previewHint->setBackgroundRole(QPalette::ToolTipBase);
+    m_previewHint->setAutoFillBackground(true);
+    m_previewHint->setFrameStyle(QFrame::Box | QFrame::Plain);
     splitter->addWidget(m_headsView);
     splitter->addWidget(m_linesView);
     layout->addWidget(splitter, 1);
@@ -250,6 +264,7 @@ void BelegePage::entered() {
 
 void BelegePage::clickSearch(int kind) {
     m_preview.clear();
+    m_previewHint->hide();
     m_headsView->setToolTip(QString());
     m_browser.search(kind, input());
 }
@@ -297,24 +312,50 @@ void BelegePage::refresh() {
 
 void BelegePage::headSelected(int row) {
     m_browser.selectHead(row);
-    m_preview = m_browser.previewText(row);
+    m_preview = QString(m_browser.previewText(row)).replace(u"\r\n"_s, u"\n"_s);
+    m_previewHint->hide();
     m_headsView->setToolTip(m_preview.isEmpty() ? QString() : previewHtml(m_preview));
 }
 
 bool BelegePage::eventFilter(QObject* watched, QEvent* event) {
-    // The preview shows over the selected head and nowhere else.
-    if (watched == m_headsView->viewport() && event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        const QModelIndex index = m_headsView->indexAt(help->pos());
-        if (!m_preview.isEmpty() && index.isValid() && index.row() == m_headsView->currentIndex().row()) {
-            const QPoint at = m_headsView->viewport()->mapToGlobal(QPoint(84, 4));
-            QToolTip::showText(at, previewHtml(m_preview), m_headsView->viewport());
-        } else {
-            QToolTip::hideText();
-        }
+    if (watched != m_headsView->viewport())
+        return QWidget::eventFilter(watched, event);
+    // The preview follows the mouse over the selected head and goes away
+    // over any other row.
+    if (event->type() == QEvent::MouseMove) {
+        const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+        const QModelIndex index = m_headsView->indexAt(pos);
+        if (!m_preview.isEmpty() && index.isValid() && index.row() == m_headsView->currentIndex().row())
+            showPreview();
+        else
+            m_previewHint->hide();
+    } else if (event->type() == QEvent::Leave) {
+        const QWidget* viewport = m_headsView->viewport();
+        if (!viewport->rect().contains(viewport->mapFromGlobal(QCursor::pos())))
+            m_previewHint->hide();
+    } else if (event->type() == QEvent::ToolTip) {
+        // The hint window shows the preview; the view's own tooltip would repeat it.
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void BelegePage::showPreview() {
+    // "Courier New" where it is installed, else the system's fixed-width
+    // font; set on showing, as the window gives its labels its own font.
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setFamilies({u"Courier New"_s, mono.family()});
+    mono.setPointSize(10);
+    if (m_previewHint->font() != mono) {
+        m_previewHint->setFont(mono);
+        m_previewHint->setText(QString());
+    }
+    if (m_previewHint->text() != m_preview) {
+        m_previewHint->setText(m_preview);
+        m_previewHint->adjustSize();
+    }
+    m_previewHint->move(m_headsView->viewport()->mapToGlobal(QPoint(84, 4)));
+    m_previewHint->show();
 }
 
 void BelegePage::vonDatumCloseUp() {

@@ -38,6 +38,7 @@ public:
     // The windows "Beleg anfordern" and "Beleg ausdrucken", created with the others.
     void setForms(TBelegversendenForm* dispatch, TBelegDruckForm* print);
     TBelegDruckForm* printForm() const { return m_printForm; }
+    // The preview of the selected head, lines joined by "\n".
     QString previewText() const { return m_preview; }
 
     void entered();
@@ -59,6 +60,7 @@ private:
     void BtZeilenDruckenClick();
     void BtSaveCSVClick();
     void BtBelegAnfordernClick();
+    void showPreview();
     void copyPopup(QTableView* view, const QPoint& pos);
     void columnPopup(const QPoint& pos);
     void vonDatumCloseUp();
@@ -84,6 +86,7 @@ private:
     QLabel* m_sortLabel = nullptr;
     QLabel* m_priceHint = nullptr;
     QLabel* m_customer = nullptr;
+    QLabel* m_previewHint = nullptr;
     QTableView* m_headsView = nullptr;
     QTableView* m_linesView = nullptr;
     QPushButton* m_csv = nullptr;
