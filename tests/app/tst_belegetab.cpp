@@ -1,9 +1,11 @@
+#include "app/startup.h"
 #include "app/ui/belegetab.h"
 #include "clientrig.h"
 #include "documents/documentbrowser.h"
 #include "documents/documentkinds.h"
 #include "documents/ui/belegepage.h"
 #include "documents/ui/belegversendenform.h"
+#include "session/lokalini.h"
 
 #include <QDateEdit>
 #include <QFile>
@@ -378,6 +380,8 @@ private Q_SLOTS:
         ClientRig s(m_server, false);
         const QString pdf = s.dir.filePath(u"beleg.pdf"_s);
         s.platform.env.insert(u"QTX_PRINT_TO_PDF"_s, pdf);
+        // The document printer's own settings: landscape paper.
+        s.writeIni(u"Belegdrucker"_s, u"Seitenformat"_s, u"Querformat"_s);
         QVERIFY(open(s));
         searchYear(s, u"L_Buchungen"_s);
         QVERIFY2(tab(s).browser.lines().rowCount() > 60,
@@ -386,6 +390,8 @@ private Q_SLOTS:
         TBelegDruckForm* form = s.client->belege()->belegePage().printForm();
         QVERIFY(form && form->isVisible());
         QVERIFY(form->memoText().startsWith(u"Buchungszeilen vom "_s));
+        QCOMPARE(form->findChild<QLabel*>(u"LbDruckerOrient"_s)->text(),
+                 u"Aktuelle Ausrichtung: Querformat"_s);
         form->findChild<QPushButton*>(u"BtJetztDrucken"_s)->click();
         QVERIFY2(QFile::exists(pdf), qPrintable(s.boxes()));
         QVERIFY(s.boxes().endsWith(u"Druckauftrag wurde ausgeführt."_s));
@@ -396,7 +402,34 @@ private Q_SLOTS:
         QVERIFY(pages.at(0).contains(u"Seite 1 "_s));
         QVERIFY(pages.at(1).contains(u"Seite 2 "_s));
         QVERIFY(!pages.at(1).contains(u"Lieferscheinnr"_s));
+        QProcess info;
+        info.start(u"pdfinfo"_s, {pdf});
+        info.waitForFinished(30000);
+        const QString size =
+            QString::fromUtf8(info.readAllStandardOutput()).section(u"Page size:"_s, 1).trimmed();
+        QVERIFY2(size.section(u' ', 0, 0).toDouble() > size.section(u' ', 2, 2).toDouble(), qPrintable(size));
         form->close();
+    }
+
+    // The line selection and the sort direction come from the INI and go back to it.
+    void iniSettings() {
+        ClientRig s(m_server, false);
+        s.writeIni(u"OPTIONS"_s, u"SORTBELEGE"_s, u"1"_s);
+        s.writeIni(u"OPTIONS"_s, u"BELEGE_ALLEZEILEN"_s, u"1"_s);
+        QVERIFY(open(s));
+        Tab t = tab(s);
+        QCOMPARE(t.browser.lineSelection(), 1);
+        searchYear(s, u"L_Rechnungen"_s);
+        const QStringList numbers = column(t.browser.heads(), u"NUMMER"_s);
+        QVERIFY(numbers.size() > 2);
+        QVERIFY(std::is_sorted(numbers.rbegin(), numbers.rend()));
+        t.browser.setSortDirection(0);
+        const QString ini = s.client->mainForm().startUp().ini().fileName();
+        // The program ends.
+        s.client.reset();
+        LokalIni after(ini);
+        QCOMPARE(after.read(u"OPTIONS"_s, u"SORTBELEGE"_s), u"0"_s);
+        QCOMPARE(after.read(u"OPTIONS"_s, u"BELEGE_ALLEZEILEN"_s), u"1"_s);
     }
 
     // The exported file has the visible columns of the lines grid, nothing hidden.

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -94,15 +95,19 @@ TBelegDruckForm::TBelegDruckForm(Dialogs& dialogs, const LokalIni* ini, const QS
     p1->addLayout(labels, 1);
     auto* setup = new QPushButton(u"Drucker einrichten"_s, m_panel1);
     setup->setObjectName(u"BtDruckerEinrichten"_s);
+    auto* preview = new QPushButton(u"Druckvorschau"_s, m_panel1);
+    preview->setObjectName(u"BtDruckvorschau"_s);
     auto* print = new QPushButton(u"Jetzt drucken"_s, m_panel1);
     print->setObjectName(u"BtJetztDrucken"_s);
     auto* close = new QPushButton(u"Schließen"_s, m_panel1);
     close->setObjectName(u"BtSchliessen"_s);
     p1->addWidget(setup);
+    p1->addWidget(preview);
     p1->addWidget(print);
     p1->addWidget(close);
     connect(setup, &QPushButton::clicked, this, &TBelegDruckForm::druckerEinrichten);
     connect(print, &QPushButton::clicked, this, &TBelegDruckForm::jetztDrucken);
+    connect(preview, &QPushButton::clicked, this, &TBelegDruckForm::druckvorschau);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(m_panel1);
 
@@ -258,7 +263,10 @@ bool TBelegDruckForm::PrintStringGrid(const QString& sTitle) {
     printer.setResolution(600);
     setupPrinter(printer);
     printer.setDocName(sTitle);
-    printer.setFullPage(false);
+    return GridPrinter::print(printer, printJob(sTitle)) > 0;
+}
+
+GridPrintJob TBelegDruckForm::printJob(const QString& sTitle) const {
     GridPrintJob job;
     job.grid = &m_grid;
     for (int c = 0; c < m_grid.columnCount(); ++c)
@@ -270,7 +278,21 @@ bool TBelegDruckForm::PrintStringGrid(const QString& sTitle) {
     job.version = m_footer.version;
     job.receivedTime = m_eingangszeit;
     job.title = sTitle;
-    return GridPrinter::print(printer, job) > 0;
+    return job;
+}
+
+void TBelegDruckForm::druckvorschau() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(600);
+    printer.setPageOrientation(m_settings.Druckformat == u"Querformat" ? QPageLayout::Landscape
+                                                                       : QPageLayout::Portrait);
+    QPrintPreviewDialog dialog(&printer, this);
+    dialog.setObjectName(u"Druckvorschau"_s);
+    dialog.setWindowTitle(u"Druckvorschau"_s);
+    const GridPrintJob job = printJob(windowTitle());
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [&job](QPrinter* target) { GridPrinter::print(*target, job); });
+    dialog.exec();
 }
 
 void TBelegDruckForm::jetztDrucken() {

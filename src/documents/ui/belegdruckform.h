@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/gridprinter.h"
 #include "grid/stringgrid.h"
 
 #include <QDialog>
@@ -55,6 +56,8 @@ private:
     void FormShow();
     void druckerEinrichten();
     void jetztDrucken();
+    void druckvorschau();
+    GridPrintJob printJob(const QString& sTitle) const;
     void applyWidths();
     void setupPrinter(QPrinter& printer) const;
     void saveSettings() const;
