@@ -333,21 +333,6 @@ void fillMembers(R& r, const QStringList& row, QString R::*const (&members)[N]) 
 
 void offers(DocumentTable& t, int kind, const QStringList& answer, const DocumentOptions& o,
             DocumentArrays& a) {
-    static QString TAngebotsKopf::*const headMembers[] = {
-        &TAngebotsKopf::vkk_id,     &TAngebotsKopf::Angebotnummer, &TAngebotsKopf::kundennr,
-        &TAngebotsKopf::KdNAME,     &TAngebotsKopf::Kdname_2,      &TAngebotsKopf::Kd_strasse,
-        &TAngebotsKopf::Kd_plz_ort, &TAngebotsKopf::KD_referenz,   &TAngebotsKopf::gueltig_bis,
-        &TAngebotsKopf::frei1,      &TAngebotsKopf::frei2,         &TAngebotsKopf::frei3,
-        &TAngebotsKopf::frei4,      &TAngebotsKopf::frei5};
-    static QString TAngebotsZeile::*const lineMembers[] = {
-        &TAngebotsZeile::vzbelegnr,      &TAngebotsZeile::vzkundennr,  &TAngebotsZeile::vzlfd_nr,
-        &TAngebotsZeile::vzart,          &TAngebotsZeile::vzbuch_gr,   &TAngebotsZeile::vznummer,
-        &TAngebotsZeile::vzdiv_art_nr,   &TAngebotsZeile::vz_serialid, &TAngebotsZeile::vztext,
-        &TAngebotsZeile::vztext_2,       &TAngebotsZeile::vz_menge,    &TAngebotsZeile::vz_einheit,
-        &TAngebotsZeile::vz_PE,          &TAngebotsZeile::vz_MWST,     &TAngebotsZeile::vz_nettopreis,
-        &TAngebotsZeile::vz_nettobetrag, &TAngebotsZeile::vz_VK_Preis, &TAngebotsZeile::frei1,
-        &TAngebotsZeile::frei2,          &TAngebotsZeile::frei3,       &TAngebotsZeile::frei4,
-        &TAngebotsZeile::frei5};
     const bool head = kind == DocumentKind::Offers;
     start(t, DocumentDecoder::headers(kind));
     qsizetype fields = 0;
@@ -355,9 +340,9 @@ void offers(DocumentTable& t, int kind, const QStringList& answer, const Documen
     for (qsizetype i = 0; i < n; ++i) {
         const QStringList row = answer.mid(1 + i * fields, fields);
         if (head)
-            fillMembers(a.offerHeads.emplace_back(), row, headMembers);
+            fillMembers(a.offerHeads.emplace_back(), row, TAngebotsKopfFields);
         else
-            fillMembers(a.offerLines.emplace_back(), row, lineMembers);
+            fillMembers(a.offerLines.emplace_back(), row, TAngebotsZeileFields);
         if (row.size() > t.columns) {
             t.columns = int(row.size());
             for (QStringList& r : t.rows)

@@ -232,3 +232,20 @@ struct TAngebotsZeile {
     QString frei4;
     QString frei5;
 };
+
+// The offer records' fields in the order of the server's answer.
+inline constexpr QString TAngebotsKopf::*TAngebotsKopfFields[] = {
+    &TAngebotsKopf::vkk_id,     &TAngebotsKopf::Angebotnummer, &TAngebotsKopf::kundennr,
+    &TAngebotsKopf::KdNAME,     &TAngebotsKopf::Kdname_2,      &TAngebotsKopf::Kd_strasse,
+    &TAngebotsKopf::Kd_plz_ort, &TAngebotsKopf::KD_referenz,   &TAngebotsKopf::gueltig_bis,
+    &TAngebotsKopf::frei1,      &TAngebotsKopf::frei2,         &TAngebotsKopf::frei3,
+    &TAngebotsKopf::frei4,      &TAngebotsKopf::frei5};
+inline constexpr QString TAngebotsZeile::*TAngebotsZeileFields[] = {
+    &TAngebotsZeile::vzbelegnr,      &TAngebotsZeile::vzkundennr,  &TAngebotsZeile::vzlfd_nr,
+    &TAngebotsZeile::vzart,          &TAngebotsZeile::vzbuch_gr,   &TAngebotsZeile::vznummer,
+    &TAngebotsZeile::vzdiv_art_nr,   &TAngebotsZeile::vz_serialid, &TAngebotsZeile::vztext,
+    &TAngebotsZeile::vztext_2,       &TAngebotsZeile::vz_menge,    &TAngebotsZeile::vz_einheit,
+    &TAngebotsZeile::vz_PE,          &TAngebotsZeile::vz_MWST,     &TAngebotsZeile::vz_nettopreis,
+    &TAngebotsZeile::vz_nettobetrag, &TAngebotsZeile::vz_VK_Preis, &TAngebotsZeile::frei1,
+    &TAngebotsZeile::frei2,          &TAngebotsZeile::frei3,       &TAngebotsZeile::frei4,
+    &TAngebotsZeile::frei5};

@@ -17,22 +17,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The client's offer records in their field order.
-constexpr QString TAngebotsKopf::*kopfFields[] = {
-    &TAngebotsKopf::vkk_id,     &TAngebotsKopf::Angebotnummer, &TAngebotsKopf::kundennr,
-    &TAngebotsKopf::KdNAME,     &TAngebotsKopf::Kdname_2,      &TAngebotsKopf::Kd_strasse,
-    &TAngebotsKopf::Kd_plz_ort, &TAngebotsKopf::KD_referenz,   &TAngebotsKopf::gueltig_bis,
-    &TAngebotsKopf::frei1,      &TAngebotsKopf::frei2,         &TAngebotsKopf::frei3,
-    &TAngebotsKopf::frei4,      &TAngebotsKopf::frei5};
-constexpr QString TAngebotsZeile::*zeileFields[] = {
-    &TAngebotsZeile::vzbelegnr,      &TAngebotsZeile::vzkundennr,  &TAngebotsZeile::vzlfd_nr,
-    &TAngebotsZeile::vzart,          &TAngebotsZeile::vzbuch_gr,   &TAngebotsZeile::vznummer,
-    &TAngebotsZeile::vzdiv_art_nr,   &TAngebotsZeile::vz_serialid, &TAngebotsZeile::vztext,
-    &TAngebotsZeile::vztext_2,       &TAngebotsZeile::vz_menge,    &TAngebotsZeile::vz_einheit,
-    &TAngebotsZeile::vz_PE,          &TAngebotsZeile::vz_MWST,     &TAngebotsZeile::vz_nettopreis,
-    &TAngebotsZeile::vz_nettobetrag, &TAngebotsZeile::vz_VK_Preis, &TAngebotsZeile::frei1,
-    &TAngebotsZeile::frei2,          &TAngebotsZeile::frei3,       &TAngebotsZeile::frei4,
-    &TAngebotsZeile::frei5};
-
 // As the document browser reads offers: with more than one line the first is
 // the count N, and each record has (remaining lines) / N fields.
 template <class R, std::size_t K>
@@ -150,7 +134,7 @@ void TestServerDocuments::offersOfTheCustomer() {
     const ServerReply heads = m_server.tcp(u"184"_s, {u"0"_s, u"0"_s, u"10000"_s, u"0"_s});
     QCOMPARE(heads.status, 0);
     qsizetype fields = 0;
-    const QList<TAngebotsKopf> offers = decodeOffers(heads.lines, kopfFields, &fields);
+    const QList<TAngebotsKopf> offers = decodeOffers(heads.lines, TAngebotsKopfFields, &fields);
     QVERIFY(!offers.isEmpty());
     QCOMPARE(fields, 15); // the head's fields and the offer id
     for (const TAngebotsKopf& h : offers) {
@@ -164,7 +148,7 @@ void TestServerDocuments::offersOfTheCustomer() {
     const TAngebotsKopf& offer = offers.first();
     const ServerReply lines = m_server.tcp(u"185"_s, {u"0"_s, offer.vkk_id, u"10000"_s, u"0"_s});
     QCOMPARE(lines.status, 0);
-    const QList<TAngebotsZeile> zeilen = decodeOffers(lines.lines, zeileFields, &fields);
+    const QList<TAngebotsZeile> zeilen = decodeOffers(lines.lines, TAngebotsZeileFields, &fields);
     QVERIFY(!zeilen.isEmpty());
     QCOMPARE(fields, 23);
     for (qsizetype k = 0; k < zeilen.size(); ++k) {
@@ -178,8 +162,8 @@ void TestServerDocuments::offersOfTheCustomer() {
 
     // Another customer sees his own offers only, and none of these lines.
     QVERIFY(m_server.tcp(u"104"_s, {u"0"_s, u"10002"_s, u"LAGER"_s, u"lager"_s}, u"c9"_s).status == 0);
-    const QList<TAngebotsKopf> others =
-        decodeOffers(m_server.tcp(u"184"_s, {u"0"_s, u"0"_s, u"10002"_s, u"0"_s}, u"c9"_s).lines, kopfFields);
+    const QList<TAngebotsKopf> others = decodeOffers(
+        m_server.tcp(u"184"_s, {u"0"_s, u"0"_s, u"10002"_s, u"0"_s}, u"c9"_s).lines, TAngebotsKopfFields);
     for (const TAngebotsKopf& h : others)
         QCOMPARE(h.kundennr, u"10002"_s);
     QCOMPARE(m_server.tcp(u"185"_s, {u"0"_s, offer.vkk_id, u"10002"_s, u"0"_s}, u"c9"_s).lines,
