@@ -5,6 +5,7 @@
 #include "documents/documentkinds.h"
 #include "documents/ui/belegepage.h"
 #include "documents/ui/belegversendenform.h"
+#include "recordingservices.h"
 #include "session/lokalini.h"
 
 #include <QDateEdit>
@@ -409,6 +410,27 @@ private Q_SLOTS:
             QString::fromUtf8(info.readAllStandardOutput()).section(u"Page size:"_s, 1).trimmed();
         QVERIFY2(size.section(u' ', 0, 0).toDouble() > size.section(u' ', 2, 2).toDouble(), qPrintable(size));
         form->close();
+    }
+
+    // Searches, head clicks and dispatches are counted by the statistics service.
+    void statistics() {
+        RecordingServices recorder;
+        ClientRig s(m_server, false);
+        s.client->services().statistics = &recorder;
+        QVERIFY(open(s));
+        searchYear(s, u"L_Rechnungen"_s);
+        clickHead(s, 1);
+        const QString number = s.child<QLineEdit>(u"edBelegnr"_s)->text();
+        QCOMPARE(recorder.events.size(), 2);
+        QCOMPARE(recorder.events.at(0)._Aktion, 31);
+        QCOMPARE(recorder.events.at(0)._Info, u"Beleg-Abfrage Rechnungen"_s);
+        QCOMPARE(recorder.events.at(0)._KdNummer, u"10000"_s);
+        QCOMPARE(recorder.events.at(1)._Aktion, 31);
+        QCOMPARE(recorder.events.at(1)._Info, u"Beleg-Abfrage"_s);
+        const TStatistik& e = recorder.events.at(1);
+        QCOMPARE(e._dummy1 + e._dummy2 + e._dummy3, u"Aktuelle Belegart: Rechnungen Nr."_s + number);
+        searchYear(s, u"L_Angebote"_s);
+        QCOMPARE(recorder.events.last()._Aktion, 37);
     }
 
     // The line selection and the sort direction come from the INI and go back to it.
