@@ -51,22 +51,26 @@ QString suggestedName(int kind, int tenant, const QString& number, const QDate& 
     return prefix + u'_' + suffix + u".csv"_s;
 }
 
-// A cell that a spreadsheet would read as a formula gets an apostrophe in
-// front. Numbers, negative ones included, and the "-" of a hidden price
-// stay as they are.
+// A cell as the file holds it. The format has no quoting: a separator or a
+// line break inside a cell would move the cells after it, so they become a
+// comma and a blank. A cell that a spreadsheet would read as a formula gets
+// an apostrophe in front; numbers, negative ones included, and the "-" of a
+// hidden price stay as they are.
 QString guarded(const QString& cell) {
     if (cell.isEmpty())
         return cell;
-    const QChar first = cell.front();
-    if (first == u'=' || first == u'+' || first == u'@')
-        return u'\'' + cell;
-    if (first == u'-' && cell.size() > 1) {
+    QString out = cell;
+    out.replace(u"\r\n"_s, u" "_s).replace(u'\r', u' ').replace(u'\n', u' ').replace(u';', u',');
+    const QChar first = out.front();
+    if (first == u'=' || first == u'+' || first == u'@' || first == u'\t')
+        return u'\'' + out;
+    if (first == u'-' && out.size() > 1) {
         bool number = false;
-        QLocale(QLocale::German).toDouble(cell, &number);
+        QLocale(QLocale::German).toDouble(out, &number);
         if (!number)
-            return u'\'' + cell;
+            return u'\'' + out;
     }
-    return cell;
+    return out;
 }
 
 QString text(const StringGrid& grid) {

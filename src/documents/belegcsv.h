@@ -11,8 +11,9 @@ namespace BelegCsv {
 // The suggested file name by the current kind: prefix, "_", the head's
 // number (booking lines and backorders: the date range), ".csv".
 QString suggestedName(int kind, int tenant, const QString& number, const QDate& from, const QDate& to);
-// A cell as written: one that a spreadsheet would take for a formula
-// ("=", "+", "@", or "-" before anything but a number) gets a leading "'".
+// A cell as written: ";" becomes "," and a line break a blank; one that a
+// spreadsheet would take for a formula ("=", "+", "@", a tab, or "-" before
+// anything but a number) gets a leading "'".
 QString guarded(const QString& cell);
 // The file's text: an empty line, then one line per grid row, header first,
 // with the cell of every visible column followed by ";".

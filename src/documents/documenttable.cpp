@@ -5,6 +5,8 @@
 
 #include <QHash>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -15,7 +17,8 @@ namespace {
 qsizetype countOf(const QStringList& answer) {
     bool ok = false;
     const qsizetype n = answer.value(0).trimmed().toLongLong(&ok);
-    return ok && n > 0 ? n : 0;
+    // More than the grid's int rows could ever show is no count either.
+    return ok && n > 0 && n <= std::numeric_limits<int>::max() ? n : 0;
 }
 
 // Whole blocks of `block` lines after the count line, at most n.

@@ -104,6 +104,9 @@ private Q_SLOTS:
         QStringList noNumber = answer(invoices);
         noNumber[0] = u"NumDRK"_s;
         QTest::newRow("count that is no number") << 4 << noNumber << 1 << 0 << false << invoiceCols;
+        QStringList huge = answer(invoices);
+        huge[0] = u"4294967297"_s;
+        QTest::newRow("count beyond any grid") << 4 << huge << 1 << 0 << false << invoiceCols;
         QTest::newRow("empty answer") << 6 << QStringList() << 1 << 0 << false << creditCols;
     }
     void heads() {
@@ -423,13 +426,15 @@ private Q_SLOTS:
         grid.setHeaders({u"KUNDENNR"_s, u"Artikel"_s, u"Text"_s, u"Betrag"_s});
         grid.appendRow({u"10000"_s, u"BS 300"_s, u"=HYPERLINK(\"x\")"_s, u"-12,50"_s});
         grid.appendRow({u"10000"_s, u"@SUM"_s, u"-"_s, u"+1"_s});
+        grid.appendRow({u"10000"_s, u"A;B"_s, u"Zeile 1\r\nZeile 2"_s, u"\t=1"_s});
         grid.setColumnWidth(0, 0);
         grid.setColumnWidth(1, 40);
         grid.setColumnWidth(2, 40);
         grid.setColumnWidth(3, 40);
         const QStringList lines = BelegCsv::text(grid).split(u"\r\n"_s);
-        QCOMPARE(lines, (QStringList{QString(), u"Artikel;Text;Betrag;"_s,
-                                     u"BS 300;'=HYPERLINK(\"x\");-12,50;"_s, u"'@SUM;-;'+1;"_s, QString()}));
+        QCOMPARE(lines,
+                 (QStringList{QString(), u"Artikel;Text;Betrag;"_s, u"BS 300;'=HYPERLINK(\"x\");-12,50;"_s,
+                              u"'@SUM;-;'+1;"_s, u"A,B;Zeile 1 Zeile 2;'\t=1;"_s, QString()}));
     }
 
     void csvName_data() {
