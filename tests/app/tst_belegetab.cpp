@@ -454,6 +454,31 @@ private Q_SLOTS:
         QCOMPARE(after.read(u"OPTIONS"_s, u"BELEGE_ALLEZEILEN"_s), u"1"_s);
     }
 
+    // Columns the caller names are right-aligned on screen as on paper.
+    void printFormAlignsRight() {
+        ScriptedDialogs dialogs;
+        TBelegDruckForm form(dialogs, nullptr, u"Belegdrucker"_s, {}, 2);
+        StringGrid grid;
+        grid.setHeaders({u"Artikel"_s, u"Wert in Euro einschließlich Pfand"_s});
+        grid.appendRow({u"A"_s, u"1"_s});
+        grid.appendRow({u"B"_s, u"2"_s});
+        form.initgrid(grid, {}, true, {1}, u"Altteile"_s, QString());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* view = form.findChild<QTableView*>(u"DruckGrid"_s);
+        view->clearSelection();
+        view->setCurrentIndex(QModelIndex());
+        const QRect cell = view->visualRect(view->model()->index(1, 1)).adjusted(2, 2, -2, -2);
+        const QImage image = view->viewport()->grab(cell).toImage();
+        int leftmost = image.width();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 100)
+                    leftmost = std::min(leftmost, x);
+        QVERIFY2(leftmost < image.width() && leftmost > image.width() * 3 / 4,
+                 qPrintable(QString::number(leftmost) + u'/' + QString::number(image.width())));
+    }
+
     // The exported file has the visible columns of the lines grid, nothing hidden.
     void csvExport() {
         ClientRig s(m_server, true);

@@ -18,6 +18,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -36,6 +37,24 @@ bool fontAvailable(const QString& family) {
                                                   {u"Courier New"_s, u"Liberation Mono"_s}};
     return twins.contains(family) && QFontDatabase::hasFamily(twins.value(family));
 }
+
+// Cells of the right-aligned columns end 2 pixels before their right edge.
+class AlignedCells final : public QStyledItemDelegate {
+public:
+    AlignedCells(const QSet<int>& right, QObject* parent)
+        : QStyledItemDelegate(parent)
+        , m_right(right) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->displayAlignment =
+            Qt::AlignVCenter | (m_right.contains(index.column()) ? Qt::AlignRight : Qt::AlignLeft);
+    }
+
+private:
+    const QSet<int>& m_right;
+};
 
 } // namespace
 
@@ -80,6 +99,7 @@ TBelegDruckForm::TBelegDruckForm(Dialogs& dialogs, const LokalIni* ini, const QS
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(QFontMetrics(m_view->font()).height() + 6);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setItemDelegate(new AlignedCells(m_rechts, m_view));
     layout->addWidget(m_view, 1);
 
     m_panel1 = new QWidget(this);
