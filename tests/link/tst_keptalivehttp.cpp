@@ -51,7 +51,10 @@ protected:
             }
             ++served;
             if (m_mode == Mode::Silent) {
-                socket->waitForReadyRead(3000);
+                // Swallows the rest of the request (a body may come in a
+                // later segment) and stays silent until the client gives up.
+                while (socket->waitForReadyRead(3000))
+                    socket->readAll();
                 continue;
             }
             const QByteArray body = QByteArray::number(served);
