@@ -6,15 +6,13 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/logger.h"
-#include "services/statisticsservice.h"
 #include "session/session.h"
 
 using namespace Qt::StringLiterals;
 
-BelegRequest::BelegRequest(Seams seams, DocumentBrowser& browser, StatisticsService& statistics)
+BelegRequest::BelegRequest(Seams seams, DocumentBrowser& browser)
     : m_s(seams)
-    , m_browser(browser)
-    , m_statistics(statistics) {}
+    , m_browser(browser) {}
 
 QString BelegRequest::typeCode(int kind) {
     switch (kind) {
@@ -93,13 +91,8 @@ void BelegRequest::run(DispatchDialog& dialog, const QString& edBelegnr, const Q
     if (kind == Orders || kind == DeliveryNotes || kind == Invoices || kind == CreditNotes ||
         kind == Offers) {
         StringGrid check;
-        DocumentQuery q;
-        q.kind = kind + 1;
-        q.number = number;
-        q.mode = 2;
-        q.allLines = m_browser.lineSelection() == 0;
-        q.customer = session.customerData().customer.NUMMER;
-        const DocumentLoader::Result r = m_browser.loader().LadeBelege(check, q, m_browser.options(), false);
+        const DocumentLoader::Result r = m_browser.loader().LadeBelege(
+            check, m_browser.query(kind + 1, number, 2, m_browser.lastInput()), m_browser.options(), false);
         const int count = std::max(r.count, 0);
         m_s.log.Log(1,
                     u"nach BtBeleganfordern Beleg=%1 Belegnummer=%2 Anzahl Zeilen=%3"_s.arg(name, edBelegnr)
@@ -158,10 +151,7 @@ void BelegRequest::run(DispatchDialog& dialog, const QString& edBelegnr, const Q
     }
     if (kind != OpenItems)
         detail += u" Nr. "_s + edBelegnr;
-    TStatistik e = set_statistik_record(36, u"Belegversand "_s + name, detail);
-    e._KdNummer = session.customerData().customer.NUMMER;
-    e._Benutzer = session.user().BENU_LOGIN;
-    m_statistics.record(e);
+    m_browser.record(36, u"Belegversand "_s + name, detail);
     const QStringList id = a.lines.mid(1);
     m_s.dialogs.message(QString(), text + u"\r\nDokumenten-ID="_s + id.join(u"\r\n"_s));
 }

@@ -8,7 +8,6 @@ class Clock;
 class Dialogs;
 class DocumentBrowser;
 class Logger;
-class StatisticsService;
 
 // The dialog "Beleg anfordern" as the request sees it; the window implements it.
 class DispatchDialog {
@@ -40,7 +39,7 @@ public:
         Clock& clock;
     };
 
-    BelegRequest(Seams seams, DocumentBrowser& browser, StatisticsService& statistics);
+    BelegRequest(Seams seams, DocumentBrowser& browser);
 
     // Type code and name of the current kind ("2", "Rechnung").
     static QString typeCode(int kind);
@@ -63,7 +62,6 @@ public:
 private:
     Seams m_s;
     DocumentBrowser& m_browser;
-    StatisticsService& m_statistics;
     QString m_address;
     QStringList m_lastParameters;
 };

@@ -346,14 +346,20 @@ bool DocumentBrowser::bookingResult() const {
     return m_kind == DocumentKind::InvoiceBookings || m_kind == DocumentKind::CreditBookings;
 }
 
+int DocumentBrowser::bookingColumn(const QString& header) const {
+    for (int c = 0; c < m_lines.columnCount(); ++c)
+        if (m_lines.header(c).startsWith(header))
+            return c;
+    return -1;
+}
+
+void DocumentBrowser::showWithHeaderWidth(int column) {
+    m_lines.setColumnWidth(column,
+                           QFontMetrics(m_loader->font()).horizontalAdvance(m_lines.header(column) + u"H"_s));
+}
+
 void DocumentBrowser::hideColumn(const QString& header) {
-    int column = -1;
-    for (int c = 0; c < m_lines.columnCount(); ++c) {
-        if (m_lines.header(c).startsWith(header)) {
-            column = c;
-            break;
-        }
-    }
+    const int column = bookingColumn(header);
     if (column < 0) {
         message(u"Spalte \"%1\" nicht gefunden, kann nicht ausgeblendet werden."_s.arg(header));
         return;
@@ -364,13 +370,7 @@ void DocumentBrowser::hideColumn(const QString& header) {
 }
 
 void DocumentBrowser::showColumn(const QString& header) {
-    int column = -1;
-    for (int c = 0; c < m_lines.columnCount(); ++c) {
-        if (m_lines.header(c).startsWith(header)) {
-            column = c;
-            break;
-        }
-    }
+    const int column = bookingColumn(header);
     if (column < 0) {
         message(u"Spalte nicht gefunden: "_s + header);
         return;
@@ -385,18 +385,16 @@ void DocumentBrowser::showColumn(const QString& header) {
         return;
     }
     m_bookingHidden.remove(shown);
-    const QFontMetrics metrics{QFont()};
-    m_lines.setColumnWidth(shown, metrics.horizontalAdvance(m_lines.header(shown) + u"H"_s));
+    showWithHeaderWidth(shown);
     Q_EMIT changed();
 }
 
 void DocumentBrowser::showAllColumns() {
     m_bookingHidden.clear();
     if (bookingResult()) {
-        const QFontMetrics metrics{QFont()};
         for (int c = 0; c < m_lines.columnCount(); ++c)
             if (m_lines.isColumnHidden(c))
-                m_lines.setColumnWidth(c, metrics.horizontalAdvance(m_lines.header(c) + u"H"_s));
+                showWithHeaderWidth(c);
     }
     Q_EMIT changed();
 }

@@ -108,6 +108,10 @@ public:
     DocumentOptions options() const;
     // The input of the last search.
     const Input& lastInput() const { return m_input; }
+    // The query of a kind as the current options and the login make it.
+    DocumentQuery query(int kind, const QString& number, int mode, const Input& input) const;
+    // A usage-statistics event of the logged-in user.
+    void record(int aktion, const QString& info, const QString& detail);
 
 Q_SIGNALS:
     void changed();
@@ -117,10 +121,12 @@ Q_SIGNALS:
     void numberChosen(const QString& number);
 
 private:
-    void record(int aktion, const QString& info, const QString& detail);
     void message(const QString& text);
-    DocumentQuery query(int kind, const QString& number, int mode, const Input& input) const;
     void resetView();
+    // The first column of the lines grid whose header begins with the text; -1 for none.
+    int bookingColumn(const QString& header) const;
+    // A column shown again gets the width of its header.
+    void showWithHeaderWidth(int column);
 
     Seams m_s;
     Session& m_session;

@@ -52,10 +52,6 @@ bool isHead(int kind) {
            kind == Offers;
 }
 
-bool hasLines(int kind) {
-    return isHead(kind);
-}
-
 QString backorderWord(int tenant) {
     return tenant == 1 ? QStringLiteral("Rückstände") : QStringLiteral("Besorgungen");
 }

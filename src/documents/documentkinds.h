@@ -37,8 +37,6 @@ struct Info {
 // The kind's entry; kind -1 when the kind is unknown.
 Info info(int kind);
 bool isHead(int kind);
-// Kinds whose lines are loaded by a click on a head.
-bool hasLines(int kind);
 // "Rückstände" for tenant 1, "Besorgungen" for every other.
 QString backorderWord(int tenant);
 

@@ -55,6 +55,7 @@ public:
     DocumentArrays& arrays() { return m_arrays; }
     const DocumentArrays& arrays() const { return m_arrays; }
     void setFont(const QFont& font) { m_font = font; }
+    const QFont& font() const { return m_font; }
 
 private:
     Logger& m_log;

@@ -14,7 +14,7 @@ BelegeTab::BelegeTab(ClientSeams seams, Session& session, ClientServices& servic
     m_browser = std::make_unique<DocumentBrowser>(
         DocumentBrowser::Seams{seams.log, seams.dialogs, seams.clock}, session, *services.statistics, ini);
     m_request = std::make_unique<BelegRequest>(BelegRequest::Seams{seams.log, seams.dialogs, seams.clock},
-                                               *m_browser, *services.statistics);
+                                               *m_browser);
     BelegePage::Setup setup{seams.dialogs, ini,
                             seams.platform.environment(QStringLiteral("QTX_PRINT_TO_PDF"))};
     m_page = new BelegePage(*m_browser, *m_request, setup);
