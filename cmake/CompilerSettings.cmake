@@ -1,9 +1,9 @@
 # One INTERFACE target carries the compiler settings of every target we build.
-add_library(qtx_settings INTERFACE)
-target_compile_options(qtx_settings INTERFACE
+add_library(qtx_compile_settings INTERFACE)
+target_compile_options(qtx_compile_settings INTERFACE
   -Wall -Wextra -Wpedantic -Werror
   -Wno-error=deprecated-declarations)
-target_compile_definitions(qtx_settings INTERFACE
+target_compile_definitions(qtx_compile_settings INTERFACE
   QT_NO_CAST_FROM_ASCII
   QT_NO_CAST_TO_ASCII
   QT_NO_CONTEXTLESS_CONNECT
@@ -11,9 +11,9 @@ target_compile_definitions(qtx_settings INTERFACE
   QT_USE_QSTRINGBUILDER)
 
 if(QTX_SANITIZE)
-  target_compile_options(qtx_settings INTERFACE
+  target_compile_options(qtx_compile_settings INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
-  target_link_options(qtx_settings INTERFACE -fsanitize=address,undefined)
+  target_link_options(qtx_compile_settings INTERFACE -fsanitize=address,undefined)
 endif()
 
 # Registers one Qt Test executable with CTest.
@@ -21,7 +21,7 @@ endif()
 function(qtx_add_test)
   cmake_parse_arguments(T "" "NAME;LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
-  target_link_libraries(${T_NAME} PRIVATE qtx_settings Qt6::Test ${T_LIBS})
+  target_link_libraries(${T_NAME} PRIVATE qtx_compile_settings Qt6::Test ${T_LIBS})
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   if(NOT T_TIMEOUT)

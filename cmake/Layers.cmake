@@ -76,7 +76,7 @@ function(qtx_layer name)
   add_library(qtx_${name} STATIC ${sources} ${headers})
   target_include_directories(qtx_${name} PUBLIC ${root})
   # Headers of a layer include those of the layers below it: PUBLIC.
-  target_link_libraries(qtx_${name} PUBLIC ${libs} ${L_QT} PRIVATE qtx_settings)
+  target_link_libraries(qtx_${name} PUBLIC ${libs} ${L_QT} PRIVATE qtx_compile_settings)
 endfunction()
 
 # Writes the matrix for the layering check: one line per layer,

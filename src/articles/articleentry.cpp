@@ -35,12 +35,15 @@ ArticleEntry::ArticleEntry(Session& session, DraftLineAccess& draft, const Clien
 }
 
 QString ArticleEntry::option(const QString& key) const {
+    // The options window's settings, as the user set them for this run.
+    if (key == u"SHOWPREIS")
+        return ClientOptions::showPreisWord(m_session.settings().showPreis);
+    if (key == u"SHOWMESSAGE")
+        return ClientOptions::showMessageWord(m_session.settings().showMessage);
     bool found = false;
     const QString value = m_session.options().value(key, true, &found);
     if (found)
         return value;
-    if (key == u"SHOWPREIS" || key == u"SHOWMESSAGE")
-        return QStringLiteral("ON");
     if (key == u"ALTERNATIVARTIKEL_MIT_BESTAND")
         return QStringLiteral("0");
     return QString();

@@ -113,8 +113,11 @@ void BelegRequest::run(DispatchDialog& dialog, const QString& edBelegnr, const Q
     const DispatchDialog::Choice choice = dialog.ask(request);
     if (!choice.confirmed)
         return;
-    if (!choice.post)
+    if (!choice.post) {
         m_address = choice.address;
+        // The next save of the options keeps it when the server allows.
+        session.setOption(u"BELEG_EMAILADRESSE"_s, m_address);
+    }
     // 4. The request lines.
     QString line8;
     if (kind == OpenItems)

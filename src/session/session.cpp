@@ -58,6 +58,9 @@ Session::Session(Seams seams, Config config, const ClientServices& services, QOb
     m_connectProxy.setReadTimeout(m_config.connection.readTimeout);
     m_client.setConnectTimeout(m_config.connection.connectTimeout);
     m_client.setReadTimeout(m_config.connection.readTimeout);
+    m_settings.showMessage = m_config.showMessage;
+    if (m_config.ini)
+        m_settings.readLocal(*m_config.ini);
     applyKeepAlive();
     connect(&m_client, &TcpConnection::connected, this, &Session::ClientConnected);
     connect(&m_client, &TcpConnection::disconnected, this, &Session::ClientDisconnected);
@@ -245,6 +248,7 @@ bool Session::loginSteps(const LoginInput& input) {
             fail(QStringLiteral("%1 [ErrorCode=%2]").arg(o.errorText).arg(o.result));
         m_options = UserOptions(read);
     }
+    m_settings.readServer(m_options);
     if (!m_config.counterFile.isEmpty() && QFile::exists(m_config.counterFile))
         CounterFile(m_s.log, m_config.counterFile).takeLastRun();
     writeVersionOptions();
@@ -344,7 +348,7 @@ void Session::do_DisConnect(bool mitsave, bool terminate) {
     m_firstContact = false;
     if (terminate)
         m_s.ending.SetTerminateTimeout_halt(
-            m_config.showMessage > 1 ? QStringLiteral("Disconnect: Programm wird beendet!") : QString(),
+            m_settings.showMessage > 1 ? QStringLiteral("Disconnect: Programm wird beendet!") : QString(),
             false, mitsave);
 }
 
@@ -419,4 +423,55 @@ void Session::ClientStatus(int state, const QString& text) {
                 1);
     if (state == 3 || state == 4)
         m_firstContact = false;
+}
+
+void Session::setSettings(const ClientOptions& settings) {
+    m_settings = settings;
+    m_config.connection.ping = settings.ping;
+    applyKeepAlive();
+    if (m_config.ini) {
+        m_lastBranchPriority =
+            m_config.ini->read(QStringLiteral("OPTIONS"), QStringLiteral("FILIALPRIORITAET"))
+                .trimmed()
+                .compare(u"ZULETZT_EINGEGEBEN", Qt::CaseInsensitive) == 0;
+        m_alternativeBranch =
+            LoginRules::alternativeBranchFor(m_config.tenant, m_input.kdnr, settings.alternativFiliale);
+    }
+}
+
+bool Session::writeOptions(const QStringList& pairs, const QString& masterUser, const QString& masterPassword,
+                           QString* error) {
+    QList<TBenutzerOption> list;
+    for (qsizetype k = 0; k + 1 < pairs.size(); k += 2)
+        list.append({pairs.at(k), pairs.at(k + 1)});
+    if (!m_config.soap && !m_client.isConnected()) {
+        *error =
+            QStringLiteral("%1 [Code=%2 NumErr=%3]").arg(QStringLiteral("Keine Verbindung")).arg(61).arg(61);
+        return false;
+    }
+    const LinkAnswer a = MyWriteBenutzerOptions(m_link, masterUser, masterPassword, list);
+    if (!a.ok()) {
+        *error = QStringLiteral("%1 [Code=%2 NumErr=%3]").arg(a.errorText).arg(a.result).arg(a.result);
+        return false;
+    }
+    for (const TBenutzerOption& o : std::as_const(list))
+        m_options.set(o.BESE_KEY, o.BESE_VALUE);
+    return true;
+}
+
+bool Session::checkMaster(const QString& masterUser, const QString& masterPassword, QString* state,
+                          QString* error) {
+    const LinkAnswer a = MyCheckMasterOption(m_link, masterUser, masterPassword);
+    if (!a.ok()) {
+        *error = QStringLiteral("%1 [Error %2]").arg(a.errorText).arg(a.result);
+        return false;
+    }
+    *state = a.lines.value(0).trimmed();
+    return true;
+}
+
+void Session::setOption(const QString& key, const QString& value) {
+    m_options.set(key, value);
+    // The settings that come from this option follow it.
+    m_settings.readServer(UserOptions(TBenutzerOptions{{key, value}}));
 }

@@ -11,6 +11,7 @@
 #include "model/modelcontext.h"
 #include "platform/seams.h"
 #include "services/clientservices.h"
+#include "session/clientoptions.h"
 #include "session/connectionoptions.h"
 #include "session/customerdata.h"
 #include "session/tenantlibrary.h"
@@ -88,7 +89,7 @@ public:
     const TBenutzer2& user() const { return m_user; }
     const UserOptions& options() const { return m_options; }
     // An option that changes for the rest of the run (the options window also writes it to the server).
-    void setOption(const QString& key, const QString& value) { m_options.set(key, value); }
+    void setOption(const QString& key, const QString& value);
     const CustomerData& customerData() const { return m_data; }
     // The supplier grid sgEinspeiser (row 0: headers, found by "Code", "Name", "Kurz").
     const StringGrid& einspeiser() const { return m_data.sgEinspeiser; }
@@ -118,7 +119,18 @@ public:
     bool importAllowed() const;
     bool adminMode() const { return m_adminMode; }
     // SHOWMESSAGE: 2 all messages, 1 important ones, 0 none.
-    int messageLevel() const { return m_config.showMessage; }
+    int messageLevel() const { return m_settings.showMessage; }
+    // The settings of the options window: the INI's at start, the server's from the login on.
+    const ClientOptions& settings() const { return m_settings; }
+    // Takes changed settings for the run: the branch rules and the keep-alive follow them.
+    void setSettings(const ClientOptions& settings);
+    // Sends option pairs (key and value alternating) with 106; a master
+    // save carries the master's name and password. False with *error.
+    bool writeOptions(const QStringList& pairs, const QString& masterUser, const QString& masterPassword,
+                      QString* error);
+    // 108: the master's entitlement ("1"); false with *error on a transport error.
+    bool checkMaster(const QString& masterUser, const QString& masterPassword, QString* state,
+                     QString* error);
     // The shop name of the tenant resources and the program version, for printed footers.
     QString onlineName() const { return m_config.onlineName; }
     QString clientVersion() const { return m_config.clientVersion; }
@@ -182,6 +194,7 @@ private:
     QString m_connectionBranch;
     QString m_defaultBranch = QStringLiteral("F15");
     QString m_alternativeBranch;
+    ClientOptions m_settings;
     QString m_phoneOnlyText;
     TenantTexts m_tenantTexts;
     bool m_tenantLibraryOk = false;

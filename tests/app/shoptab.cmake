@@ -6,7 +6,7 @@ if(QTX_BUILD_GUI)
     ${PROJECT_SOURCE_DIR}/tests/integration/soapserverprocess.cpp)
   target_include_directories(qtx_clientrig PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${PROJECT_SOURCE_DIR}/tests/integration
                              ${PROJECT_SOURCE_DIR}/tests)
-  target_link_libraries(qtx_clientrig PUBLIC qtx_ui qtx_testsupport Qt6::Test Qt6::Sql PRIVATE qtx_settings)
+  target_link_libraries(qtx_clientrig PUBLIC qtx_ui qtx_testsupport Qt6::Test Qt6::Sql PRIVATE qtx_compile_settings)
   add_dependencies(qtx_clientrig qtx-server)
 
   qtx_add_test(NAME tst_shoptab LABEL gui TIMEOUT 180 SOURCES tst_shoptab.cpp LIBS qtx_clientrig)

@@ -206,13 +206,13 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("TLieferadressenForm"), QStringLiteral("TProgrammendeForm"),
                               QStringLiteral("TDruckForm"), QStringLiteral("THilfeForm"),
                               QStringLiteral("TEinspeiserForm"), QStringLiteral("TNachtexpressForm"),
-                              QStringLiteral("TArtikelInfoForm"), QStringLiteral("TOptionenForm"),
+                              QStringLiteral("TArtikelInfoForm"),
                               QStringLiteral("TRueckstand_BeschaffungForm"),
                               QStringLiteral("TBelegversendenForm"), QStringLiteral("TBelegDruckForm"),
                               QStringLiteral("TFTPForm"), QStringLiteral("TLagerauftrag"),
                               QStringLiteral("TDownloadForm"), QStringLiteral("TBrowserForm")}));
         QCOMPARE(forms[0]->windowTitle(), QStringLiteral(" Lieferadressen "));
-        QCOMPARE(forms[7]->objectName(), QStringLiteral("OptionenForm"));
+        QCOMPARE(forms[9]->objectName(), QStringLiteral("BelegDruckForm"));
     }
 };
 

@@ -2,7 +2,7 @@
 add_library(qtx_scriptedpeer STATIC
   ${CMAKE_CURRENT_LIST_DIR}/../support/scriptedpeer.h ${CMAKE_CURRENT_LIST_DIR}/../support/scriptedpeer.cpp)
 target_include_directories(qtx_scriptedpeer PUBLIC ${CMAKE_CURRENT_LIST_DIR}/../support)
-target_link_libraries(qtx_scriptedpeer PUBLIC qtx_settings Qt6::Core Qt6::Network)
+target_link_libraries(qtx_scriptedpeer PUBLIC qtx_compile_settings Qt6::Core Qt6::Network)
 set_target_properties(qtx_scriptedpeer PROPERTIES AUTOMOC ON)
 
 qtx_add_test(NAME tst_textcodec LABEL unit SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_textcodec.cpp LIBS qtx_link)

@@ -8,10 +8,19 @@
 #include "app/ui/qtxmainform.h"
 #include "app/ui/secondaryforms.h"
 #include "app/ui/shoptab.h"
+#include "documents/documentbrowser.h"
+#include "order/draftorder.h"
+#include "platform/logger.h"
 #include "session/counterfile.h"
 #include "session/session.h"
+#include "settings/languagesetup.h"
+#include "settings/optionseditor.h"
+#include "settings/ui/formtranslator.h"
+#include "settings/ui/optionenform.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTabWidget>
 
 ClientComposition::ClientComposition(Seams seams, const QStringList& arguments)
@@ -50,7 +59,65 @@ bool ClientComposition::start() {
                                         m_session->messageLevel()});
     m_belege->belegePage().setForms(m_form->findChild<TBelegversendenForm*>(),
                                     m_form->findChild<TBelegDruckForm*>());
+    m_language = std::make_unique<LanguageSetup>(startUp.ini(), startUp.programFolder(), m_s.log);
+    auto optionen = std::make_unique<TOptionenForm>(
+        TOptionenForm::Context{m_s.log, m_s.dialogs, *m_session, startUp.ini(), *m_language}, m_form.get());
+    m_optionen = optionen.get();
+    m_secondaryForms.push_back(std::move(optionen));
+    QObject::connect(m_optionen, &TOptionenForm::stored, m_form.get(), [this] { optionsStored(); });
+    QObject::connect(&m_optionen->editor(), &OptionsEditor::liveChanged, m_form.get(),
+                     [this] { m_shop->applyOptions(false, {}); });
+    if (auto* item = m_form->findChild<QAction*>(QStringLiteral("miVKKLOptionen")))
+        QObject::connect(item, &QAction::triggered, m_form.get(), [this] { showOptions(); });
+    loadLanguage();
+    QObject::connect(m_form.get(), &TQTXMainForm::loginApplied, m_form.get(), [this] { refreshLanguage(); });
     return true;
+}
+
+void ClientComposition::showOptions() {
+    if (!m_session || !m_session->loggedIn())
+        return;
+    // The documents tab keeps its two settings while it runs.
+    ClientOptions settings = m_session->settings();
+    settings.belegeAlleZeilen = m_belege->browser().lineSelection();
+    settings.sortBelege = m_belege->browser().sortDirection();
+    m_session->setSettings(settings);
+    TOptionenForm::DraftColumns columns;
+    const StringGrid& grid = m_shop->draft().visibleGrid();
+    for (int c = 0; c < grid.columnCount(); ++c) {
+        columns.headers << grid.header(c);
+        columns.widths << grid.columnWidth(c);
+    }
+    m_optionen->move(m_form->geometry().center() - m_optionen->rect().center());
+    m_optionen->showOptions(columns);
+}
+
+void ClientComposition::optionsStored() {
+    const ClientOptions& o = m_session->settings();
+    m_belege->browser().setLineSelection(o.belegeAlleZeilen);
+    m_belege->browser().setSortDirection(o.sortBelege);
+    m_shop->applyOptions(m_optionen->columnsChanged(), m_optionen->checkedColumns());
+}
+
+void ClientComposition::loadLanguage() {
+    FormTranslator::translateAll(m_language->load());
+}
+
+void ClientComposition::refreshLanguage() {
+    // The connection exists from the first login on: the file named in the
+    // INI is fetched again; a file that was missing at start applies now.
+    if (m_languageRefreshed || m_language->fileName().isEmpty() || !m_language->loadFromServer())
+        return;
+    m_languageRefreshed = true;
+    const bool hadFile = QFileInfo::exists(m_language->filePath());
+    QString error;
+    if (!m_language->fetch(m_session->link(), m_language->fileName(), &error)) {
+        m_s.log.Log(0, QStringLiteral("Sprachdatei %1 nicht geladen: %2").arg(m_language->fileName(), error),
+                    1);
+        return;
+    }
+    if (!hadFile)
+        FormTranslator::translateAll(m_language->load());
 }
 
 void ClientComposition::createTabs() {

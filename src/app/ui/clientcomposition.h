@@ -16,11 +16,13 @@ class Dialogs;
 class EmptyTab;
 class Ending;
 class EndingRoutines;
+class LanguageSetup;
 class Logger;
 class Platform;
 class QDialog;
 class Session;
 class ShopTab;
+class TOptionenForm;
 class TQTXMainForm;
 
 // The one place that builds the client: services, main window, session,
@@ -53,10 +55,16 @@ public:
     Session* session() const { return m_session.get(); }
     ShopTab* shop() const { return m_shop.get(); }
     BelegeTab* belege() const { return m_belege.get(); }
+    TOptionenForm* optionen() const { return m_optionen; }
+    // The menu item "Optionen": the window opens over the main window.
+    void showOptions();
     ClientServices& services() { return m_services; }
 
 private:
     void createTabs();
+    // The language file of the run: its texts at start, a fresh copy after the first login.
+    void loadLanguage();
+    void refreshLanguage();
 
     EndingRoutines* m_ending = nullptr;
     Seams m_s;
@@ -69,4 +77,8 @@ private:
     std::vector<std::unique_ptr<EmptyTab>> m_emptyTabs;
     std::unique_ptr<CounterFile> m_counters;
     std::vector<std::unique_ptr<QDialog>> m_secondaryForms;
+    std::unique_ptr<LanguageSetup> m_language;
+    bool m_languageRefreshed = false;
+    TOptionenForm* m_optionen = nullptr; // one of the secondary windows
+    void optionsStored();
 };

@@ -320,6 +320,7 @@ void TQTXMainForm::applyLogin() {
         PageControlChange(m_pageControl->currentIndex());
     else
         setActivePage(first);
+    Q_EMIT loginApplied();
 }
 
 void TQTXMainForm::applyLogout() {

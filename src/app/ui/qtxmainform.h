@@ -53,6 +53,10 @@ public:
     // Shows the supplier list (menu "&Einspeiser"): main window's height, modal.
     void showEinspeiser();
 
+Q_SIGNALS:
+    // The window took a login: tabs, caption and menu follow it.
+    void loginApplied();
+
 public Q_SLOTS:
     // The status panels of sbMain (index 0..4).
     void showStatusPanel(int panel, const QString& text);

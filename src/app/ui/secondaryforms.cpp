@@ -54,8 +54,6 @@ TNachtexpressForm::TNachtexpressForm(QWidget* parent)
 TArtikelInfoForm::TArtikelInfoForm(QWidget* parent)
     : SecondaryForm(QStringLiteral("ArtikelInfoForm"), QStringLiteral("Erweiterte Suche"), parent) {}
 
-TOptionenForm::TOptionenForm(QWidget* parent)
-    : SecondaryForm(QStringLiteral("OptionenForm"), QStringLiteral("Optionen"), parent) {}
 
 TRueckstand_BeschaffungForm::TRueckstand_BeschaffungForm(QWidget* parent)
     : SecondaryForm(QStringLiteral("Rueckstand_BeschaffungForm"), QStringLiteral("Auftragsart festlegen"),
@@ -85,7 +83,6 @@ std::vector<std::unique_ptr<QDialog>> createSecondaryForms(QWidget* mainWindow,
     forms.push_back(std::make_unique<TEinspeiserForm>(mainWindow));
     forms.push_back(std::make_unique<TNachtexpressForm>(mainWindow));
     forms.push_back(std::make_unique<TArtikelInfoForm>(mainWindow));
-    forms.push_back(std::make_unique<TOptionenForm>(mainWindow));
     forms.push_back(std::make_unique<TRueckstand_BeschaffungForm>(mainWindow));
     forms.push_back(std::make_unique<TBelegversendenForm>(deps.dialogs, mainWindow));
     forms.push_back(std::make_unique<TBelegDruckForm>(deps.dialogs, deps.ini, QStringLiteral("Belegdrucker"),

@@ -73,12 +73,6 @@ public:
     explicit TArtikelInfoForm(QWidget* parent = nullptr);
 };
 
-class TOptionenForm final : public SecondaryForm {
-    Q_OBJECT
-public:
-    explicit TOptionenForm(QWidget* parent = nullptr);
-};
-
 class TRueckstand_BeschaffungForm final : public SecondaryForm {
     Q_OBJECT
 public:

@@ -16,42 +16,28 @@
 #include "order/ui/shoppage.h"
 #include "platform/logger.h"
 #include "services/clientservices.h"
+#include "session/lokalini.h"
 #include "session/session.h"
+#include "settings/draftcolumnchoice.h"
 #include <QTableView>
 #include <QTableWidget>
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-int messageLevel(const QString& value) {
-    if (value.compare(u"OFF", Qt::CaseInsensitive) == 0)
-        return 0;
-    if (value.compare(u"ON", Qt::CaseInsensitive) == 0)
-        return 2;
-    return 1;
-}
-
-int priceDisplay(const QString& value) {
-    if (value.compare(u"OFF", Qt::CaseInsensitive) == 0)
-        return 0;
-    if (value.compare(u"ONMOUSEOVER", Qt::CaseInsensitive) == 0)
-        return 1;
-    return 2;
-}
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 ShopTab::ShopTab(Seams seams, Session& session, ClientServices& services, const LokalIni* ini,
                  QObject* parent)
     : QObject(parent)
     , m_s(seams)
-    , m_session(session) {
+    , m_session(session)
+    , m_ini(ini) {
     m_draft = std::make_unique<DraftOrder>(
         session.link(), services, DraftOrder::Seams{seams.log, seams.dialogs, seams.clock, seams.ending});
     m_entry = std::make_unique<ArticleEntry>(
@@ -165,8 +151,10 @@ void ShopTab::loggedIn() {
 DraftSettings ShopTab::settingsFromOptions() const {
     DraftSettings s = m_draft->settings();
     s.tenant = m_session.tenant();
-    s.messageLevel = messageLevel(m_entry->option(QStringLiteral("SHOWMESSAGE")));
-    s.priceDisplay = priceDisplay(m_entry->option(QStringLiteral("SHOWPREIS")));
+    const ClientOptions& o = m_session.settings();
+    s.messageLevel = o.showMessage;
+    s.priceDisplay = o.showPreis;
+    s.mitverkaufen = o.mitverkaufen;
     const TenantTexts& texts = m_session.tenantTexts();
     s.lagerauftragText = texts.lagerauftrag;
     s.aussenlagerText = texts.artikelAussenlager;
@@ -182,15 +170,57 @@ DraftSettings ShopTab::settingsFromOptions() const {
     s.defaultBranch = m_session.defaultBranch();
     s.kdnr = m_session.link().login().KdNr;
     s.connectionBranch = m_session.connectionBranch();
-    s.alternativeBranch = m_entry->option(QStringLiteral("ALTERNATIVFILIALE")).trimmed().left(3);
+    // A branch named on the server wins over the local choice.
+    const QString serverBranch = m_entry->option(QStringLiteral("ALTERNATIVFILIALE")).trimmed().left(3);
+    s.alternativeBranch = serverBranch.isEmpty() ? o.alternativFiliale.left(3) : serverBranch;
     s.debitorLagerModus = m_session.customerData().ownWarehouseMode
                               ? m_entry->option(QStringLiteral("DEBITOR_LAGER_MODUS")).trimmed().toInt()
                               : 0;
     s.artikelReferenz =
+        o.artikelReferenz ||
         m_entry->option(QStringLiteral("ARTIKELREFERENZ")).compare(u"ON", Qt::CaseInsensitive) == 0;
     // New lines carry the client identification of the start-up.
     s.clientIdent = m_session.clientIdent();
     return s;
+}
+
+void ShopTab::applyOptions(bool columnsChanged, const QStringList& checkedColumns) {
+    const ClientOptions& o = m_session.settings();
+    m_draft->setSettings(settingsFromOptions());
+    DraftGridView& view = m_page->grid();
+    if (view.font().pointSize() != o.gridFontSize) {
+        QFont font = view.font();
+        font.setPointSize(o.gridFontSize);
+        view.setFont(font);
+        // The header row is twice the row height.
+        view.horizontalHeader()->setMinimumHeight(2 * view.verticalHeader()->defaultSectionSize());
+    }
+    if (!columnsChanged)
+        return;
+    StringGrid& grid = m_draft->visibleGrid();
+    QStringList headers;
+    QList<int> stored;
+    if (m_standardWidths.isEmpty()) {
+        for (int c = 0; c < grid.columnCount(); ++c)
+            m_standardWidths << grid.columnWidth(c);
+    }
+    const QString section = QStringLiteral("Spaltenbreite");
+    for (int c = 0; c < grid.columnCount(); ++c) {
+        headers << grid.header(c);
+        stored << (m_ini ? m_ini->read(section, u"Col"_s + QString::number(c), u"0"_s).toInt() : 0);
+    }
+    const DraftColumnChoice::Choice choice{o.spaltenModus, checkedColumns, o.showPreis == 2};
+    const QList<int> widths = DraftColumnChoice::widths(headers, m_standardWidths, stored, choice, false);
+    for (int c = 0; c < widths.size(); ++c)
+        grid.setColumnWidth(c, widths.at(c));
+    m_s.log.Log(1, u"Spaltenbreite anzahlcol=%1"_s.arg(widths.size()), 1);
+    if (!m_ini)
+        return;
+    // The widths as shown: measured ones are kept from now on.
+    for (int c = 0; c < widths.size(); ++c)
+        m_ini->write(section, u"Col"_s + QString::number(c),
+                     QString::number(widths.at(c) == 0 ? 0 : view.columnWidth(c)));
+    m_s.log.Log(1, u"schreiben von maxspalten=%1"_s.arg(widths.size()), 1);
 }
 
 void ShopTab::loadDraftOrder() {

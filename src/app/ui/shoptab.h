@@ -63,6 +63,10 @@ public:
     void entered() override;
     void loggedIn() override;
 
+    // The options window stored: the draft grid follows the settings; with
+    // a changed column choice the widths follow it too.
+    void applyOptions(bool columnsChanged, const QStringList& checkedColumns);
+
     // --- DraftOrderService
     void loadDraftOrder() override;
     int kladdenZahl() const override;
@@ -87,4 +91,7 @@ private:
     std::unique_ptr<QuickSearchProvider> m_provider;
     std::unique_ptr<StockPanel> m_stock;
     DeliveryChoice* m_delivery = nullptr;
+    const LokalIni* m_ini = nullptr;
+    // The grid's widths before the first column choice: where "Nur wichtige Spalten" starts.
+    QList<int> m_standardWidths;
 };
