@@ -459,6 +459,9 @@ bool DemoData::customers(QSqlDatabase& db) {
                              login.at(1).left(1) + login.at(1).mid(1).toLower()))
             return false;
     }
+    // The workshop's owner sets what its staff may change.
+    if (!m_store.addMaster(QStringLiteral("10000"), QStringLiteral("CHEF")))
+        return false;
     QSqlQuery opt(db);
     opt.prepare(QStringLiteral("INSERT OR REPLACE INTO BENUTZER_OPTION (KDNR, BENU_LOGIN, BESE_KEY, "
                                "BESE_VALUE) VALUES (?, ?, ?, ?)"));

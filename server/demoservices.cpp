@@ -1,5 +1,6 @@
 #include "demoservices.h"
 
+#include "link/textcodec.h"
 #include "model/formatde.h"
 #include "serverstore.h"
 #include "store/pricefilestore.h"
@@ -86,6 +87,60 @@ bool DemoServices::priceFiles() {
                          {QStringLiteral("PD_10001.zip"), 1904550, created, QString()});
 }
 
+// The Dutch texts of the client for a handful of messages and captions,
+// stored as Windows-1252 as the client's language files are.
+QString DemoServices::dutch() {
+    return QStringLiteral(
+        "; Nederlandse teksten van het bestelprogramma\r\n"
+        "[GlobalStrings]\r\n"
+        "_Soll_beenden=§~Moet het programma worden afgesloten ?\r\n"
+        "_ZeilenLoeschen=Regels verwijderen\r\n"
+        "_AlleLoeschen=Wilt u echt alle regels verwijderen?\r\n"
+        "_keinBelegNr=Documentnummer \"%s\" niet gevonden.\r\n"
+        "_keineBelege=Geen %s in de gekozen periode gevonden.§~Kies eventueel een andere periode.\r\n"
+        "_BelegFreigabe=Deze documentopvraag is momenteel niet vrijgegeven.§~U kunt de instellingen wijzigen "
+        "in het menu \"Opties\" onder \"Documenten\".\r\n"
+        "_ArtikelimWarenkorb=Er staan nog artikelen in de winkelwagen.§~Verwijder de artikelen of verstuur "
+        "de "
+        "order met F10.\r\n"
+        "_DruckAuftrag=Afdrukopdracht is uitgevoerd.\r\n"
+        "_Verbindungfrei=#32#32is in rust#32\r\n"
+        "_sprache1=Taalbestand \"%s\" wordt gebruikt. Start het programma daarvoor opnieuw.\r\n"
+        "_sprache2=Taalbestand \"%s\" bestaat niet.\r\n"
+        "_sprache3=Duitse taalversie wordt gebruikt. Start het programma daarvoor opnieuw.\r\n"
+        "\r\n"
+        "[QTXMainForm]\r\n"
+        "QTXMainForm=Bestelprogramma onderdelen\r\n"
+        "miVKKLZeile=&Regel\r\n"
+        "miVKKLFenster=&Venster\r\n"
+        "miVKKLOptionen=&Opties\r\n"
+        "miVKKLBestellen=&Bestellen F10\r\n"
+        "miHilfe=&Help\r\n"
+        "tsVerkaufskladde=Winkelwagen\r\n"
+        "tsBelege=Documenten\r\n"
+        "\r\n"
+        "[OptionenForm]\r\n"
+        "OptionenForm=Opties\r\n"
+        "tsNachrichten=Berichten\r\n"
+        "tsPreise=Prijzen\r\n"
+        "tsVerbindung=Verbinding\r\n"
+        "tsLogin=Aanmelden\r\n"
+        "tsBestellung=Bestelling\r\n"
+        "tsSpalten=Kolommen\r\n"
+        "tsArtikel=Artikelen\r\n"
+        "tsBelege=Documenten\r\n"
+        "rgOptionenNachrichten=Berichten\r\n"
+        "rgOptionenNachrichtenItems=Geen berichten§~Belangrijke berichten§~Alle berichten\r\n"
+        "rgOptionenPreise=Nettoprijs\r\n"
+        "rgOptionenPreiseItems=Nettoprijs nooit tonen§~Nettoprijs tonen onder de muisaanwijzer§~Nettoprijs "
+        "altijd tonen\r\n"
+        "cbSprache=Nederlandse versie\r\n"
+        "cbSpracheHint=Het taalbestand wordt bij de volgende start geladen\r\n"
+        "bOptionenOk=OK\r\n"
+        "bOptionenAbbrechen=Annuleren\r\n"
+        "lbKundeBenutzer=Klantnummer\r\n");
+}
+
 bool DemoServices::texts() {
     QSqlDatabase db = m_store.database();
     QSqlQuery q(db);
@@ -112,5 +167,6 @@ bool DemoServices::texts() {
         QStringLiteral("[TQTXMainForm]\r\nCaption=Shop Online\r\n[Texte]\r\n_Zustellung=Delivery\r\n")
             .toUtf8();
     return m_store.putFile(QStringLiteral("Sprache_EN.txt"), language) &&
+           m_store.putFile(QStringLiteral("NL.lng"), TextCodec::toAnsi(dutch())) &&
            m_store.putFile(QStringLiteral("update.txt"), QByteArrayLiteral("KEIN_UPDATE\r\n"));
 }

@@ -16,6 +16,8 @@ public:
     bool cardNotes();
     bool priceFiles();
     bool texts();
+    // The demo language file "NL.lng".
+    static QString dutch();
     QString error() const { return m_error; }
 
 private:

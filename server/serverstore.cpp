@@ -196,3 +196,20 @@ bool ServerStore::putFile(const QString& name, const QByteArray& data) {
     q.addBindValue(data);
     return q.exec();
 }
+
+bool ServerStore::isMaster(const QString& kdnr, const QString& login) const {
+    QSqlQuery q(database());
+    q.prepare(
+        QStringLiteral("SELECT 1 FROM MASTER_BENUTZER WHERE KDNR = ? AND upper(BENU_LOGIN) = upper(?)"));
+    q.addBindValue(RecordTable::text(kdnr.trimmed()));
+    q.addBindValue(RecordTable::text(login.trimmed()));
+    return q.exec() && q.next();
+}
+
+bool ServerStore::addMaster(const QString& kdnr, const QString& login) {
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO MASTER_BENUTZER (KDNR, BENU_LOGIN) VALUES (?, ?)"));
+    q.addBindValue(RecordTable::text(kdnr.trimmed()));
+    q.addBindValue(RecordTable::text(login.trimmed()));
+    return q.exec();
+}

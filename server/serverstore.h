@@ -47,6 +47,9 @@ public:
     bool addUser(const QString& kdnr, const QString& login, const QString& password, const QString& filiale,
                  const QString& vorname = QString(), const QString& name = QString());
     void noteLogin(const User& user, const QString& when);
+    // Masters may set the master options of their customer.
+    bool isMaster(const QString& kdnr, const QString& login) const;
+    bool addMaster(const QString& kdnr, const QString& login);
     // The password digest as stored: "pbkdf2-sha256$<iterations>$<hex digest>".
     static QString passwordDigest(const QByteArray& salt, const QString& password, int iterations);
 

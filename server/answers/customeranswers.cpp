@@ -161,14 +161,27 @@ ServerReply CustomerAnswers::writeOptions(const RequestContext& ctx) {
         return Replies::notYours();
     if (ctx.session.known && !hash.trimmed().isEmpty() && hash.trimmed() != ctx.session.loginHash)
         return Replies::error(133, QStringLiteral("Benutzer nicht authorisiert"));
-    TBenutzerOptions options;
+    TBenutzerOptions options, master;
     for (qsizetype k = 0; k + 1 < pairs.size(); k += 2) {
-        if (pairs.at(k).trimmed().isEmpty())
+        const QString key = pairs.at(k).trimmed();
+        if (key.isEmpty())
             return Replies::error(133, QStringLiteral("Leerer Optionsschlüssel"));
-        options.append(TBenutzerOption{pairs.at(k).trimmed(), pairs.at(k + 1)});
+        (key.startsWith(u"_M_") ? master : options).append(TBenutzerOption{key, pairs.at(k + 1)});
+    }
+    // Master options hold for every user of the customer; only a master sets them.
+    if (!master.isEmpty()) {
+        const QString masterUser = ctx.p().at(head - 3).trimmed();
+        const QString masterPassword = ctx.p().at(head - 2);
+        if (masterUser.isEmpty() ||
+            m_store.checkUser(kdnr, masterUser, masterPassword, QStringLiteral("0"), nullptr) !=
+                ServerStore::Check::Ok ||
+            !m_store.isMaster(kdnr, masterUser))
+            return Replies::error(133, QStringLiteral("Master-Optionen nur mit Master-Berechtigung"));
     }
     Transaction t(m_store.database());
-    if (!CustomerStore(m_store.database()).writeOptions(kdnr, user, options) || !t.commit())
+    CustomerStore store(m_store.database());
+    if (!store.writeOptions(kdnr, user, options) ||
+        (!master.isEmpty() && !store.writeOptions(kdnr, QStringLiteral("*"), master)) || !t.commit())
         return Replies::error(136);
     return Replies::ok({QStringLiteral("0")});
 }
@@ -184,7 +197,8 @@ ServerReply CustomerAnswers::checkMaster(const RequestContext& ctx) {
     const QString master = ctx.p().at(n - 2);
     const QString password = ctx.p().at(n - 1);
     const bool ok =
-        m_store.checkUser(kdnr, master, password, QStringLiteral("0"), nullptr) == ServerStore::Check::Ok;
+        m_store.checkUser(kdnr, master, password, QStringLiteral("0"), nullptr) == ServerStore::Check::Ok &&
+        m_store.isMaster(kdnr, master);
     return Replies::ok({ok ? QStringLiteral("1") : QStringLiteral("0"),
                         ok ? QStringLiteral("OK") : QStringLiteral("Master-Benutzer oder Passwort falsch")});
 }

@@ -90,8 +90,12 @@ QStringList CustomerStore::deliveryTimes(const QString& filiale) const {
 
 TBenutzerOptions CustomerStore::options(const QString& kdnr, const QString& user, const QString& key) const {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT BESE_KEY, BESE_VALUE FROM BENUTZER_OPTION WHERE KDNR = ? AND "
-                             "upper(BENU_LOGIN) = upper(?) AND (? = '' OR BESE_KEY = ?) ORDER BY BESE_KEY"));
+    // The customer's master options ("*", set by a master) come first: a
+    // lookup takes the first match, so they win over the user's own.
+    q.prepare(
+        QStringLiteral("SELECT BESE_KEY, BESE_VALUE FROM BENUTZER_OPTION WHERE KDNR = ? AND "
+                       "(upper(BENU_LOGIN) = upper(?) OR BENU_LOGIN = '*') AND (? = '' OR BESE_KEY = ?) "
+                       "ORDER BY BENU_LOGIN = '*' DESC, BESE_KEY"));
     q.addBindValue(RecordTable::text(kdnr.trimmed()));
     q.addBindValue(RecordTable::text(user.trimmed()));
     q.addBindValue(RecordTable::text(key));

@@ -94,6 +94,10 @@ QStringList statements() {
                        "LIEFERUNGSCODE TEXT NOT NULL DEFAULT '', BENU_GESPERRT TEXT NOT NULL DEFAULT '0', "
                        "BENU_ANZAHL_LOGINFEHLER INTEGER NOT NULL DEFAULT 0, DEB_NR TEXT NOT NULL DEFAULT '', "
                        "PRIMARY KEY (KDNR, BENU_LOGIN))"),
+        // Users entitled to set the master options ("_M_...") of their customer.
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS MASTER_BENUTZER (KDNR TEXT NOT NULL, BENU_LOGIN TEXT NOT NULL, "
+            "PRIMARY KEY (KDNR, BENU_LOGIN))"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS BENUTZER_OPTION (KDNR TEXT NOT NULL, BENU_LOGIN TEXT NOT "
                        "NULL, BESE_KEY TEXT NOT NULL, BESE_VALUE TEXT NOT NULL, "
                        "PRIMARY KEY (KDNR, BENU_LOGIN, BESE_KEY))"),

@@ -17,6 +17,9 @@ OptionsEditor::OptionsEditor(Seams seams, Session& session, const LokalIni& ini,
     , m_ini(ini) {}
 
 void OptionsEditor::begin() {
+    // The administration mode of the login entitles as a master check does.
+    if (m_session.adminMode() && !m_entitlementEnded)
+        m_masterEntitled = true;
     m_snapshot = m_session.settings();
     m_options = m_snapshot;
 }
@@ -94,6 +97,7 @@ void OptionsEditor::accept(const QString& extra) {
         if (!m_session.writeOptions({LoginRules::adminModeKey(), u"0"_s}, QString(), QString(), &error))
             m_s.log.Log(0, u"write_ini "_s + error, 1);
         m_masterEntitled = false;
+        m_entitlementEnded = true;
         m_masterSave = false;
         m_restricted = false;
     }

@@ -79,4 +79,5 @@ private:
     bool m_masterEntitled = false;
     bool m_masterSave = false;
     bool m_restricted = false;
+    bool m_entitlementEnded = false;
 };

@@ -205,7 +205,16 @@ void TestServerDispatcher::malformedRequestsGetErrors() {
 
 void TestServerDispatcher::optionsPersist() {
     QCOMPARE(tcp(u"104"_s, {u"0"_s, u"10000"_s, u"DEMO"_s, u"demo"_s}).status, 0);
+    // Master options need a master: a user cannot lift a lock himself.
     QCOMPARE(tcp(u"106"_s, {u"10000"_s, u"DEMO"_s, QString(), QString(), QString(), u"2"_s, u"FARBE"_s,
+                            u"blau"_s, u"_M_LIMIT"_s, u"5"_s})
+                 .status,
+             133);
+    QCOMPARE(tcp(u"106"_s, {u"10000"_s, u"DEMO"_s, QString(), u"DEMO"_s, u"demo"_s, u"2"_s, u"FARBE"_s,
+                            u"blau"_s, u"_M_LIMIT"_s, u"5"_s})
+                 .status,
+             133);
+    QCOMPARE(tcp(u"106"_s, {u"10000"_s, u"DEMO"_s, QString(), u"CHEF"_s, u"chef"_s, u"2"_s, u"FARBE"_s,
                             u"blau"_s, u"_M_LIMIT"_s, u"5"_s})
                  .status,
              0);
@@ -215,6 +224,11 @@ void TestServerDispatcher::optionsPersist() {
     QCOMPARE(one.lines, (QStringList{u"1"_s, u"FARBE"_s, u"blau"_s}));
     const ServerReply all = tcp(u"105"_s, {u"0"_s, u"10000"_s, u"DEMO"_s, QString()});
     QVERIFY(all.lines.contains(u"_M_LIMIT"_s));
+    // The master's options hold for every user of the customer, and come first.
+    QCOMPARE(tcp(u"104"_s, {u"0"_s, u"10000"_s, u"CHEF"_s, u"chef"_s}).status, 0);
+    const ServerReply chef = tcp(u"105"_s, {u"0"_s, u"10000"_s, u"CHEF"_s, QString()});
+    QCOMPARE(chef.lines.mid(1, 2), (QStringList{u"_M_LIMIT"_s, u"5"_s}));
+    QVERIFY(!chef.lines.contains(u"FARBE"_s));
     // Another customer's options are not for this connection.
     QCOMPARE(tcp(u"105"_s, {u"0"_s, u"10001"_s, u"JÜRGEN"_s, QString()}).status, 60);
 }

@@ -64,9 +64,15 @@ QWidget* LoginPage::createPanel() {
     m_edKALDO_ID = edit(QStringLiteral("edKALDO_ID"));
     m_edPasswort = edit(QStringLiteral("edPasswort"));
     m_edPasswort->setEchoMode(QLineEdit::Password);
-    form->addRow(QStringLiteral("Kundennummer"), m_edKundennr);
-    form->addRow(QStringLiteral("Benutzer"), m_edKALDO_ID);
-    form->addRow(QStringLiteral("Passwort"), m_edPasswort);
+    // Named labels: a language file finds them.
+    const auto label = [box](const QString& name, const QString& text) {
+        auto* l = new QLabel(text, box);
+        l->setObjectName(name);
+        return l;
+    };
+    form->addRow(label(QStringLiteral("lbKundennr"), QStringLiteral("Kundennummer")), m_edKundennr);
+    form->addRow(label(QStringLiteral("lbBenutzer"), QStringLiteral("Benutzer")), m_edKALDO_ID);
+    form->addRow(label(QStringLiteral("lbPasswort"), QStringLiteral("Passwort")), m_edPasswort);
     m_btLogin = new QPushButton(QStringLiteral("Login"), box);
     m_btLogin->setObjectName(QStringLiteral("btLogin"));
     m_btLogin->setDefault(true);
@@ -79,7 +85,7 @@ QWidget* LoginPage::createPanel() {
     m_labelWasUrl->setObjectName(QStringLiteral("LabelWAS_url"));
     m_labelWasUrl->setAutoFillBackground(true);
     m_labelWasUrl->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    form->addRow(QStringLiteral("Server"), m_labelWasUrl);
+    form->addRow(label(QStringLiteral("lbServer"), QStringLiteral("Server")), m_labelWasUrl);
     outer->addWidget(box);
     outer->addStretch();
 

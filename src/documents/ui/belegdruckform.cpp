@@ -135,13 +135,17 @@ TBelegDruckForm::TBelegDruckForm(Dialogs& dialogs, const LokalIni* ini, const QS
     m_panel3 = new QWidget(this);
     m_panel3->setObjectName(u"Panel3"_s);
     auto* p3 = new QHBoxLayout(m_panel3);
-    p3->addWidget(new QLabel(u"Referenz für diesen Auftrag: "_s, m_panel3));
+    auto* referenceLabel = new QLabel(u"Referenz für diesen Auftrag: "_s, m_panel3);
+    referenceLabel->setObjectName(u"lbReferenz"_s);
+    p3->addWidget(referenceLabel);
     auto* reference = new QLineEdit(m_panel3);
     reference->setObjectName(u"EdReferenz"_s);
     reference->setMaxLength(20);
     p3->addWidget(reference, 1);
     auto* run = new QPushButton(u"Auftrag ausführen"_s, m_panel3);
     auto* cancel = new QPushButton(u"Abbrechen"_s, m_panel3);
+    run->setObjectName(u"btAuftragAusfuehren"_s);
+    cancel->setObjectName(u"btAuftragAbbrechen"_s);
     p3->addWidget(run);
     p3->addWidget(cancel);
     connect(run, &QPushButton::clicked, this, &QDialog::accept);

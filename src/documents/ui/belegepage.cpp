@@ -33,6 +33,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A control with the name a language file finds it by.
+template <typename W> W* named(W* w, const QString& name) {
+    w->setObjectName(name);
+    return w;
+}
+
 const QString kActive = u"background-color: rgb(166, 202, 240);"_s;
 
 QTableView* gridView(StringGrid& grid, QWidget* parent) {
@@ -72,6 +78,7 @@ BelegePage::BelegePage(DocumentBrowser& browser, BelegRequest& request, Setup se
     auto* search = new QHBoxLayout;
     auto* mode = new QGroupBox(this);
     mode->setObjectName(u"RgDatumNummer"_s);
+    mode->setProperty("qtxRadioGroup", true);
     auto* modeLayout = new QVBoxLayout(mode);
     m_byDate = new QRadioButton(u"Suche nach Datum"_s, mode);
     m_byNumber = new QRadioButton(u"Suche nach Belegnummer"_s, mode);
@@ -80,19 +87,19 @@ BelegePage::BelegePage(DocumentBrowser& browser, BelegRequest& request, Setup se
     modeLayout->addWidget(m_byNumber);
     search->addWidget(mode);
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(u"von"_s, this), 0, 0);
+    fields->addWidget(named(new QLabel(u"von"_s, this), u"lbVon"_s), 0, 0);
     m_from = new QDateEdit(QDate::currentDate().addDays(-30), this);
     m_from->setObjectName(u"vonDatum"_s);
     m_from->setCalendarPopup(true);
     m_from->setDisplayFormat(u"dd.MM.yyyy"_s);
     fields->addWidget(m_from, 0, 1);
-    fields->addWidget(new QLabel(u"bis"_s, this), 0, 2);
+    fields->addWidget(named(new QLabel(u"bis"_s, this), u"lbBis"_s), 0, 2);
     m_to = new QDateEdit(QDate::currentDate(), this);
     m_to->setObjectName(u"bisDatum"_s);
     m_to->setCalendarPopup(true);
     m_to->setDisplayFormat(u"dd.MM.yyyy"_s);
     fields->addWidget(m_to, 0, 3);
-    fields->addWidget(new QLabel(u"Belegnummer"_s, this), 1, 0);
+    fields->addWidget(named(new QLabel(u"Belegnummer"_s, this), u"lbBelegnummer"_s), 1, 0);
     m_number = new QLineEdit(this);
     m_number->setObjectName(u"edBelegnr"_s);
     fields->addWidget(m_number, 1, 1, 1, 3);
@@ -104,9 +111,11 @@ BelegePage::BelegePage(DocumentBrowser& browser, BelegRequest& request, Setup se
 
     // The booking lines of a date range.
     auto* booking = new QGroupBox(u"Buchungszeilen"_s, this);
+    booking->setObjectName(u"gbBuchungszeilen"_s);
     auto* bookingLayout = new QGridLayout(booking);
     auto* kinds = new QGroupBox(booking);
     kinds->setObjectName(u"RgRechnungenGutschriften"_s);
+    kinds->setProperty("qtxRadioGroup", true);
     auto* kindsLayout = new QHBoxLayout(kinds);
     m_invoices = new QRadioButton(u"Rechnungen"_s, kinds);
     m_credits = new QRadioButton(u"Gutschriften"_s, kinds);
@@ -114,11 +123,12 @@ BelegePage::BelegePage(DocumentBrowser& browser, BelegRequest& request, Setup se
     kindsLayout->addWidget(m_invoices);
     kindsLayout->addWidget(m_credits);
     bookingLayout->addWidget(kinds, 0, 0, 1, 2);
-    bookingLayout->addWidget(new QLabel(u"Durchfakturierer"_s, booking), 1, 0);
+    bookingLayout->addWidget(named(new QLabel(u"Durchfakturierer"_s, booking), u"lbDurchfakturierer"_s), 1,
+                             0);
     m_durchfakturierer = new QLineEdit(booking);
     m_durchfakturierer->setObjectName(u"LedDurchfakturierer"_s);
     bookingLayout->addWidget(m_durchfakturierer, 1, 1);
-    bookingLayout->addWidget(new QLabel(u"Lieferadresse"_s, booking), 2, 0);
+    bookingLayout->addWidget(named(new QLabel(u"Lieferadresse"_s, booking), u"lbLieferadresse"_s), 2, 0);
     m_lieferadresse = new QLineEdit(booking);
     m_lieferadresse->setObjectName(u"LEdLieferadresse"_s);
     bookingLayout->addWidget(m_lieferadresse, 2, 1);

@@ -27,6 +27,7 @@ TBelegversendenForm::TBelegversendenForm(Dialogs& dialogs, QWidget* parent)
 
     m_versandArt = new QGroupBox(u"Versandart"_s, this);
     m_versandArt->setObjectName(u"RgVersandArt"_s);
+    m_versandArt->setProperty("qtxRadioGroup", true);
     auto* way = new QHBoxLayout(m_versandArt);
     m_email = new QRadioButton(u"Email"_s, m_versandArt);
     m_post = new QRadioButton(u"Post"_s, m_versandArt);
@@ -44,6 +45,7 @@ TBelegversendenForm::TBelegversendenForm(Dialogs& dialogs, QWidget* parent)
 
     m_papier = new QGroupBox(u"Dokumentenhintergrund"_s, this);
     m_papier->setObjectName(u"RgPapier"_s);
+    m_papier->setProperty("qtxRadioGroup", true);
     auto* paper = new QHBoxLayout(m_papier);
     m_logo = new QRadioButton(u"mit Zelmor-Logo"_s, m_papier);
     m_neutral = new QRadioButton(u"Neutral, ohne Logo"_s, m_papier);

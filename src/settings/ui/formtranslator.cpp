@@ -3,6 +3,7 @@
 #include "settings/languagefile.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
@@ -35,9 +36,9 @@ bool isComposite(const QObject* o) {
     if (o->property("qtxRadioGroup").toBool())
         return true;
     return qobject_cast<const QTabBar*>(o) || qobject_cast<const QAbstractSpinBox*>(o) ||
-           qobject_cast<const QComboBox*>(o) || qobject_cast<const QCalendarWidget*>(o) ||
-           qobject_cast<const QLineEdit*>(o) || qobject_cast<const QTextEdit*>(o) ||
-           qobject_cast<const QPlainTextEdit*>(o);
+           qobject_cast<const QAbstractItemView*>(o) || qobject_cast<const QComboBox*>(o) ||
+           qobject_cast<const QCalendarWidget*>(o) || qobject_cast<const QLineEdit*>(o) ||
+           qobject_cast<const QTextEdit*>(o) || qobject_cast<const QPlainTextEdit*>(o);
 }
 
 bool isControl(QObject* o) {
@@ -54,11 +55,10 @@ bool isControl(QObject* o) {
 
 void collect(QObject* parent, QList<QObject*>& out) {
     for (QObject* child : parent->children()) {
-        if (child->objectName().startsWith(u"qt_"))
-            continue;
         if (auto* w = qobject_cast<QWidget*>(child); w && w->isWindow())
             continue; // a window of its own
-        if (isControl(child))
+        // Qt's own parts (the tab widget's stack, ...) hold the program's controls.
+        if (isControl(child) && !child->objectName().startsWith(u"qt_"))
             out << child;
         if (!isComposite(child))
             collect(child, out);
