@@ -238,6 +238,20 @@ StockInfo::Summary StockInfo::getArtikelBestand(const QString& artikelNummer, co
     return out;
 }
 
+StockService::Stock StockInfo::statistikBestand(const QString& artikel) {
+    StockService::Stock out;
+    TBestandsInfo stock;
+    const Summary s = getArtikelBestand(artikel, pickupBranch(), QString(), false, &stock);
+    if (s.result != 0) {
+        out.error = s.error.isEmpty() ? QString::number(s.result) : s.error;
+        return out;
+    }
+    out.total = s.gesamtMenge;
+    out.customerBranch = s.mengeInFiliale;
+    out.tourBranch = s.mengeInZentrale;
+    return out;
+}
+
 StockService::Placement StockInfo::SetMengeStatus(const QString& artikel, int wunschmenge, int te, bool fixed,
                                                   const QString& wunschfiliale,
                                                   const QString& lieferungscode) {
