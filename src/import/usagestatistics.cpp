@@ -88,7 +88,7 @@ void UsageStatistics::log_statistik(TStatistik e, bool mitBestand, const QString
         }
         // The computer and Windows user lead the client's identification.
         const QString rechner = m_session.clientIdent().section(QLatin1Char(' '), 0, 1);
-        StatistikListe::complete(e, {link.soap(), kdnr, link.login().User, rechner});
+        StatistikListe::complete(e, {m_session.soap(), kdnr, link.login().User, rechner});
         m_liste.store(e);
     } catch (const std::exception& x) {
         log(QStringLiteral("log_statistik ") + what(x));
