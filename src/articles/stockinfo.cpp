@@ -241,14 +241,20 @@ StockInfo::Summary StockInfo::getArtikelBestand(const QString& artikelNummer, co
 StockService::Stock StockInfo::statistikBestand(const QString& artikel) {
     StockService::Stock out;
     TBestandsInfo stock;
-    const Summary s = getArtikelBestand(artikel, pickupBranch(), QString(), false, &stock);
-    if (s.result != 0) {
-        out.error = s.error.isEmpty() ? QString::number(s.result) : s.error;
+    // The answer the quantity entry has just fetched serves here too.
+    const LinkAnswer a = request(artikel, pickupBranch(), stock, true);
+    if (!a.ok()) {
+        out.error = a.errorText.isEmpty() ? QString::number(a.result) : a.errorText;
         return out;
     }
-    out.total = s.gesamtMenge;
-    out.customerBranch = s.mengeInFiliale;
-    out.tourBranch = s.mengeInZentrale;
+    const StockSettings s = settings();
+    const QString filiale = pickupBranch();
+    stock = StockRules::BestandSortieren(stock, StockRules::formOfCode(QString()), filiale,
+                                         m_session.alternativeBranch(), s);
+    const StockRules::Summary sum = StockRules::summarize(stock, filiale, m_session.alternativeBranch(), s);
+    out.total = sum.gesamtMenge;
+    out.customerBranch = sum.mengeInFiliale;
+    out.tourBranch = sum.mengeInZentrale;
     return out;
 }
 

@@ -68,7 +68,7 @@ public:
                               bool needsort, TBestandsInfo* stock);
 
     // StockService::statistikBestand: the summary of the customer's branch
-    // for delivery, without a delivery code.
+    // for delivery; a fresh answer for the article is reused.
     StockService::Stock statistikBestand(const QString& artikel);
 
     // SetMengeStatus without writing (see StockService::Placement).

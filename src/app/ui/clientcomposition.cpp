@@ -40,8 +40,10 @@ bool ClientComposition::start() {
     const StartUp& startUp = m_form->startUp();
     m_session = std::make_unique<Session>(m_s, sessionConfig(startUp, m_s.platform), m_services);
     m_form->attachSession(*m_session);
+    // A test may have put its own statistics in place before the start.
     m_statistics = std::make_unique<UsageStatistics>(m_s.log, m_s.clock, *m_session, m_services);
-    m_services.statistics = m_statistics.get();
+    if (m_services.statistics == m_notBuilt.services().statistics)
+        m_services.statistics = m_statistics.get();
     createTabs();
     m_counters = std::make_unique<CounterFile>(m_s.log, startUp.fileBeside(QStringLiteral(".cnt")));
     m_counters->saveStatistics = [this](const QString& info) { m_services.statistics->saveLocally(info); };
