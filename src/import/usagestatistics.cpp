@@ -240,11 +240,15 @@ void UsageStatistics::recordProgramEnd() {
     TStatistik e = set_statistik_record(12, QStringLiteral("Programm-Ende"),
                                         QStringLiteral("Version ") + m_session.clientVersion());
     e._dummy2 = m_session.serverAddress();
+    // A closed TCP connection would only fail the requests at the end.
+    const bool offline = !m_session.soap() && !m_session.client().isConnected();
+    if (offline)
+        e._DatumZeit = localNow();
     m_timeResult = 0;
     log_statistik(e, false, m_session.link().login().KdNr);
     // A server that does not answer the time does not take the upload
     // either; the file keeps the events for the next login.
-    if (m_timeResult == -3)
+    if (offline || m_timeResult == -3)
         send_statistik(localFile(), false);
     else
         send_statistik(QString(), true);

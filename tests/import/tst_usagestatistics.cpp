@@ -422,19 +422,20 @@ private Q_SLOTS:
     }
 
     // The window's close records "Programm-Ende" and uploads once; when the
-    // server does not answer the time, the file keeps the events instead.
+    // server cannot take it, the file keeps the events instead.
     void programEnd_data() {
+        QTest::addColumn<bool>("soap");
         QTest::addColumn<int>("timeError");
         QTest::addColumn<int>("uploads");
-        QTest::addColumn<bool>("file");
-        QTest::newRow("uploaded") << 0 << 1 << false;
-        QTest::newRow("server unreachable: kept locally") << -3 << 0 << true;
+        QTest::newRow("uploaded") << true << 0 << 1;
+        QTest::newRow("server time unreachable: kept locally") << true << -3 << 0;
+        QTest::newRow("TCP connection closed: kept locally") << false << 0 << 0;
     }
     void programEnd() {
+        QFETCH(bool, soap);
         QFETCH(int, timeError);
         QFETCH(int, uploads);
-        QFETCH(bool, file);
-        Rig r;
+        Rig r(soap);
         r.timeError = timeError;
         r.session->client().setHost(u"qtx.example"_s);
         r.session->client().setPort(52017);
@@ -442,12 +443,14 @@ private Q_SLOTS:
         r.stats->recordProgramEnd();
         r.stats->recordProgramEnd();
         QCOMPARE(r.uploads.size(), uploads);
-        QCOMPARE(QFile::exists(r.file()), file);
+        QCOMPARE(QFile::exists(r.file()), uploads == 0);
         const QStringList last = uploads ? r.uploads.first().mid(5 + 19, 19)
                                          : StatistikListe::lines(r.readFile()).value(2).split(u';');
         QCOMPARE(last.value(0), u"12"_s);
         QCOMPARE(last.value(13), u"Programm-Ende"_s);
-        QCOMPARE(last.value(15), u"qtx.example:52017"_s);
+        // TCP: host and port; SOAP: the request address (none here).
+        QCOMPARE(last.value(15), soap ? QString() : u"qtx.example:52017"_s);
+        QCOMPARE(r.timeRequests, soap ? 1 : 0);
         QVERIFY(r.stats->liste().isEmpty());
     }
 
