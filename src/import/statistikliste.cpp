@@ -30,7 +30,8 @@ void StatistikListe::complete(TStatistik& e, const Fill& fill) {
     e._dummy1.truncate(20);
     e._dummy2.truncate(20);
     e._dummy3.truncate(20);
-    if (fill.soap && e._dummy4 != soapMarker)
+    // An event read back from the local file carries the marker already.
+    if (fill.soap && !e._dummy4.endsWith(soapMarker))
         e._dummy4 += QLatin1Char(' ') + soapMarker;
     e._dummy4.truncate(20);
     if (e._dummy5.isEmpty())

@@ -198,6 +198,9 @@ private Q_SLOTS:
         QTest::newRow("SOAP: marker already there")
             << true << u"i"_s << QString() << u"SOAP_CLIENT"_s
             << QStringList{u"i"_s, QString(), QString(), QString(), u"SOAP_CLIENT"_s, pc};
+        QTest::newRow("SOAP: marked in an earlier run")
+            << true << u"i"_s << QString() << u"ab SOAP_CLIENT"_s
+            << QStringList{u"i"_s, QString(), QString(), QString(), u"ab SOAP_CLIENT"_s, pc};
         QTest::newRow("SOAP: full _dummy4 keeps its text")
             << true << u"i"_s << QString() << u"ABCDEFGHIJKLMNOPQRST"_s
             << QStringList{u"i"_s, QString(), QString(), QString(), u"ABCDEFGHIJKLMNOPQRST"_s, pc};
