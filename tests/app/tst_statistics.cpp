@@ -129,6 +129,35 @@ private Q_SLOTS:
         QVERIFY(recorded(s).isEmpty());
     }
 
+    // save_counter on the way down keeps the run's events beside the program
+    // with the record of kind 100; the next run's login sends them.
+    void localSaveSentByNextRun_data() { addTransportRows(); }
+    void localSaveSentByNextRun() {
+        QFETCH(bool, soap);
+        ClientRig first(m_server, soap);
+        QVERIFY(first.openShop());
+        auto* ed = first.child<QLineEdit>(u"edArtikel"_s);
+        ed->setFocus();
+        QTRY_VERIFY(ed->hasFocus());
+        QTest::keyClicks(ed, u"QQ0000000"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(hasEvent(first, 15), 10000);
+        first.form->session()->saveCounter(u"setTerminate weg"_s);
+        const QString file = first.dir.filePath(u"10000_DEMO.csv"_s);
+        QVERIFY(QFile::exists(file));
+        QCOMPARE(stored().size(), 0);
+
+        ClientRig next(m_server, soap);
+        QVERIFY(QFile::copy(file, next.dir.filePath(u"10000_DEMO.csv"_s)));
+        QVERIFY(next.start());
+        QVERIFY(next.login());
+        QVERIFY(!QFile::exists(next.dir.filePath(u"10000_DEMO.csv"_s)));
+        const QList<QStringList> events = stored();
+        QCOMPARE(actions(events),
+                 (QStringList{u"11 Programm-Login"_s, u"11 Login-Info"_s, u"15 Schnellsuche nicht gefunden"_s,
+                              u"100 Exception Version "_s + first.form->session()->clientVersion()}));
+        QCOMPARE(events.last().value(14), u"setTerminate weg"_s);
+    }
+
     // A file of an earlier run is sent at the first login and deleted; the
     // login event follows it.
     void fileOfEarlierRunSentAtLogin_data() { addTransportRows(); }
