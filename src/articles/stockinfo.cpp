@@ -238,6 +238,26 @@ StockInfo::Summary StockInfo::getArtikelBestand(const QString& artikelNummer, co
     return out;
 }
 
+StockService::Stock StockInfo::statistikBestand(const QString& artikel) {
+    StockService::Stock out;
+    TBestandsInfo stock;
+    // The answer the quantity entry has just fetched serves here too.
+    const LinkAnswer a = request(artikel, pickupBranch(), stock, true);
+    if (!a.ok()) {
+        out.error = a.errorText.isEmpty() ? QString::number(a.result) : a.errorText;
+        return out;
+    }
+    const StockSettings s = settings();
+    const QString filiale = pickupBranch();
+    stock = StockRules::BestandSortieren(stock, StockRules::formOfCode(QString()), filiale,
+                                         m_session.alternativeBranch(), s);
+    const StockRules::Summary sum = StockRules::summarize(stock, filiale, m_session.alternativeBranch(), s);
+    out.total = sum.gesamtMenge;
+    out.customerBranch = sum.mengeInFiliale;
+    out.tourBranch = sum.mengeInZentrale;
+    return out;
+}
+
 StockService::Placement StockInfo::SetMengeStatus(const QString& artikel, int wunschmenge, int te, bool fixed,
                                                   const QString& wunschfiliale,
                                                   const QString& lieferungscode) {

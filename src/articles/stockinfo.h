@@ -67,6 +67,10 @@ public:
     Summary getArtikelBestand(const QString& artikelNummer, const QString& filialeNr, const QString& liefCode,
                               bool needsort, TBestandsInfo* stock);
 
+    // StockService::statistikBestand: the summary of the customer's branch
+    // for delivery; a fresh answer for the article is reused.
+    StockService::Stock statistikBestand(const QString& artikel);
+
     // SetMengeStatus without writing (see StockService::Placement).
     StockService::Placement SetMengeStatus(const QString& artikel, int wunschmenge, int te, bool fixed,
                                            const QString& wunschfiliale, const QString& lieferungscode);

@@ -52,7 +52,8 @@ VkklRow::Context DraftContext::rowContext() const {
     return c;
 }
 
-void DraftContext::record(int aktion, const QString& name, int row, const QString& info) const {
+void DraftContext::record(int aktion, const QString& name, int row, const QString& info,
+                          const QString& info2) const {
     TStatistik s;
     s._Aktion = aktion;
     s._Artikel = grid.cell(VkklColumns::iArtikelnummer, row);
@@ -60,6 +61,7 @@ void DraftContext::record(int aktion, const QString& name, int row, const QStrin
     s._Bestellmenge = grid.cell(VkklColumns::iMenge, row);
     s._AusFiliale = grid.cell(VkklColumns::iFiliale, row);
     s._Info = info.isEmpty() ? QStringLiteral("ROW=%1 TOTAL=%2").arg(row).arg(grid.rowCount() - 1) : info;
+    s._dummy2 = info2;
     services.statistics->recordDraft(StatistikEvent{name, s});
 }
 

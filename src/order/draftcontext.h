@@ -51,8 +51,9 @@ struct DraftContext {
     // it while the line is served from outside.
     void setExterneFiliale(int row, const QString& text);
     // A usage-statistics event of a row: article, line key, quantity and
-    // branch; info defaults to "ROW=%d TOTAL=%d".
-    void record(int aktion, const QString& name, int row, const QString& info = QString()) const;
+    // branch; info defaults to "ROW=%d TOTAL=%d", info2 is a second detail.
+    void record(int aktion, const QString& name, int row, const QString& info = QString(),
+                const QString& info2 = QString()) const;
     // Logged, and shown when messages are enabled.
     void report(const QString& text, bool force = false) const;
     // Delivery text of a code on a branch, from the customer's delivery codes.

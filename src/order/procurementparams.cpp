@@ -41,7 +41,7 @@ TBeschaffungInfo fetch(const DraftContext& context, const QString& label, const 
     if (l.logged)
         context.log(l.logText);
     context.record(51, QStringLiteral("GET_BESCHAFFUNGSPARAM"), row,
-                   QStringLiteral("P=") + warehouse.BE_Param + QStringLiteral(" BE_ART=") + kind);
+                   QStringLiteral("P=") + warehouse.BE_Param, QStringLiteral("BE_ART=") + kind);
     return l.info;
 }
 

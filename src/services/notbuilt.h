@@ -19,6 +19,7 @@
 class StockNotBuilt final : public StockService {
 public:
     Stock showStock(const TArtikelInfo&) override { return {}; }
+    Stock statistikBestand(const QString&) override { return {}; }
     void hideStock() override {}
     void stockInfo(int) override {}
     External freeExternalStock(int, const QString&, const QString&) override { return {}; }
@@ -84,6 +85,9 @@ public:
     void recordProgramLogin() override {}
     void recordLoginInfo(int) override {}
     void recordNoInternet(const QString&) override {}
+    void recordProgramEnd() override {}
+    void send() override {}
+    void saveLocally(const QString&) override {}
 };
 
 // Extended search and the article window: not opened.

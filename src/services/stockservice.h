@@ -14,9 +14,14 @@ public:
         QString total;
         QString customerBranch;
         QString error; // empty on success
+        QString tourBranch;
     };
     // Shows the stock grid beside the information panel of the quick search.
     virtual Stock showStock(const TArtikelInfo& article) = 0;
+    // The stock of an article as a usage event records it: the total, the
+    // customer's branch and the branch its tour comes from (the central
+    // branch). The answer serves the stock display that follows.
+    virtual Stock statistikBestand(const QString& artikel) = 0;
     virtual void hideStock() = 0;
     // "&BestandsInfo" (F9) on a row of the draft grid.
     virtual void stockInfo(int row) = 0;

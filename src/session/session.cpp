@@ -94,6 +94,17 @@ void Session::noInternet(const QString& statusText) {
     m_services.statistics->recordNoInternet(statusText);
 }
 
+QString Session::serverAddress() const {
+    if (m_config.soap)
+        return m_requestProxy.url();
+    return m_client.host() + QLatin1Char(':') + QString::number(m_client.port());
+}
+
+void Session::programEnd() {
+    if (m_loginSuccess)
+        m_services.statistics->recordProgramEnd();
+}
+
 void Session::updateBusy() {
     const bool busy = m_bracketBusy || m_soapBusy;
     if (busy == m_busy)

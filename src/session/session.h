@@ -111,6 +111,10 @@ public:
     QString alternativeBranch() const { return m_alternativeBranch; }
     RequestBracket& bracket() { return m_bracket; }
     QString clientIdent() const { return m_config.clientIdent; }
+    // The server as the usage events name it: host and port on TCP, the request URL over SOAP.
+    QString serverAddress() const;
+    // The window closes: with a completed login, the last usage event and the upload.
+    void programEnd();
     bool soap() const { return m_config.soap; }
     // The first window show: the keep-alive runs when PING is on.
     void startKeepAlive();

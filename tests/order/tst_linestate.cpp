@@ -25,6 +25,7 @@ public:
     External outside;
     int asked = 0;
     Stock showStock(const TArtikelInfo&) override { return {}; }
+    Stock statistikBestand(const QString&) override { return {}; }
     void hideStock() override {}
     void stockInfo(int) override {}
     External freeExternalStock(int, const QString&, const QString&) override {

@@ -62,6 +62,12 @@ public:
         return {};
     }
     void hideStock() override { note(QStringLiteral("hideStock")); }
+    // The stock a usage event fetches, as a test sets it.
+    Stock statistikStock;
+    Stock statistikBestand(const QString& artikel) override {
+        note(QStringLiteral("statistikBestand(%1)").arg(artikel));
+        return statistikStock;
+    }
     void stockInfo(int row) override { note(QStringLiteral("stockInfo(%1)").arg(row)); }
     // What the outside warehouses have, as a test sets it.
     External outside;
@@ -115,6 +121,9 @@ public:
     void recordNoInternet(const QString& status) override {
         note(QStringLiteral("noInternet(%1)").arg(status));
     }
+    void recordProgramEnd() override { note(QStringLiteral("programEnd")); }
+    void send() override { note(QStringLiteral("sendStatistics")); }
+    void saveLocally(const QString& info) override { note(QStringLiteral("saveStatistics(%1)").arg(info)); }
     // ArticleWindows
     void startErweiterteSuche(const QString& a) override {
         note(QStringLiteral("erweiterteSuche(%1)").arg(a));

@@ -9,6 +9,7 @@
 #include "app/ui/secondaryforms.h"
 #include "app/ui/shoptab.h"
 #include "documents/documentbrowser.h"
+#include "import/usagestatistics.h"
 #include "order/draftorder.h"
 #include "platform/logger.h"
 #include "session/counterfile.h"
@@ -48,8 +49,13 @@ bool ClientComposition::start() {
     const StartUp& startUp = m_form->startUp();
     m_session = std::make_unique<Session>(m_s, sessionConfig(startUp, m_s.platform), m_services);
     m_form->attachSession(*m_session);
+    // A test may have put its own statistics in place before the start.
+    m_statistics = std::make_unique<UsageStatistics>(m_s.log, m_s.clock, *m_session, m_services);
+    if (m_services.statistics == m_notBuilt.services().statistics)
+        m_services.statistics = m_statistics.get();
     createTabs();
     m_counters = std::make_unique<CounterFile>(m_s.log, startUp.fileBeside(QStringLiteral(".cnt")));
+    m_counters->saveStatistics = [this](const QString& info) { m_services.statistics->saveLocally(info); };
     QObject::connect(m_session.get(), &Session::counterSaveRequested, m_form.get(),
                      [this](const QString& info) { saveCounter(info); });
     m_secondaryForms = createSecondaryForms(

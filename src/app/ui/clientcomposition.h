@@ -24,6 +24,7 @@ class Session;
 class ShopTab;
 class TOptionenForm;
 class TQTXMainForm;
+class UsageStatistics;
 
 // The one place that builds the client: services, main window, session,
 // tabs and secondary windows, in the order the program needs them.
@@ -72,6 +73,7 @@ private:
     ClientServices m_services;
     std::unique_ptr<TQTXMainForm> m_form;
     std::unique_ptr<Session> m_session;
+    std::unique_ptr<UsageStatistics> m_statistics;
     std::unique_ptr<ShopTab> m_shop;
     std::unique_ptr<BelegeTab> m_belege;
     std::vector<std::unique_ptr<EmptyTab>> m_emptyTabs;

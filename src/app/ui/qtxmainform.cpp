@@ -238,6 +238,13 @@ void TQTXMainForm::showEvent(QShowEvent* event) {
         Qt::QueuedConnection);
 }
 
+void TQTXMainForm::closeEvent(QCloseEvent* event) {
+    // The user's close; an end through the ending routines skips the server.
+    if (m_session && !m_s.ending.ending() && !m_s.ending.closing())
+        m_session->programEnd();
+    QMainWindow::closeEvent(event);
+}
+
 void TQTXMainForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_firstActivation)

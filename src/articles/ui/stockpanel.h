@@ -41,6 +41,7 @@ public:
 
     // --- StockService
     Stock showStock(const TArtikelInfo& article) override;
+    Stock statistikBestand(const QString& artikel) override { return m_info.statistikBestand(artikel); }
     void hideStock() override;
     void stockInfo(int row) override;
     External freeExternalStock(int row, const QString& artikel, const QString& lieferungscode) override {
