@@ -1,3 +1,4 @@
+#include "app/ui/mainmenu.h"
 #include "app/ui/shoptab.h"
 #include "clientrig.h"
 #include "model/uitexts.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -356,6 +358,7 @@ private Q_SLOTS:
         QVERIFY(s.login());
         QVERIFY(QFile::exists(s.dir.filePath(u"NL.lng"_s)));
         QCOMPARE(s.child<QAction>(u"miVKKLOptionen"_s)->text(), u"&Opties"_s);
+        QCOMPARE(s.form->mainMenu().zeile()->title(), u"&Regel"_s);
         auto* pages = s.child<QTabWidget>(u"PageControl"_s);
         QCOMPARE(pages->tabText(pages->indexOf(s.client->shop()->page())), u"Winkelwagen"_s);
         QCOMPARE(Txt::get(Txt::ZeilenLoeschen), u"Regels verwijderen"_s);

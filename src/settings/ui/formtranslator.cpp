@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -45,9 +46,17 @@ bool isControl(QObject* o) {
     // A submenu's own action is the menu itself.
     if (auto* a = qobject_cast<QAction*>(o))
         return !a->isSeparator() && !a->menu();
-    if (qobject_cast<QMenu*>(o) || qobject_cast<QGroupBox*>(o) || qobject_cast<QAbstractButton*>(o) ||
-        qobject_cast<QLabel*>(o) || qobject_cast<QComboBox*>(o) || qobject_cast<QListWidget*>(o) ||
-        qobject_cast<QPlainTextEdit*>(o) || qobject_cast<QTextEdit*>(o))
+    // A menu is a control where it hangs in a menu bar or a menu; popups
+    // of Qt's own (the menu bar's overflow) and context menus have no title.
+    if (auto* m = qobject_cast<QMenu*>(o)) {
+        const QList<QObject*> owners = m->menuAction()->associatedObjects();
+        return std::any_of(owners.begin(), owners.end(), [](QObject* owner) {
+            return qobject_cast<QMenuBar*>(owner) || qobject_cast<QMenu*>(owner);
+        });
+    }
+    if (qobject_cast<QGroupBox*>(o) || qobject_cast<QAbstractButton*>(o) || qobject_cast<QLabel*>(o) ||
+        qobject_cast<QComboBox*>(o) || qobject_cast<QListWidget*>(o) || qobject_cast<QPlainTextEdit*>(o) ||
+        qobject_cast<QTextEdit*>(o))
         return true;
     auto* w = qobject_cast<QWidget*>(o);
     return w && tabWidgetOf(w);
@@ -55,8 +64,9 @@ bool isControl(QObject* o) {
 
 void collect(QObject* parent, QList<QObject*>& out) {
     for (QObject* child : parent->children()) {
-        if (auto* w = qobject_cast<QWidget*>(child); w && w->isWindow())
-            continue; // a window of its own
+        // A window of its own has its own section; a menu pops up but belongs here.
+        if (auto* w = qobject_cast<QWidget*>(child); w && w->isWindow() && !qobject_cast<QMenu*>(w))
+            continue;
         // Qt's own parts (the tab widget's stack, ...) hold the program's controls.
         if (isControl(child) && !child->objectName().startsWith(u"qt_"))
             out << child;
