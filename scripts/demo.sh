@@ -84,6 +84,12 @@ KALDO_ID=$demo_user
 $(scramble PWD)=$(scramble "$demo_password")
 INI
 
+# QTX_DEMO_LANGUAGE=NL: the client fetches and uses the Dutch texts.
+if [ -n "${QTX_DEMO_LANGUAGE:-}" ]; then
+  printf '[LANGUAGE]\nLANGUAGE_FILENAME=%s.lng\n' "$QTX_DEMO_LANGUAGE" >>"$ini"
+fi
+rm -f "$demo/client/"*.lng
+
 export XDG_CONFIG_HOME=$demo/config XDG_RUNTIME_DIR=$demo/runtime
 if [ -n "${DISPLAY:-}" ]; then
   echo "demo: qtx-server on tcp $tcp_port / soap $soap_port; starting the client"

@@ -2,6 +2,7 @@
 #include "app/ui/shoptab.h"
 #include "clientrig.h"
 #include "model/uitexts.h"
+#include "grid/stringgrid.h"
 #include "order/draftorder.h"
 #include "order/ui/draftgridview.h"
 #include "session/lokalini.h"
@@ -196,6 +197,42 @@ private Q_SLOTS:
         ok(s);
         QCOMPARE(ini(s, u"OPTIONS"_s, u"GRID_SCHRIFT_SIZE"_s), QString::number(saved));
         QCOMPARE(s.client->shop()->shopPage().grid().font().pointSize(), saved);
+    }
+
+    // The user's own column choice: unchecked columns go, the note column
+    // takes the focus when it is chosen, and the widths are kept in the INI.
+    void columnChoice() {
+        ClientRig s(m_server, false);
+        QVERIFY(open(s));
+        choose(s, u"RgAusblenden"_s, 1);
+        auto* list = control<QListWidget>(s, u"CB_Spalten"_s);
+        QVERIFY(list->isEnabled());
+        const auto item = [list](const QString& text) {
+            const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+            return found.isEmpty() ? nullptr : found.first();
+        };
+        QVERIFY(item(u"Spalte \"Karton-Stück\""_s));
+        item(u"Spalte \"Karton-Stück\""_s)->setCheckState(Qt::Unchecked);
+        item(u"Spalte \"Ihre Bemerkung / Notiz\""_s)->setCheckState(Qt::Checked);
+        QVERIFY(control<RadioGroup>(s, u"RgNotizEingabe"_s)->isEnabled());
+        ok(s);
+        const StringGrid& grid = s.client->shop()->draft().visibleGrid();
+        const int karton = grid.column(u"Karton"_s);
+        QCOMPARE(grid.columnWidth(karton), 0);
+        QVERIFY(grid.columnWidth(grid.column(u"Bezeichnung"_s)) != 0);
+        QCOMPARE(ini(s, u"Spaltenbreite"_s, u"Col"_s + QString::number(karton)), u"0"_s);
+        QCOMPARE(ini(s, u"SpaltenAnzeige"_s, u"MODE"_s), u"1"_s);
+        QCOMPARE(ini(s, u"OPTIONS"_s, u"ARTIKELREFERENZ"_s), u"ON"_s);
+        QVERIFY(s.client->shop()->draft().settings().artikelReferenz);
+
+        // Back to the important columns: the note item goes, and with it the focus rule.
+        s.child<QAction>(u"miVKKLOptionen"_s)->trigger();
+        QVERIFY(!item(u"Spalte \"Karton-Stück\""_s)->checkState());
+        choose(s, u"RgAusblenden"_s, 0);
+        QCOMPARE(item(u"Spalte \"Ihre Bemerkung / Notiz\""_s)->checkState(), Qt::Unchecked);
+        QVERIFY(!control<RadioGroup>(s, u"RgNotizEingabe"_s)->isEnabled());
+        ok(s);
+        QCOMPARE(ini(s, u"OPTIONS"_s, u"ARTIKELREFERENZ"_s), u"OFF"_s);
     }
 
     void sysOption_data() {

@@ -146,6 +146,12 @@ void ShopTab::loggedIn() {
     m_lbFiliale->addItems(data.lbFiliale);
     m_lbLieferungscode->clear();
     m_lbLieferungscode->addItems(data.lbLieferungscode);
+    // The grid's font size as the INI names it; without one the grid keeps its design.
+    const int size = m_session.settings().gridFontSize;
+    if (m_ini && m_ini->contains(u"OPTIONS"_s, u"GRID_SCHRIFT_SIZE"_s) && size != m_gridFontSize)
+        applyGridFont(size);
+    else if (m_gridFontSize < 0)
+        m_gridFontSize = size;
 }
 
 DraftSettings ShopTab::settingsFromOptions() const {
@@ -184,17 +190,22 @@ DraftSettings ShopTab::settingsFromOptions() const {
     return s;
 }
 
+void ShopTab::applyGridFont(int size) {
+    m_gridFontSize = size;
+    DraftGridView& view = m_page->grid();
+    QFont font = view.font();
+    font.setPointSize(size);
+    view.setFont(font);
+    // The header row is twice the row height.
+    view.horizontalHeader()->setMinimumHeight(2 * view.verticalHeader()->defaultSectionSize());
+}
+
 void ShopTab::applyOptions(bool columnsChanged, const QStringList& checkedColumns) {
     const ClientOptions& o = m_session.settings();
     m_draft->setSettings(settingsFromOptions());
     DraftGridView& view = m_page->grid();
-    if (view.font().pointSize() != o.gridFontSize) {
-        QFont font = view.font();
-        font.setPointSize(o.gridFontSize);
-        view.setFont(font);
-        // The header row is twice the row height.
-        view.horizontalHeader()->setMinimumHeight(2 * view.verticalHeader()->defaultSectionSize());
-    }
+    if (o.gridFontSize != m_gridFontSize)
+        applyGridFont(o.gridFontSize);
     if (!columnsChanged)
         return;
     StringGrid& grid = m_draft->visibleGrid();

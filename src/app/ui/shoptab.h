@@ -76,6 +76,7 @@ Q_SIGNALS:
 
 private:
     DraftSettings settingsFromOptions() const;
+    void applyGridFont(int size);
 
     Seams m_s;
     Session& m_session;
@@ -94,4 +95,6 @@ private:
     const LokalIni* m_ini = nullptr;
     // The grid's widths before the first column choice: where "Nur wichtige Spalten" starts.
     QList<int> m_standardWidths;
+    // The point size the grid shows; -1 until the first login.
+    int m_gridFontSize = -1;
 };

@@ -126,7 +126,7 @@ TOptionenForm::TOptionenForm(Context context, QWidget* parent)
         const bool on = m_c.language.switchLanguage(checked, m_c.session.link(), m_c.dialogs, windowTitle());
         m_login->setLanguageChecked(on);
     });
-    resize(640, 560);
+    resize(980, 640);
 }
 
 TOptionenForm::~TOptionenForm() = default;

@@ -27,6 +27,8 @@ public:
     virtual void shown() {}
 
 protected:
+    // Controls go in two columns, row by row; wide ones take a row of their own.
+    void place(QWidget* w, bool wide = false);
     RadioGroup* radio(const QString& name, const QString& caption, const QStringList& items);
     QCheckBox* check(const QString& name, const QString& caption);
     QLineEdit* edit(const QString& name, const QString& label, const QString& labelName);
@@ -35,4 +37,6 @@ protected:
 
 private:
     QString m_caption;
+    int m_row = 0;
+    int m_column = 0;
 };

@@ -150,6 +150,7 @@ public:
     void store(ClientOptions& o) const override;
 
 private:
+    QWidget* m_holder = nullptr;
     RadioGroup* m_alternativ = nullptr;
     RadioGroup* m_prioritaet;
     QStringList m_entries;

@@ -36,7 +36,7 @@ BestellzeitenPage::BestellzeitenPage(OptionsEditor& editor, QWidget* parent)
     // The header row is twice the normal height.
     m_grid->horizontalHeader()->setMinimumHeight(2 * m_grid->verticalHeader()->defaultSectionSize());
     m_grid->verticalHeader()->hide();
-    layout()->addWidget(m_grid);
+    place(m_grid, true);
     connect(m_grid, &QTableWidget::cellChanged, this, &BestellzeitenPage::cellEdited);
 }
 
@@ -126,8 +126,14 @@ SonstigesPage::SonstigesPage(OptionsEditor& editor, QWidget* parent)
     m_yqPasswort->setEchoMode(QLineEdit::Password);
     rl->addWidget(m_yqLogin);
     rl->addWidget(m_yqPasswort);
-    layout()->addWidget(label);
-    layout()->addWidget(row);
+    auto* cell = new QWidget(this);
+    auto* cl = new QVBoxLayout(cell);
+    cl->setContentsMargins(0, 0, 0, 0);
+    label->setParent(cell);
+    row->setParent(cell);
+    cl->addWidget(label);
+    cl->addWidget(row);
+    place(cell);
     m_yq = {m_yqUrl, findChild<QLabel*>(u"lbYQURL"_s), label, row};
     // Hidden from program start until a "SysOption" shows them.
     for (QWidget* w : std::as_const(m_yq))
@@ -169,7 +175,7 @@ VerwaltungPage::VerwaltungPage(OptionsEditor& editor, QWidget* parent)
     m_password->setEchoMode(QLineEdit::Password);
     auto* checkButton = new QPushButton(u"Erlaubnis prüfen, Optionen freigeben"_s, this);
     checkButton->setObjectName(u"btMasterPruefen"_s);
-    layout()->addWidget(checkButton);
+    place(checkButton);
     m_mode = radio(u"RgMasterMode"_s, u"Master-Modus"_s,
                    {u"Optionen eingeschränkt änderbar"_s, u"Alle Optionen änderbar"_s});
     m_mode->setEnabled(false);
@@ -185,7 +191,7 @@ VerwaltungPage::VerwaltungPage(OptionsEditor& editor, QWidget* parent)
         b->setEnabled(false);
         pl->addWidget(b);
     }
-    layout()->addWidget(panel);
+    place(panel, true);
     connect(checkButton, &QPushButton::clicked, this, &VerwaltungPage::checkClicked);
     connect(m_mode, &RadioGroup::itemChosen, this, &VerwaltungPage::modeChosen);
 }

@@ -16,13 +16,13 @@ namespace {
 
 QListWidget* checkList(QWidget* page, const QString& name, const QStringList& items) {
     auto* list = new QListWidget(page);
+    list->setMinimumHeight(180);
     list->setObjectName(name);
     for (const QString& text : items) {
         auto* item = new QListWidgetItem(text, list);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
-    page->layout()->addWidget(list);
     return list;
 }
 
@@ -33,6 +33,7 @@ SpaltenPage::SpaltenPage(OptionsEditor& editor, QWidget* parent)
     m_modus = radio(u"RgAusblenden"_s, u"Spalten"_s,
                     {u"Nur wichtige Spalten anzeigen"_s, u"Benutzerdefiniert anzeigen"_s});
     m_spalten = checkList(this, u"CB_Spalten"_s, {});
+    place(m_spalten, true);
     m_font = radio(u"RgFontsize"_s, u"Schriftgröße"_s, {u"Klein"_s, u"Mittel"_s, u"Groß"_s});
     m_notiz = radio(u"RgNotizEingabe"_s, u"Notiz-Eingabe"_s,
                     {u"Immer eingeben"_s, u"Immer überspringen"_s, u"Nur eingeben wenn leer"_s});
@@ -158,7 +159,7 @@ ArtikelPage::ArtikelPage(OptionsEditor& editor, QWidget* parent)
     m_tauschImport->setObjectName(u"CB_KatalogImport"_s);
     tl->addWidget(m_tauschEingabe);
     tl->addWidget(m_tauschImport);
-    layout()->addWidget(tausch);
+    place(tausch);
     m_lagerExpress = radio(u"RgLagerExpress"_s, u"Lageraufträge nach Import"_s,
                            {u"Automatisch auf Express setzen"_s, u"Manuell prüfen und setzen"_s});
 }
@@ -203,12 +204,15 @@ void FilialPage::setBranches(const QStringList& entries) {
     m_entries = entries;
     auto* group = new RadioGroup(u"rgOptionenAlternativfiliale"_s, u"Alternativfiliale"_s,
                                  QStringList{u"keine"_s} + entries, this);
-    if (m_alternativ) {
-        layout()->replaceWidget(m_alternativ, group);
-        delete m_alternativ;
-    } else {
-        static_cast<QBoxLayout*>(layout())->insertWidget(0, group);
+    if (!m_holder) {
+        m_holder = new QWidget(this);
+        auto* l = new QVBoxLayout(m_holder);
+        l->setContentsMargins(0, 0, 0, 0);
+        place(m_holder);
     }
+    delete m_alternativ;
+    group->setParent(m_holder);
+    m_holder->layout()->addWidget(group);
     m_alternativ = group;
 }
 
@@ -237,6 +241,7 @@ BelegeOptionenPage::BelegeOptionenPage(OptionsEditor& editor, QWidget* parent)
                         {u"Bestellungen abrufen"_s, u"Bestellungen mit Preisen"_s, u"Lieferscheine abrufen"_s,
                          u"Lieferscheine mit Preisen"_s, u"Rechnungen abrufen"_s, u"Gutschriften abrufen"_s,
                          u"CSV-Speicherung"_s, u"Belege anfordern"_s});
+    place(m_liste, true);
     m_zeilen =
         radio(u"RgBelegzeilenInfo"_s, u"Belegzeilen"_s, {u"Alle Belegzeilen"_s, u"Nur Artikelzeilen"_s});
     m_sortieren = radio(u"RgBelegzeilenSortieren"_s, u"Sortierung"_s,

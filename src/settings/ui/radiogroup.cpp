@@ -16,7 +16,6 @@ RadioGroup::RadioGroup(const QString& name, const QString& caption, const QStrin
         m_buttons->addButton(b, i);
         layout->addWidget(b);
     }
-    layout->addStretch();
     connect(m_buttons, &QButtonGroup::idClicked, this, &RadioGroup::itemChosen);
 }
 
