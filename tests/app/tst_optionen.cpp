@@ -1,14 +1,15 @@
 #include "app/ui/mainmenu.h"
 #include "app/ui/shoptab.h"
 #include "clientrig.h"
-#include "model/uitexts.h"
 #include "grid/stringgrid.h"
+#include "model/uitexts.h"
 #include "order/draftorder.h"
 #include "order/ui/draftgridview.h"
 #include "session/lokalini.h"
 #include "settings/optionseditor.h"
 #include "settings/ui/formtranslator.h"
 #include "settings/ui/optionenform.h"
+#include "settings/ui/optionenpages.h"
 #include "settings/ui/radiogroup.h"
 
 #include <QAbstractButton>
@@ -233,6 +234,40 @@ private Q_SLOTS:
         QVERIFY(!control<RadioGroup>(s, u"RgNotizEingabe"_s)->isEnabled());
         ok(s);
         QCOMPARE(ini(s, u"OPTIONS"_s, u"ARTIKELREFERENZ"_s), u"OFF"_s);
+    }
+
+    // The product groups of the price file, loaded once when "Preise" shows.
+    void productGroupFilter_data() {
+        QTest::addColumn<bool>("allowed");
+        QTest::newRow("allowed") << true;
+        QTest::newRow("not allowed") << false;
+    }
+    void productGroupFilter() {
+        QFETCH(bool, allowed);
+        ClientRig s(m_server, false);
+        if (allowed)
+            QVERIFY(ClientRig::setOption(m_server, u"_M_PREISDATEI_FILTER_ERLAUBT"_s, u"ON"_s));
+        QVERIFY(open(s));
+        ClientRig::clearOption(m_server, u"_M_PREISDATEI_FILTER_ERLAUBT"_s);
+        auto* pages = control<QTabWidget>(s, u"PageControlOptionen"_s);
+        pages->setCurrentWidget(control<QWidget>(s, u"tsPreise"_s));
+        auto* list = control<QListWidget>(s, u"CheckListWarengruppen"_s);
+        QCOMPARE(control<QWidget>(s, u"pnWarengruppen"_s)->isVisible(), allowed);
+        const int groups = ClientRig::serverSql(m_server, u"SELECT COUNT(*) FROM WARENGRUPPE"_s).toInt();
+        QVERIFY(groups > 0);
+        QCOMPARE(list->count(), allowed ? groups : 0);
+        QCOMPARE(s.client->optionen()->preise().filterList().size(), allowed ? groups : 0);
+        // Once: showing the tab again keeps what the user checked.
+        if (allowed) {
+            list->item(0)->setCheckState(list->item(0)->checkState() == Qt::Checked ? Qt::Unchecked
+                                                                                    : Qt::Checked);
+            const Qt::CheckState state = list->item(0)->checkState();
+            pages->setCurrentIndex(0);
+            pages->setCurrentWidget(control<QWidget>(s, u"tsPreise"_s));
+            QCOMPARE(list->item(0)->checkState(), state);
+        }
+        control<QPushButton>(s, u"bOptionenAbbrechen"_s)->click();
+        QVERIFY(s.client->optionen()->preise().filterList().isEmpty());
     }
 
     void sysOption_data() {

@@ -4,6 +4,7 @@
 #include "session/useroptions.h"
 #include "settings/draftcolumnchoice.h"
 #include "settings/languagefile.h"
+#include "settings/productgroupfilter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -213,6 +214,33 @@ private Q_SLOTS:
         QFETCH(QString, entry);
         QFETCH(QString, code);
         QCOMPARE(ClientOptions::branchCode(entry), code);
+    }
+
+    void filterItems_data() {
+        QTest::addColumn<QString>("buchgruppe");
+        QTest::addColumn<QString>("kurz");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("short name differs") << u"7"_s << u"Brems."_s << u"  7  Bremsen\t Brems."_s;
+        QTest::newRow("short name equal") << u"120"_s << u"Bremsen"_s << u"120  Bremsen\t"_s;
+    }
+    void filterItems() {
+        QFETCH(QString, buchgruppe);
+        QFETCH(QString, kurz);
+        QFETCH(QString, text);
+        QCOMPARE(ProductGroupFilter::itemText({u"1"_s, buchgruppe, u"Bremsen"_s, kurz, u"1"_s}), text);
+    }
+
+    void filterAnswer() {
+        QList<TFilterListe> list;
+        QVERIFY(ProductGroupFilter::decode(
+            {u"1"_s, QString(), u"W1"_s, u"10"_s, u"Filter"_s, u"Filt."_s, u"0"_s}, list));
+        QCOMPARE(list.size(), 1);
+        QCOMPARE(list.first().rWGR_ID, u"W1"_s);
+        QCOMPARE(list.first().rAktiv, u"0"_s);
+        // A count above the entries is no answer.
+        QVERIFY(
+            !ProductGroupFilter::decode({u"2"_s, QString(), u"W1"_s, u"10"_s, u"F"_s, u"F"_s, u"1"_s}, list));
+        QVERIFY(!ProductGroupFilter::decode({u"x"_s}, list));
     }
 
     void columnWidths() {

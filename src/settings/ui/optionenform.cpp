@@ -138,6 +138,8 @@ void TOptionenForm::firstPaint() {
     m_filial->setBranches(s.customerData().lbFiliale);
     m_verbindung->setup(s.connection().pingInterval / 1000, s.adminMode());
     m_bestellung->setAdminMode(s.adminMode());
+    m_preise->setFilterSource(
+        &s.link(), s.options().value(u"_M_PREISDATEI_FILTER_ERLAUBT"_s).trimmed().toUpper() == u"ON");
     for (OptionenPage* p : std::as_const(m_all))
         p->load(o);
     m_login->setLanguageChecked(m_c.language.fileName() == LanguageSetup::kDutchFile);
@@ -211,6 +213,7 @@ void TOptionenForm::done(int result) {
         return;
     m_closing = true;
     m_timer->stop();
+    m_preise->dropFilter();
     // Closing by the window's own button or Escape counts as "Abbrechen".
     if (result != QDialog::Accepted)
         m_editor->cancel();

@@ -56,6 +56,7 @@ public:
     QTabWidget* pageControl() const { return m_pages; }
     SpaltenPage& spalten() const { return *m_spalten; }
     QTimer* timerAlive() const { return m_timer; }
+    PreisePage& preise() const { return *m_preise; }
 
     // Opens the window (window-modal): snapshot, controls, tab visibility.
     void showOptions(const DraftColumns& columns);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "settings/productgroupfilter.h"
 #include "settings/ui/optionenpage.h"
 
 #include <QStringList>
 
 class QListWidget;
+class ServerLink;
 class QPushButton;
 class QTableWidget;
 
@@ -28,10 +30,25 @@ public:
     void load(const ClientOptions& o) override;
     void store(ClientOptions& o) const override;
     void setRestrictedEnabled(bool on) override;
+    // The product-group filter of the price file: shown when the customer may
+    // edit it, loaded once when the tab is first shown or with "Hole Filter".
+    void setFilterSource(ServerLink* link, bool allowed);
+    void shown() override;
+    // Closing the window drops the list.
+    void dropFilter();
+    const QList<TFilterListe>& filterList() const { return m_filter; }
 
 private:
+    void loadFilter();
+
     RadioGroup* m_preise;
     RadioGroup* m_preisdatei;
+    QWidget* m_filterPanel;
+    QListWidget* m_filterList;
+    ServerLink* m_link = nullptr;
+    QList<TFilterListe> m_filter;
+    bool m_filterAllowed = false;
+    bool m_filterLoaded = false;
 };
 
 class VerbindungPage final : public OptionenPage {

@@ -1,13 +1,18 @@
 // The tabs "Nachrichten", "Preise", "Verbindung", "Login" and "Bestellung".
 
+#include "platform/dialogs.h"
 #include "session/clientoptions.h"
 #include "settings/optionseditor.h"
 #include "settings/ui/optionenpages.h"
 #include "settings/ui/radiogroup.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -32,8 +37,59 @@ PreisePage::PreisePage(OptionsEditor& editor, QWidget* parent)
                       u"Nettopreis immer anzeigen"_s});
     m_preisdatei = radio(u"RgPreisdatei"_s, u"Preisdatei"_s,
                          {u"Automatisch bei Programmstart nach Downloads prüfen"_s, u"Nur manuell prüfen"_s});
+    m_filterPanel = new QWidget(this);
+    m_filterPanel->setObjectName(u"pnWarengruppen"_s);
+    auto* fl = new QVBoxLayout(m_filterPanel);
+    fl->setContentsMargins(0, 0, 0, 0);
+    auto* caption = new QLabel(u"Warengruppen der Preisdatei"_s, m_filterPanel);
+    caption->setObjectName(u"lbWarengruppen"_s);
+    m_filterList = new QListWidget(m_filterPanel);
+    m_filterList->setObjectName(u"CheckListWarengruppen"_s);
+    m_filterList->setMinimumHeight(200);
+    auto* fetch = new QPushButton(u"Hole Filter"_s, m_filterPanel);
+    fetch->setObjectName(u"btHoleFilter"_s);
+    fl->addWidget(caption);
+    fl->addWidget(m_filterList);
+    fl->addWidget(fetch, 0, Qt::AlignLeft);
+    place(m_filterPanel, true);
+    m_filterPanel->hide();
     // The draft grid follows the price display at once.
     connect(m_preise, &RadioGroup::itemChosen, this, [this](int index) { m_editor.setShowPreis(index); });
+    connect(fetch, &QPushButton::clicked, this, &PreisePage::loadFilter);
+}
+
+void PreisePage::setFilterSource(ServerLink* link, bool allowed) {
+    m_link = link;
+    m_filterAllowed = allowed;
+    m_filterPanel->setVisible(allowed);
+}
+
+void PreisePage::shown() {
+    if (m_filterAllowed && !m_filterLoaded)
+        loadFilter();
+}
+
+void PreisePage::loadFilter() {
+    if (!m_link)
+        return;
+    m_filterLoaded = true;
+    QString error;
+    if (!ProductGroupFilter::load(*m_link, m_filter, &error)) {
+        m_editor.dialogs().message(u"Optionen"_s, error, Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
+        return;
+    }
+    m_filterList->clear();
+    for (const TFilterListe& entry : std::as_const(m_filter)) {
+        auto* item = new QListWidgetItem(ProductGroupFilter::itemText(entry), m_filterList);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(entry.rAktiv == u"1" ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+void PreisePage::dropFilter() {
+    m_filter.clear();
+    m_filterList->clear();
+    m_filterLoaded = false;
 }
 
 void PreisePage::load(const ClientOptions& o) {
