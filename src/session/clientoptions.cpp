@@ -88,33 +88,32 @@ const QStringList& ClientOptions::masterKeys() {
 }
 
 QString ClientOptions::showPreisWord(int index) {
-    return index <= 0 ? u"OFF"_s : index == 1 ? u"ONMOUSEOVER"_s : u"ON"_s;
+    return kPreisWords.at(qBound(0, index, 2));
 }
 
+namespace {
+
+// The index of an INI word in its list (0, 1, 2), or fallback.
+int wordIndex(const QString& word, const QStringList& words, int fallback) {
+    const qsizetype i = words.indexOf(upper(word));
+    return i < 0 ? fallback : int(i);
+}
+
+const QStringList kPreisWords{u"OFF"_s, u"ONMOUSEOVER"_s, u"ON"_s};
+const QStringList kMessageWords{u"OFF"_s, u"WICHTIG"_s, u"ON"_s};
+
+} // namespace
+
 int ClientOptions::showPreisIndex(const QString& word, int fallback) {
-    const QString w = upper(word);
-    if (w == u"OFF")
-        return 0;
-    if (w == u"ONMOUSEOVER")
-        return 1;
-    if (w == u"ON")
-        return 2;
-    return fallback;
+    return wordIndex(word, kPreisWords, fallback);
 }
 
 QString ClientOptions::showMessageWord(int level) {
-    return level <= 0 ? u"OFF"_s : level == 1 ? u"WICHTIG"_s : u"ON"_s;
+    return kMessageWords.at(qBound(0, level, 2));
 }
 
 int ClientOptions::showMessageLevel(const QString& word, int fallback) {
-    const QString w = upper(word);
-    if (w == u"OFF")
-        return 0;
-    if (w == u"WICHTIG")
-        return 1;
-    if (w == u"ON")
-        return 2;
-    return fallback;
+    return wordIndex(word, kMessageWords, fallback);
 }
 
 int ClientOptions::fontSizeIndex(int size) {

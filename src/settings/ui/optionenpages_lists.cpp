@@ -14,15 +14,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+QListWidgetItem* addCheckItem(QListWidget* list, const QString& text) {
+    auto* item = new QListWidgetItem(text, list);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+    return item;
+}
+
 QListWidget* checkList(QWidget* page, const QString& name, const QStringList& items) {
     auto* list = new QListWidget(page);
     list->setMinimumHeight(180);
     list->setObjectName(name);
-    for (const QString& text : items) {
-        auto* item = new QListWidgetItem(text, list);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
-    }
+    for (const QString& text : items)
+        addCheckItem(list, text);
     return list;
 }
 
@@ -54,10 +58,8 @@ void SpaltenPage::setGrid(const QStringList& headers, const QList<int>& widths, 
     const QSignalBlocker block(m_spalten);
     m_spalten->clear();
     for (const DraftColumnChoice::Item& i : DraftColumnChoice::items(graduated)) {
-        auto* item = new QListWidgetItem(DraftColumnChoice::itemText(i), m_spalten);
+        QListWidgetItem* item = addCheckItem(m_spalten, DraftColumnChoice::itemText(i));
         item->setData(Qt::UserRole, i.header);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
         if (i.header == u"BRUTTOPREIS" && !grossAllowed)
             item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
     }
