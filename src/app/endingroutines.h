@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/uitexts.h"
 #include "platform/ending.h"
 
 class Dialogs;
@@ -24,7 +25,7 @@ public:
     bool closing() const override { return m_closing; }
     void setClosing(bool closing) override { m_closing = closing; }
 
-    static QString title() { return QStringLiteral("Anwendung wird beendet."); }
+    static QString title() { return Txt::get(Txt::AnwendungEnde); }
 
 private:
     bool isTcp() const;

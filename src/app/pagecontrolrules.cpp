@@ -1,5 +1,7 @@
 #include "app/pagecontrolrules.h"
 
+#include "model/uitexts.h"
+
 QString PageControlRules::caption(Page page) {
     switch (page) {
     case Page::Shop:
@@ -29,8 +31,7 @@ PageControlRules::Leave PageControlRules::changing(Page leaving) const {
     }
     if ((returns || oldParts) && m_callbacks.basketHasItems && m_callbacks.basketHasItems(leaving)) {
         r.allowed = false;
-        r.message = QStringLiteral(
-            "Es sind noch Artikel im Warenkorb.\r\nBitte Artikel löschen oder Auftrag mit F10 absenden.");
+        r.message = Txt::get(Txt::ArtikelimWarenkorb);
         return r;
     }
     if ((returns || oldParts) && m_callbacks.pageReady && !m_callbacks.pageReady()) {

@@ -2,6 +2,7 @@
 
 #include "articles/netztyp.h"
 #include "link/requests/articlerequests.h"
+#include "model/uitexts.h"
 #include "platform/dialogs.h"
 #include "platform/logger.h"
 
@@ -67,13 +68,13 @@ bool AlternativeSearch::successorCheck(const QString& ArtikelNr, Target target, 
         successor = net.first().NETZARTIKELNR.trimmed();
     if (successor.isEmpty())
         return false;
-    QString text = QStringLiteral("Artikel \"%1\" wurde abgelöst durch \"%2\"").arg(ArtikelNr, successor);
+    QString text = Txt::get(Txt::abgeloest_durch, {ArtikelNr, successor});
     const QString title = QStringLiteral("Abgelöster Artikel");
     if (target == Target::None) {
         m_dialogs.message(title, text);
         return false;
     }
-    text += QStringLiteral("\r\nAbgelösten Artikel verwenden?");
+    text += Txt::get(Txt::abgeloest_verwenden);
     if (m_dialogs.question(title, text) != Dialogs::Answer::Yes)
         return false;
     m_successor = successor;
@@ -88,7 +89,7 @@ int AlternativeSearch::suche_alternativ(const QString& ArtikelNr, const QSet<int
     m_expanded = fullHeight;
     m_position = position;
     m_grid.setRowCount(1);
-    m_grid.setCell(0, 0, QStringLiteral("Alternativartikel für \"%1\":").arg(ArtikelNr));
+    m_grid.setCell(0, 0, Txt::get(Txt::tecAlternativ, {ArtikelNr}));
 
     if (typset != Netztyp::mitverkauf && target != Target::Grid && successorCheck(ArtikelNr, target, options))
         return 1;

@@ -4,6 +4,7 @@
 #include "grid/stringgrid.h"
 #include "link/requests/articlerequests.h"
 #include "link/requests/draftrequests.h"
+#include "model/uitexts.h"
 #include "platform/dialogs.h"
 #include "platform/ending.h"
 #include "platform/logger.h"
@@ -58,14 +59,14 @@ QString ArticleEntry::phoneOnlyText() const {
 }
 
 QString ArticleEntry::refusedText(const QString& nummer) {
-    return QStringLiteral("Artikel %1 ist gesperrt oder nicht lieferbar.").arg(nummer);
+    return Txt::get(Txt::nichtlieferbar, {nummer});
 }
 
 QString ArticleEntry::alternativesEnding(bool found) const {
     if (found)
-        return QStringLiteral("\r\nAlternativartikel wurden gefunden.");
-    return QStringLiteral("\r\n") + QStringLiteral("Keine Alternativartikel ") +
-           (option(QStringLiteral("ALTERNATIVARTIKEL_MIT_BESTAND")) == u"0" ? QStringLiteral("mit Bestand ")
+        return Txt::get(Txt::Alternativ_gefunden);
+    return QStringLiteral("\r\n") + Txt::get(Txt::keineAlternativ) +
+           (option(QStringLiteral("ALTERNATIVARTIKEL_MIT_BESTAND")) == u"0" ? Txt::get(Txt::mitBestand)
                                                                             : QString()) +
            QStringLiteral("gefunden.");
 }
@@ -172,12 +173,12 @@ ArticleResolver::Result ArticleEntry::ArtikelNummerChange(const QString& sender,
         a.errorText = QStringLiteral("ERR_ARTIKEL_NOT_FOUND");
     }
     if (!a.ok()) {
-        QString message = a.errorText.contains(u"ERR_ARTIKEL_NOT_FOUND")
-                              ? QString(QStringLiteral("Artikel nicht gefunden") + QStringLiteral(": \"") +
-                                        text + QStringLiteral("\"."))
-                              : QString(QLatin1Char('"') + text + QStringLiteral("\" ") + a.errorText);
+        QString message =
+            a.errorText.contains(u"ERR_ARTIKEL_NOT_FOUND")
+                ? QString(Txt::get(Txt::KeinArtikel) + QStringLiteral(": \"") + text + QStringLiteral("\"."))
+                : QString(QLatin1Char('"') + text + QStringLiteral("\" ") + a.errorText);
         if (ean)
-            message += QStringLiteral("\r\nEAN-Eingabe (Barcodenummer) ist aktiviert");
+            message += Txt::get(Txt::EAN_aktiv);
         m_s.log.Log(1, prefix + message, 1);
         r.FehlerMessage = message;
         m_hint = message;
@@ -348,11 +349,8 @@ bool ArticleEntry::mehrfach_gefunden(const QString& sInfo, const QString& Aktive
                                   qUtf8Printable(sInfo), qUtf8Printable(AktiveSeite), rl, andere),
                 1);
     const QString text = finding + QStringLiteral("\r\n") +
-                         QStringLiteral("Der Warenkorb hat sich geändert.\r\nBenutzer \"%1\" ist vermutlich "
-                                        "mehrfach angemeldet!")
-                             .arg(link.login().User) +
-                         QStringLiteral("\r\n") + m_session.tenantTexts().hotline +
-                         QStringLiteral("\r\nSoll das Programm beendet werden ?");
+                         Txt::get(Txt::mehrfach_Anmeldung, {link.login().User}) + QStringLiteral("\r\n") +
+                         m_session.tenantTexts().hotline + Txt::get(Txt::Soll_beenden);
     if (m_s.dialogs.question(QStringLiteral("Programm beenden"), text) == Dialogs::Answer::Yes)
         m_s.ending.myterminate(QStringLiteral("mehrfach_gefunden "), QString());
     return true;

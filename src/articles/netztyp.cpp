@@ -1,12 +1,13 @@
 #include "articles/netztyp.h"
 
+#include "model/uitexts.h"
+
 #include <QStringList>
 
 namespace Netztyp {
 
-QString defaultNames() {
-    return QStringLiteral(
-        "Abgelöst;Ersetzt;Austauschbar;Mitverkauf;Vgl.-Nummer;NC.;Ähnlich;PN.;Typ unbekannt");
+QString typeNames() {
+    return Txt::get(Txt::NetzTypInfo);
 }
 
 QString name(int typ, const QString& names) {

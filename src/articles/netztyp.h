@@ -6,9 +6,10 @@
 // Relation types of net articles: 1 to 9, named from one ";"-separated text.
 namespace Netztyp {
 
-QString defaultNames();
+// The names of the run, from the message text NetzTypInfo.
+QString typeNames();
 // The display name of a type; "???" outside 1 to 9.
-QString name(int typ, const QString& names = defaultNames());
+QString name(int typ, const QString& names = typeNames());
 // The type of a net article's type text; 0 when it is no number.
 int fromText(const QString& text);
 

@@ -4,6 +4,7 @@
 #include "articles/netztyp.h"
 #include "grid/stringgrid.h"
 #include "link/requests/articlerequests.h"
+#include "model/uitexts.h"
 #include "platform/dialogs.h"
 #include "platform/logger.h"
 #include "session/session.h"
@@ -55,9 +56,7 @@ QString QuickSearch::fieldEntered() const {
 
 bool QuickSearch::setEanMode(bool on, bool onShopTab) {
     if (on && onShopTab && m_entry.session().loggedIn() &&
-        m_entry.seams().dialogs.question(
-            QStringLiteral("EAN-Suche aktivieren"),
-            QStringLiteral("Wollen Sie die Artikelnummer als EAN-Eingabe (Barcode) aktivieren?")) !=
+        m_entry.seams().dialogs.question(Txt::get(Txt::EAN_aktivieren2), Txt::get(Txt::EAN_aktivieren1)) !=
             Dialogs::Answer::Yes)
         on = false;
     m_entry.typeAhead().setEanMode(on);
@@ -283,9 +282,9 @@ void QuickSearch::alternativesForRow(int row, QPoint position) {
         Q_EMIT m_entry.focusRequested(ArticleEntry::Focus::Alternatives);
         return;
     }
-    QString text = QStringLiteral("Keine Alternativartikel ");
+    QString text = Txt::get(Txt::keineAlternativ);
     if (m_entry.option(QStringLiteral("ALTERNATIVARTIKEL_MIT_BESTAND")) == u"0")
-        text += QStringLiteral("mit Bestand ");
+        text += Txt::get(Txt::mitBestand);
     m_entry.seams().dialogs.message(QString(), text + QStringLiteral("gefunden für ") + number);
     Q_EMIT m_entry.focusRequested(ArticleEntry::Focus::Grid);
 }

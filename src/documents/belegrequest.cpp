@@ -3,6 +3,7 @@
 #include "documents/documentbrowser.h"
 #include "documents/documentkinds.h"
 #include "link/requests/documentrequests.h"
+#include "model/uitexts.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/logger.h"
@@ -99,7 +100,7 @@ void BelegRequest::run(DispatchDialog& dialog, const QString& edBelegnr, const Q
                         .arg(count),
                     1);
         if (count == 0) {
-            m_s.dialogs.message(QString(), u"%1 mit Belegnummer %2 nicht gefunden."_s.arg(name, edBelegnr));
+            m_s.dialogs.message(QString(), Txt::get(Txt::Belegnummer1, {name, edBelegnr}));
             return;
         }
     }

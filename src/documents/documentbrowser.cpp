@@ -3,6 +3,7 @@
 #include "documents/belegformular.h"
 #include "documents/documentkinds.h"
 #include "link/requests/customerrequests.h"
+#include "model/uitexts.h"
 #include "platform/dialogs.h"
 #include "platform/logger.h"
 #include "services/statisticsservice.h"
@@ -18,11 +19,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kNotAllowed =
-    u"Diese Belegabfrage ist derzeit nicht freigegeben.\r\nSie können die Einstellungen im Menü \"Optionen\" unter \"Belege\" ändern."_s;
-
 QString notFoundInRange(const QString& what) {
-    return u"Keine %1 im Datumsbereich gefunden.\r\nEventuell anderen Datumsbereich setzen."_s.arg(what);
+    return Txt::get(Txt::keineBelege, {what});
 }
 
 // "dd.mm.yyyy" as "yyyymmdd" for sorting; other texts stay.
@@ -186,7 +184,7 @@ void DocumentBrowser::search(int labelKind, const Input& input) {
         return;
     }
     // 3.
-    m_view.caption = u"Aktuelle Belegart: %1"_s.arg(label);
+    m_view.caption = Txt::get(Txt::aktuellBeleg, {label});
     m_kind = kind;
     m_searchLabel = label;
     m_lines.setRowCount(1);
@@ -194,7 +192,7 @@ void DocumentBrowser::search(int labelKind, const Input& input) {
     if (!allowed(kind)) {
         m_view.caption.clear();
         Q_EMIT changed();
-        message(kNotAllowed);
+        message(Txt::get(Txt::BelegFreigabe));
         return;
     }
     const DocumentOptions o = options();
@@ -242,9 +240,9 @@ void DocumentBrowser::search(int labelKind, const Input& input) {
     Q_EMIT changed();
     if (r.count < 1 && !r.failed) {
         if (mode == 2)
-            message(u"Belegnummer \"%1\" nicht gefunden."_s.arg(input.number));
+            message(Txt::get(Txt::keinBelegNr, {input.number}));
         else if (kind == Offers)
-            message(u"Keine gültigen Angebote gefunden."_s);
+            message(Txt::get(Txt::keineAngebote));
         else
             message(notFoundInRange(label));
     }

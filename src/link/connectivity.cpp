@@ -1,6 +1,7 @@
 #include "link/connectivity.h"
 
 #include "link/soapnetwork.h"
+#include "model/uitexts.h"
 #include "platform/clock.h"
 #include "platform/logger.h"
 
@@ -11,11 +12,6 @@ Connectivity::Connectivity(SoapNetwork& network, Logger& logger, const Clock& cl
     : m_network(network)
     , m_logger(logger)
     , m_clock(clock) {}
-
-QString Connectivity::defaultInternetStatusText() {
-    return QStringLiteral(
-        "Status;Keine Internetverbindung;Modem-Verbindung;LAN-Verbindung;Proxy-Verbindung;Modem Busy");
-}
 
 bool Connectivity::UrlExists(const QString& url, bool followRedirects, QString* response) {
     HttpExchange x;
@@ -44,7 +40,7 @@ bool Connectivity::UrlExists(const QString& url, bool followRedirects, QString* 
 }
 
 QString Connectivity::statusText(quint32 flags, const QString& response) const {
-    QStringList words = m_statusWords.split(QLatin1Char(';'));
+    QStringList words = Txt::get(Txt::Internetstatus).split(QLatin1Char(';'));
     if (words.size() != 6)
         words = QStringList(6, QString());
     QString name = words.at(1);

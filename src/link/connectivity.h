@@ -22,8 +22,6 @@ public:
 
     void setConnectUrl(const QString& url) { m_connectUrl = url; }
     QString connectUrl() const { return m_connectUrl; }
-    // UI text _Internetstatus: six words separated by ";".
-    void setInternetStatusText(const QString& text) { m_statusWords = text; }
     void setStateProbe(StateProbe probe) { m_probe = std::move(probe); }
     void setProbeTimeout(int ms) { m_probeTimeoutMs = ms; }
 
@@ -34,21 +32,19 @@ public:
     // Connection state from the system, then a probe of the connect URL.
     bool CheckInternetConnection(QString* statusText, qint64* durationMs);
 
-    // The status text for the given flags and HTTP response text.
+    // The status text for the given flags and HTTP response text, in the
+    // words of the message text Internetstatus (six words separated by ";").
     QString statusText(quint32 flags, const QString& response) const;
 
     // The platform part: any interface that is up, running and has an
     // address counts as LAN; loopback only for a loopback target.
     static quint32 interfaceState(const QUrl& target);
 
-    static QString defaultInternetStatusText();
-
 private:
     SoapNetwork& m_network;
     Logger& m_logger;
     const Clock& m_clock;
     QString m_connectUrl;
-    QString m_statusWords = defaultInternetStatusText();
     StateProbe m_probe = &Connectivity::interfaceState;
     int m_probeTimeoutMs = 7000;
 };

@@ -2,6 +2,7 @@
 
 #include "link/connectivity.h"
 #include "link/soapserverintf.h"
+#include "model/uitexts.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/ending.h"
@@ -70,8 +71,8 @@ void SoapRequester::strings2request(IQTX_SoapServer& proxy, const QStringList& r
                 m_host->noInternet(m_statusText);
             ErrorCode = -53;
             ErrorMessage = m_statusText;
-            m_ending.SetTerminateTimeout_halt(m_statusText + QStringLiteral("\r\n") + m_verbindungNeustart,
-                                              false, true);
+            m_ending.SetTerminateTimeout_halt(
+                m_statusText + QStringLiteral("\r\n") + Txt::get(Txt::VerbindungNeustart), false, true);
             return;
         }
     }

@@ -37,9 +37,6 @@ public:
     // READ_TIMEOUT: the receive time-out of each call.
     void setReadTimeout(int ms) { m_readTimeoutMs = ms; }
     int readTimeout() const { return m_readTimeoutMs; }
-    // UI text _VerbindungNeustart.
-    void setVerbindungNeustart(const QString& text) { m_verbindungNeustart = text; }
-
     void setHost(Host* host) { m_host = host; }
     bool busy() const { return m_busy; }
     // While the first contact may still switch to the backup address, an
@@ -73,8 +70,6 @@ private:
     Connectivity& m_connectivity;
     qint64 m_idleTimeMs = 180000;
     int m_readTimeoutMs = 180000;
-    QString m_verbindungNeustart =
-        QStringLiteral("Verbindung zum Server wurde unterbrochen.\r\nBitte Programm neu starten.");
     Host* m_host = nullptr;
     bool m_busy = false;
     QString m_failoverUrl;

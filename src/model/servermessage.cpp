@@ -1,5 +1,7 @@
 #include "model/servermessage.h"
 
+#include "model/uitexts.h"
+
 namespace ServerMessage {
 
 namespace {
@@ -18,17 +20,14 @@ QString normalise(const QString& text, const ModelContext& context) {
         result = context.text(QStringLiteral("_Rueck_Erfolg2"),
                               QStringLiteral("Der Artikel wird bei Bestellung in Rückstand genommen."));
     if (text.contains(u"Der Kunde erlaubt keine R"))
-        result = context.text(
-            QStringLiteral("_Rueck_Debitorfehler2"),
-            QStringLiteral("Auf Kundenwunsch ist kein Rückstand möglich, Artikel kann beschafft werden."));
+        result = Txt::get(Txt::Rueck_Debitorfehler2);
     if (text.contains(u"Artikel hat SEZ=0. Bitte "))
         result =
             context.text(QStringLiteral("_Rueck_Artikelfehler2"),
                          QStringLiteral("Artikel kann über Beschaffung bestellt werden, bitte anrufen:")) +
             QStringLiteral("\r\n") + context.hotline;
     if (text.contains(u"nde sind nicht erlaubt"))
-        result = context.text(QStringLiteral("_Rueck_Filialfehler2"),
-                              QStringLiteral("Filialrückstände sind nicht erlaubt."));
+        result = Txt::get(Txt::Rueck_Filialfehler2);
     // An Oracle number behind some prefix is cut off up to its colon; one at
     // the very start stays.
     if (const qsizetype ora = text.indexOf(u"ORA"); ora > 0) {

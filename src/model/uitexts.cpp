@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <array>
 
 namespace Txt {
@@ -31,6 +32,19 @@ std::array<QString, KeyCount>& current() {
 
 bool valid(Key key) {
     return key >= 0 && key < KeyCount;
+}
+
+// Width and precision come from a language file; a number beyond any
+// sensible line stops growing instead of overflowing or asking for gigabytes.
+constexpr int kMaxFieldWidth = 1024;
+
+int readNumber(const QString& pattern, qsizetype& j) {
+    int value = 0;
+    while (j < pattern.size() && pattern.at(j).isDigit()) {
+        value = std::min(kMaxFieldWidth, value * 10 + pattern.at(j).digitValue());
+        ++j;
+    }
+    return value;
 }
 
 } // namespace
@@ -88,14 +102,11 @@ QString format(const QString& pattern, const QVariantList& args) {
             left = true;
             ++j;
         }
-        int width = 0, precision = -1;
-        while (j < pattern.size() && pattern.at(j).isDigit())
-            width = width * 10 + pattern.at(j++).digitValue();
+        const int width = readNumber(pattern, j);
+        int precision = -1;
         if (j < pattern.size() && pattern.at(j) == u'.') {
-            precision = 0;
             ++j;
-            while (j < pattern.size() && pattern.at(j).isDigit())
-                precision = precision * 10 + pattern.at(j++).digitValue();
+            precision = readNumber(pattern, j);
         }
         if (j >= pattern.size()) {
             out += pattern.mid(i);
@@ -109,6 +120,11 @@ QString format(const QString& pattern, const QVariantList& args) {
         }
         const QVariant arg = next < args.size() ? args.at(next) : QVariant();
         ++next;
+        i = j;
+        // A missing argument leaves the placeholder empty, whatever its
+        // type and width; a missing amount is no "0,00".
+        if (!arg.isValid())
+            continue;
         QString piece;
         if (type == u's') {
             piece = arg.toString();
@@ -117,18 +133,19 @@ QString format(const QString& pattern, const QVariantList& args) {
         } else if (type == u'f') {
             piece = german.toString(arg.toDouble(), 'f', precision < 0 ? 2 : precision);
             piece.remove(german.groupSeparator());
-        } else if (arg.isValid()) {
-            const qlonglong n = arg.toLongLong();
-            piece = QString::number(n < 0 ? -n : n);
+        } else {
+            piece = QString::number(arg.toLongLong());
+            const bool negative = piece.startsWith(u'-');
+            if (negative)
+                piece.remove(0, 1);
             if (precision > piece.size())
                 piece = QString(precision - piece.size(), u'0') + piece;
-            if (n < 0)
+            if (negative)
                 piece.prepend(u'-');
         }
         if (piece.size() < width)
             piece = left ? piece.leftJustified(width) : piece.rightJustified(width);
         out += piece;
-        i = j;
     }
     return out;
 }

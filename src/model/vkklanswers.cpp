@@ -2,6 +2,7 @@
 
 #include "model/conversions.h"
 #include "model/servermessage.h"
+#include "model/uitexts.h"
 #include "platform/logger.h"
 
 namespace VkklAnswers {
@@ -179,7 +180,7 @@ QString massUpdateReport(int failed, const QStringList& messages) {
 }
 
 QString insert2Question(const QString& message) {
-    return message + QStringLiteral("\r\nSoll das Programm beendet werden ?");
+    return message + Txt::get(Txt::Soll_beenden);
 }
 
 } // namespace VkklAnswers

@@ -4,6 +4,7 @@
 #include "link/serverlink.h"
 #include "model/codetables.h"
 #include "model/linevalues.h"
+#include "model/uitexts.h"
 #include "order/draftcontext.h"
 #include "order/draftorder.h"
 #include "order/procurementparams.h"
@@ -281,8 +282,8 @@ QString DeliveryChoice::articleFormCheck(const QString& code, const QString& add
     if (!a.ok())
         return a.errorText;
     if (a.lines.size() == 14 && a.lines.at(code == u"98" ? 4 : 3).trimmed() == u"0")
-        return u"Für den Artikel \"%1\" ist kein %2 möglich."_s.arg(
-            artikel, code == u"98" ? u"Paketdienst"_s : u"Nachtexpress"_s);
+        return Txt::get(Txt::keinNEXPaket,
+                        {artikel, Txt::get(code == u"98" ? Txt::Paketdienst : Txt::Nachtexpress)});
     return QString();
 }
 
@@ -339,14 +340,14 @@ void DeliveryChoice::choose(int row, const QString& kind) {
     const QString k = kind.trimmed();
     if ((k == u"Abholung" && !m_d.settings.lieferartAbholung) ||
         (k == u"Nachtexpress" && !m_d.settings.lieferartNex)) {
-        message(u"Die gewählte Lieferungsart ist nicht möglich."_s);
+        message(Txt::get(Txt::LieferartFehler));
         return;
     }
     const bool group = k == u"Zustellung" || k == u"Abholung";
     const QString current = g.cell(iLieferungsart, row).trimmed();
     const bool currentGroup = current == u"Zustellung" || current == u"Abholung";
     if (g.cell(iArt, row) == u"BE" && g.cell(iBestellen, row) == u"JA" && group != currentGroup) {
-        message(u"Bei Beschaffung bitte zuerst die Bestellmenge auf \"0\" setzen."_s);
+        message(Txt::get(Txt::LieferartBeschaff));
         return;
     }
     const QString addressCode = g.cell(iLieferadresse, row).trimmed();
@@ -356,7 +357,7 @@ void DeliveryChoice::choose(int row, const QString& kind) {
         // No tour: the address keeps its own code.
         if (g.cell(iLieferungscode, row).trimmed() == u"20" && !d.ownCode.isEmpty() && d.ownCode != u"20")
             set_Lieferungscode(row, d.ownCode);
-        const QString text = u"Für die gewählte Lieferadresse ist keine Zustellung möglich."_s;
+        const QString text = Txt::get(Txt::keineZustellung);
         if (m_d.settings.tenant == 1) {
             message(text);
         } else if (m_d.s.dialogs.question(
@@ -489,8 +490,7 @@ void DeliveryChoice::nightExpressFromOutside(int row, const QString& menge) {
         free += std::max(0, w.verfuegbar.trimmed().toInt());
     }
     if (!first || free <= 0) {
-        message(m_d.link.vkklEnvironment().context.text(u"_KeinBestand"_s, u"Kein Bestand"_s) +
-                u" für Nachtexpress in "_s + m_d.settings.defaultBranch);
+        message(Txt::get(Txt::KeinBestand) + u" für Nachtexpress in "_s + m_d.settings.defaultBranch);
         m_o.restoreCell(iLieferungsart, row);
         return;
     }

@@ -7,6 +7,7 @@
 #include "model/codetables.h"
 #include "model/conversions.h"
 #include "model/linevalues.h"
+#include "model/uitexts.h"
 #include "order/draftcontext.h"
 #include "order/draftlineops.h"
 #include "order/draftorder.h"
@@ -164,7 +165,7 @@ QString DraftCellActions::hintFor(int column, int row) {
         const QString name =
             m_d.customer ? CodeTables::filialName(m_d.grid.cell(iFiliale, row), m_d.customer->branches)
                          : m_d.grid.cell(iFiliale, row);
-        QString hint = u"Entnahme aus %1"_s.arg(name);
+        QString hint = Txt::get(Txt::Entnahme_aus, {name});
         if (m_d.grid.cell(iLogo, row).startsWith(u"ext. Z"))
             hint += u"\r\n"_s + m_d.grid.cell(iLogo, row);
         return hint;
@@ -239,15 +240,12 @@ bool DraftCellActions::lineReady(int row, bool report) {
         const QString id = m_d.grid.cell(iVkklId, row);
         const LinkAnswer a = MyVKKLGet(m_d.link, u"4"_s, QString(), QString(), QString(), id, answer);
         if (!a.ok() || answer.lines.isEmpty() || answer.lines.first().MENGE.trimmed() == u"0")
-            reason = context.text(u"_KeinArtikelBestand"_s, u"Kein Bestand für Artikel %1"_s)
-                         .arg(m_d.grid.cell(iArtikelnummer, row));
+            reason = Txt::get(Txt::KeinArtikelBestand, {m_d.grid.cell(iArtikelnummer, row)});
     }
     if (reason.isEmpty())
         return true;
     if (report) {
-        const QString text =
-            reason +
-            u"\r\nDie ausgewählte Zeile ist noch nicht fertig zum Buchen!\r\nEvtl. Menge erneut eingeben."_s;
+        const QString text = reason + u"\r\n"_s + Txt::get(Txt::nichtfertig);
         m_d.log(text);
         m_d.s.dialogs.message(QString(), text);
     }

@@ -6,6 +6,7 @@
 #include "link/serverlink.h"
 #include "model/conversions.h"
 #include "model/formatde.h"
+#include "model/uitexts.h"
 #include "order/draftcontext.h"
 #include "order/draftorder.h"
 #include "platform/clock.h"
@@ -70,7 +71,7 @@ void DraftLineOps::neueZeile() {
         a = MyVKKLInsert(m_d.link, v, out);
     }
     if (!a.ok()) {
-        const QString text = a.errorText + u"\r\nSoll das Programm beendet werden ?"_s;
+        const QString text = a.errorText + Txt::get(Txt::Soll_beenden);
         m_d.log(u"Neue_Zeile IVKKLInit2 "_s + text);
         if (m_d.s.dialogs.question(u"Fehler bei Neue_Zeile"_s, text) == Dialogs::Answer::Yes) {
             m_d.s.ending.myterminate(u"Neue_Zeile"_s, QString());
@@ -265,7 +266,7 @@ void DraftLineOps::deleteAll() {
     StringGrid& g = m_d.grid;
     Ending& ending = m_d.s.ending;
     if (m_d.settings.messagesEnabled() && !ending.ending() &&
-        m_d.s.dialogs.question(u"Zeilen löschen"_s, u"Möchten Sie wirklich alle Zeilen löschen?"_s) !=
+        m_d.s.dialogs.question(Txt::get(Txt::ZeilenLoeschen), Txt::get(Txt::AlleLoeschen)) !=
             Dialogs::Answer::Yes)
         return;
     const int n = g.rowCount() - 1;
@@ -450,8 +451,7 @@ void DraftLineOps::addMitverkauf(const QString& artikel, int row, const QString&
         return;
     if (m_d.settings.mitverkaufen == 1) {
         const QScopedValueRollback<bool> asking(m_d.mitverkaufFrage, true);
-        if (m_d.s.dialogs.question(u"Mitverkaufs-Artikel wurden gefunden."_s,
-                                   u"Sollen die Mitverkaufsartikel hinzugefügt werden?"_s) !=
+        if (m_d.s.dialogs.question(Txt::get(Txt::Mitverkauf1), Txt::get(Txt::Mitverkauf2)) !=
             Dialogs::Answer::Yes)
             return;
     }
@@ -471,8 +471,7 @@ void DraftLineOps::addMitverkauf(const QString& artikel, int row, const QString&
             only.set(LineValues::ARTIKELNR, a);
             VkklAnswer ignored;
             MyVKKLUpdate(m_d.link, only, ignored);
-            m_d.report(u"Mitverkaufsartikel \"%1\"\r\n%2\r\nEventuell Menge=%3 neu eingeben."_s.arg(
-                a, answer.errorText, qty));
+            m_d.report(Txt::get(Txt::Mitverkauf3, {a, answer.errorText, qty}));
         }
         neueZeile();
     }

@@ -4,6 +4,7 @@
 #include "link/serverlink.h"
 #include "model/codetables.h"
 #include "model/formatde.h"
+#include "model/uitexts.h"
 #include "order/deliverychoice.h"
 #include "order/draftcellactions.h"
 #include "order/draftlineops.h"
@@ -184,7 +185,7 @@ void DraftOrder::updateSummen() {
                                    m_d.settings.languageFile);
     Q_EMIT summenLabelChanged(m_summenLabel);
     if (!m_d.settings.silentImport)
-        status(0, u"Verkaufskladden sind aktualisiert, "_s + FormatDE::formatTime(m_d.s.clock.now().time()));
+        status(0, Txt::get(Txt::Kladdenaktualisiert) + FormatDE::formatTime(m_d.s.clock.now().time()));
 }
 
 void DraftOrder::enterQuantity(int row, const QString& text) {
@@ -315,7 +316,7 @@ void DraftOrder::fillQuantities() {
 
 void DraftOrder::setReferenceForAll() {
     QString referenz;
-    if (!m_d.s.dialogs.inputText(QString(), u"Bestellnummer/Ihre Referenz"_s, referenz) || referenz.isEmpty())
+    if (!m_d.s.dialogs.inputText(QString(), Txt::get(Txt::BestellRefTitel), referenz) || referenz.isEmpty())
         return;
     setReference(referenz, false);
 }

@@ -1,6 +1,7 @@
 #include "order/quantityentry.h"
 
 #include "model/linevalues.h"
+#include "model/uitexts.h"
 #include "order/deliverychoice.h"
 #include "order/draftcontext.h"
 #include "order/draftorder.h"
@@ -47,8 +48,7 @@ void QuantityEntry::enter(int row, const QString& text) {
     int menge = text.trimmed().toInt(&isNumber);
     if (!isNumber || menge < 0) {
         if (m_d.settings.messagesEnabled())
-            m_d.s.dialogs.message(QString(), u"Bitte ganzzahlige Menge eingeben.\r\nIhre Eingabe war \""_s +
-                                                 text + u'"');
+            m_d.s.dialogs.message(QString(), Txt::get(Txt::MengeEingabeFehler, {text}));
         m_o.restoreCell(iMenge, row);
         m_o.reopenEditor(Menge, row);
         return;

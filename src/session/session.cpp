@@ -4,6 +4,7 @@
 #include "link/requests/sessionrequests.h"
 #include "model/recordlayout.h"
 #include "model/scramble.h"
+#include "model/uitexts.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/ending.h"
@@ -345,12 +346,7 @@ void Session::do_DisConnect(bool mitsave, bool terminate) {
             m_client.disconnectFromServer();
         } else if (terminate) {
             m_s.log.Log(1, QStringLiteral("do_DisConnect Client.Connected=false, setTerminate follows:"), 1);
-            m_s.ending.SetTerminateTimeout_halt(
-                m_context.text(
-                    QStringLiteral("_VerbindungNeustart"),
-                    QStringLiteral("Verbindung zum Server wurde unterbrochen.\r\nBitte Programm neu "
-                                   "starten.")),
-                false, mitsave);
+            m_s.ending.SetTerminateTimeout_halt(Txt::get(Txt::VerbindungNeustart), false, mitsave);
             return;
         } else {
             m_s.log.Log(1, QStringLiteral("do_DisConnect Client.Connected=false"), 1);

@@ -4,6 +4,7 @@
 #include "link/soapnetwork.h"
 #include "link/soaprequester.h"
 #include "link/soapserverintf.h"
+#include "model/uitexts.h"
 #include "platform/logger.h"
 #include "support/fakes.h"
 
@@ -221,7 +222,7 @@ void TestSoapRequester::statusText_data() {
     QTest::addColumn<QString>("words");
     QTest::addColumn<quint32>("flags");
     QTest::addColumn<QString>("text");
-    const QString standard = Connectivity::defaultInternetStatusText();
+    const QString standard = Txt::germanText(Txt::Internetstatus);
     QTest::newRow("none") << standard << quint32(0)
                           << QStringLiteral("Keine Internetverbindung Status=$0\r\nR");
     QTest::newRow("LAN") << standard << quint32(0x02) << QStringLiteral("LAN-Verbindung Status=$2\r\nR");
@@ -240,8 +241,10 @@ void TestSoapRequester::statusText() {
     Logger logger(clock);
     SoapNetwork network;
     Connectivity connectivity(network, logger, clock);
-    connectivity.setInternetStatusText(words);
-    QCOMPARE(connectivity.statusText(flags, QStringLiteral("R")), text);
+    Txt::set(Txt::Internetstatus, words);
+    const QString shown = connectivity.statusText(flags, QStringLiteral("R"));
+    Txt::resetAll();
+    QCOMPARE(shown, text);
 }
 
 QTEST_GUILESS_MAIN(TestSoapRequester)

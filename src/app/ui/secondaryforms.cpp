@@ -2,6 +2,7 @@
 
 #include "grid/stringgrid.h"
 #include "grid/stringgridmodel.h"
+#include "model/uitexts.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -54,10 +55,13 @@ TNachtexpressForm::TNachtexpressForm(QWidget* parent)
 TArtikelInfoForm::TArtikelInfoForm(QWidget* parent)
     : SecondaryForm(QStringLiteral("ArtikelInfoForm"), QStringLiteral("Erweiterte Suche"), parent) {}
 
-
 TRueckstand_BeschaffungForm::TRueckstand_BeschaffungForm(QWidget* parent)
-    : SecondaryForm(QStringLiteral("Rueckstand_BeschaffungForm"), QStringLiteral("Auftragsart festlegen"),
-                    parent) {}
+    : SecondaryForm(QStringLiteral("Rueckstand_BeschaffungForm"), Txt::get(Txt::tecCaption2), parent) {}
+
+void TRueckstand_BeschaffungForm::showEvent(QShowEvent* event) {
+    setWindowTitle(Txt::get(Txt::tecCaption2));
+    SecondaryForm::showEvent(event);
+}
 
 TFTPForm::TFTPForm(QWidget* parent)
     : SecondaryForm(QStringLiteral("FTPForm"), QStringLiteral("Preisdatei holen"), parent) {}

@@ -77,6 +77,10 @@ class TRueckstand_BeschaffungForm final : public SecondaryForm {
     Q_OBJECT
 public:
     explicit TRueckstand_BeschaffungForm(QWidget* parent = nullptr);
+
+protected:
+    // The caption is the message text of the moment it opens.
+    void showEvent(QShowEvent* event) override;
 };
 
 class TFTPForm final : public SecondaryForm {

@@ -2,6 +2,7 @@
 
 #include "grid/gridprinter.h"
 #include "grid/stringgridmodel.h"
+#include "model/uitexts.h"
 #include "platform/dialogs.h"
 #include "session/lokalini.h"
 
@@ -106,9 +107,9 @@ TBelegDruckForm::TBelegDruckForm(Dialogs& dialogs, const LokalIni* ini, const QS
     m_panel1->setObjectName(u"Panel1"_s);
     auto* p1 = new QHBoxLayout(m_panel1);
     auto* labels = new QVBoxLayout;
-    m_druckername = new QLabel(u"Aktueller Drucker: "_s, m_panel1);
+    m_druckername = new QLabel(Txt::get(Txt::aktuellDrucker, {QString()}), m_panel1);
     m_druckername->setObjectName(u"LbDruckername"_s);
-    m_orientierung = new QLabel(u"Aktuelle Ausrichtung: Hochformat"_s, m_panel1);
+    m_orientierung = new QLabel(Txt::get(Txt::DruckerOrientation, {Txt::get(Txt::Hochformat)}), m_panel1);
     m_orientierung->setObjectName(u"LbDruckerOrient"_s);
     labels->addWidget(m_druckername);
     labels->addWidget(m_orientierung);
@@ -223,8 +224,10 @@ void TBelegDruckForm::FormShow() {
     const bool landscape = m_settings.Druckformat == u"Querformat";
     // Wider for landscape paper, as the page will be.
     const int width = landscape ? int(770 * 297.0 / 210.0) : 770;
-    m_druckername->setText(u"Aktueller Drucker: %1"_s.arg(m_settings.Druckername));
-    m_orientierung->setText(u"Aktuelle Ausrichtung: %1"_s.arg(landscape ? u"Querformat"_s : u"Hochformat"_s));
+    m_druckername->setText(Txt::get(Txt::aktuellDrucker, {m_settings.Druckername}));
+    // The stored page format stays German; the label shows the text of the run.
+    m_orientierung->setText(
+        Txt::get(Txt::DruckerOrientation, {Txt::get(landscape ? Txt::Querformat : Txt::Hochformat)}));
     applyWidths();
     const int needed = m_shape->width() + m_view->verticalScrollBar()->sizeHint().width() + 12;
     resize(std::max(width, needed), std::max(height(), 560));
@@ -328,5 +331,5 @@ void TBelegDruckForm::jetztDrucken() {
         return;
     }
     if (m_messageLevel > 0)
-        m_dialogs.message(windowTitle(), u"Druckauftrag wurde ausgeführt."_s);
+        m_dialogs.message(windowTitle(), Txt::get(Txt::DruckAuftrag));
 }

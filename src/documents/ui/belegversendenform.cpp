@@ -1,5 +1,6 @@
 #include "documents/ui/belegversendenform.h"
 
+#include "model/uitexts.h"
 #include "platform/dialogs.h"
 
 #include <QGroupBox>
@@ -94,13 +95,13 @@ void TBelegversendenForm::FormShow() {
 
 void TBelegversendenForm::updateVisibility() {
     if (m_email->isChecked()) {
-        m_label1->setText(u"Beleg an folgende Emailadresse versenden:"_s);
+        m_label1->setText(Txt::get(Txt::Beleg_perEmail));
         m_ziel->setText(m_address);
         m_ziel->setVisible(true);
         m_ziel->setEnabled(true);
         m_ziel->setFocus();
     } else {
-        m_label1->setText(u"Beleg wird an Ihre Postanschrift versandt."_s);
+        m_label1->setText(Txt::get(Txt::Beleg_perPost));
         m_ziel->setVisible(false);
     }
     m_versandArt->setVisible(Beleg_Typ == u"2" || Beleg_Typ == u"3");

@@ -1,6 +1,7 @@
 #include "order/ui/draftlogo.h"
 
 #include "grid/stringgrid.h"
+#include "model/uitexts.h"
 
 #include <QSet>
 
@@ -31,7 +32,7 @@ DraftLogo::Look DraftLogo::look(const StringGrid& grid, int row, const Texts& te
     const QString external = grid.value(QStringLiteral("ExterneFiliale"), row);
     if (external.isEmpty())
         return {QStringLiteral("ruecklieferung"),
-                QStringLiteral("Rücklieferung ") + grid.value(QStringLiteral("Filiale"), row)};
+                Txt::get(Txt::LogoRuecklieferung) + u' ' + grid.value(QStringLiteral("Filiale"), row)};
     QString text = external;
     if (texts.tenant != QStringLiteral("6") &&
         grid.value(QStringLiteral("VKKL_Lieferungscode"), row) == QStringLiteral("97"))
