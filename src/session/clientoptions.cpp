@@ -87,10 +87,6 @@ const QStringList& ClientOptions::masterKeys() {
     return keys;
 }
 
-QString ClientOptions::showPreisWord(int index) {
-    return kPreisWords.at(qBound(0, index, 2));
-}
-
 namespace {
 
 // The index of an INI word in its list (0, 1, 2), or fallback.
@@ -103,6 +99,10 @@ const QStringList kPreisWords{u"OFF"_s, u"ONMOUSEOVER"_s, u"ON"_s};
 const QStringList kMessageWords{u"OFF"_s, u"WICHTIG"_s, u"ON"_s};
 
 } // namespace
+
+QString ClientOptions::showPreisWord(int index) {
+    return kPreisWords.at(qBound(0, index, 2));
+}
 
 int ClientOptions::showPreisIndex(const QString& word, int fallback) {
     return wordIndex(word, kPreisWords, fallback);
