@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -268,6 +269,37 @@ private Q_SLOTS:
         }
         control<QPushButton>(s, u"bOptionenAbbrechen"_s)->click();
         QVERIFY(s.client->optionen()->preise().filterList().isEmpty());
+    }
+
+    // The order times of the login: one row per rule and an empty one; a bad
+    // time is refused, an address number fills in what that address has.
+    void orderTimes() {
+        ClientRig s(m_server, false);
+        QVERIFY(ClientRig::setOption(m_server, u"BESTELLZEIT_1"_s, u"07:00;11:30;1;20"_s));
+        QVERIFY(ClientRig::setOption(m_server, u"BESTELLZEITEN_VERWENDEN"_s, u"ON"_s));
+        QVERIFY(open(s));
+        ClientRig::clearOption(m_server, u"BESTELLZEIT_1"_s);
+        ClientRig::clearOption(m_server, u"BESTELLZEITEN_VERWENDEN"_s);
+        QCOMPARE(chosen(s, u"rgBestellzeitEntnahme"_s), 1);
+        auto* grid = control<QTableWidget>(s, u"sgBestellzeiten"_s);
+        QCOMPARE(grid->rowCount(), 2);
+        QCOMPARE(grid->item(0, 0)->text(), u"07:00"_s);
+        QCOMPARE(grid->item(0, 1)->text(), u"11:30"_s);
+        QCOMPARE(grid->item(0, 2)->text(), u"1"_s);
+        QVERIFY2(grid->item(0, 4) && !grid->item(0, 4)->text().isEmpty(), "the tour of address 1");
+
+        grid->setItem(1, 0, new QTableWidgetItem(u"12:"_s));
+        QVERIFY(s.dialogs.shown.isEmpty());
+        grid->item(1, 0)->setText(u"25:99"_s);
+        QCOMPARE(s.dialogs.shown.size(), 1);
+        QVERIFY(s.dialogs.shown.last().text.endsWith(u" ungültige Zeitangabe:25:99"_s));
+        QCOMPARE(grid->item(1, 0)->text(), QString());
+        grid->setItem(1, 2, new QTableWidgetItem(u"2"_s));
+        QCOMPARE(grid->item(1, 6)->text(), u"17:30"_s);
+        QCOMPARE(grid->rowCount(), 3);
+        ok(s);
+        QCOMPARE(serverOption(u"DEMO"_s, u"BESTELLZEITEN_VERWENDEN"_s), u"ON"_s);
+        ClientRig::clearOption(m_server, u"BESTELLZEITEN_VERWENDEN"_s);
     }
 
     void sysOption_data() {
