@@ -202,15 +202,15 @@ private Q_SLOTS:
         QStringList classes;
         for (const auto& f : forms)
             classes << QString::fromLatin1(f->metaObject()->className());
-        QCOMPARE(classes,
-                 (QStringList{QStringLiteral("TLieferadressenForm"), QStringLiteral("TProgrammendeForm"),
-                              QStringLiteral("TDruckForm"), QStringLiteral("THilfeForm"),
-                              QStringLiteral("TEinspeiserForm"), QStringLiteral("TNachtexpressForm"),
-                              QStringLiteral("TArtikelInfoForm"),
-                              QStringLiteral("TRueckstand_BeschaffungForm"),
-                              QStringLiteral("TBelegversendenForm"), QStringLiteral("TBelegDruckForm"),
-                              QStringLiteral("TFTPForm"), QStringLiteral("TLagerauftrag"),
-                              QStringLiteral("TDownloadForm"), QStringLiteral("TBrowserForm")}));
+        QCOMPARE(
+            classes,
+            (QStringList{QStringLiteral("TLieferadressenForm"), QStringLiteral("TProgrammendeForm"),
+                         QStringLiteral("TDruckForm"), QStringLiteral("THilfeForm"),
+                         QStringLiteral("TEinspeiserForm"), QStringLiteral("TNachtexpressForm"),
+                         QStringLiteral("TArtikelInfoForm"), QStringLiteral("TRueckstand_BeschaffungForm"),
+                         QStringLiteral("TBelegversendenForm"), QStringLiteral("TBelegDruckForm"),
+                         QStringLiteral("TFTPForm"), QStringLiteral("TLagerauftrag"),
+                         QStringLiteral("TDownloadForm"), QStringLiteral("TBrowserForm")}));
         QCOMPARE(forms[0]->windowTitle(), QStringLiteral(" Lieferadressen "));
         QCOMPARE(forms[9]->objectName(), QStringLiteral("BelegDruckForm"));
     }
