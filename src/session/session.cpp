@@ -31,6 +31,17 @@ const QString one = QStringLiteral("1");
 
 } // namespace
 
+namespace {
+
+// OPTIONS/FILIALPRIORITAET "Zuletzt_eingegeben": a new line keeps the last-entered branch.
+bool lastEnteredBranchFirst(const LokalIni& ini) {
+    return ini.read(QStringLiteral("OPTIONS"), QStringLiteral("FILIALPRIORITAET"))
+               .trimmed()
+               .compare(u"ZULETZT_EINGEGEBEN", Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
 Session::Session(Seams seams, Config config, const ClientServices& services, QObject* parent)
     : QObject(parent)
     , m_s(seams)
@@ -248,10 +259,7 @@ bool Session::loginSteps(const LoginInput& input) {
     }
 
     if (m_config.ini)
-        m_lastBranchPriority =
-            m_config.ini->read(QStringLiteral("OPTIONS"), QStringLiteral("FILIALPRIORITAET"))
-                .trimmed()
-                .compare(u"ZULETZT_EINGEGEBEN", Qt::CaseInsensitive) == 0;
+        m_lastBranchPriority = lastEnteredBranchFirst(*m_config.ini);
 
     if (m_options.isEmpty()) {
         QList<TBenutzerOption> read;
@@ -437,10 +445,7 @@ void Session::setSettings(const ClientOptions& settings) {
     m_config.connection.ping = settings.ping;
     applyKeepAlive();
     if (m_config.ini) {
-        m_lastBranchPriority =
-            m_config.ini->read(QStringLiteral("OPTIONS"), QStringLiteral("FILIALPRIORITAET"))
-                .trimmed()
-                .compare(u"ZULETZT_EINGEGEBEN", Qt::CaseInsensitive) == 0;
+        m_lastBranchPriority = lastEnteredBranchFirst(*m_config.ini);
         m_alternativeBranch =
             LoginRules::alternativeBranchFor(m_config.tenant, m_input.kdnr, settings.alternativFiliale);
     }

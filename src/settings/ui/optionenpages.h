@@ -63,6 +63,7 @@ public:
 private:
     RadioGroup* m_verbindung;
     RadioGroup* m_fahrt;
+    QString m_pingPattern;
 };
 
 class LoginOptionenPage final : public OptionenPage {

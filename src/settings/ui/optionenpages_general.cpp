@@ -116,14 +116,10 @@ VerbindungPage::VerbindungPage(OptionsEditor& editor, QWidget* parent)
 }
 
 void VerbindungPage::setup(int pingSeconds, bool adminMode) {
-    // The caption may come from a language file: its "%d" takes the interval.
-    const QString item = m_verbindung->items().value(1);
-    m_verbindung->setProperty("pattern", m_verbindung->property("pattern").toString().isEmpty()
-                                             ? item
-                                             : m_verbindung->property("pattern").toString());
-    QString text = m_verbindung->property("pattern").toString();
-    text.replace(u"%d"_s, QString::number(pingSeconds));
-    m_verbindung->setItemText(1, text);
+    // The item as designed or translated, kept with its "%d" for the interval.
+    if (m_pingPattern.isEmpty())
+        m_pingPattern = m_verbindung->items().value(1);
+    m_verbindung->setItemText(1, QString(m_pingPattern).replace(u"%d"_s, QString::number(pingSeconds)));
     m_fahrt->setVisible(adminMode);
 }
 
